@@ -1,0 +1,52 @@
+#pragma once
+// View operations that print each call as one line instead of drawing it, answering every pause
+// and error box on their own. The console runner and the engine's tests both read these lines.
+
+#include "Main.h"
+#include "ViewOperations.h"
+
+#include <cstdint>
+#include <ostream>
+
+namespace soyka {
+
+class TraceViews : public ViewOperations {
+public:
+  // stopAtPause: the pause (counted from 1) answered with СТОП; 0 answers every pause with Дальше.
+  TraceViews(MachineState& state, std::ostream& out, std::uint64_t stopAtPause = 0)
+      : state_(state), out_(out), stopAtPause_(stopAtPause) {}
+
+  std::uint64_t PauseCount() const { return pauses_; }
+
+  void RefreshMemoryView() override;
+  void MoveCellMarker(int from, int to) override;
+  void ShowCellMarker(int cell) override;
+  void HideCellMarker(int cell) override;
+  void RefreshCommandRegisterView() override;
+  void RefreshAccumulatorView() override;
+  void RefreshCounterView() override;
+  void ClearDisplay() override;
+  void ShowDisplayRow(int row, int cell) override;
+  void SetExecutedAddress(const std::string& text) override;
+  void SetTactComment(int tact, const std::string& line1, const std::string& line2,
+                      const std::string& line3) override;
+  void PauseForTact() override;
+  void EnableInfoContinue() override;
+  void SetInfoCommentsVisible(bool visible) override;
+  void CloseInfoWindow() override;
+  void DisablePanelStop() override;
+  void ShowErrorBox(const std::string& text) override;
+  void SetInputLamps(bool on) override;
+  void ShowWantedWindows() override;
+
+private:
+  MachineState& state_;
+  std::ostream& out_;
+  std::uint64_t stopAtPause_;
+  std::uint64_t pauses_ = 0;
+};
+
+// The whole state, one field a line, in the record's order.
+void PrintMachineState(std::ostream& out, const MachineState& state, std::uint64_t commands);
+
+} // namespace soyka
