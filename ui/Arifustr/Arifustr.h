@@ -1,0 +1,32 @@
+#pragma once
+// The registers window: the command address counter, the command register and the accumulator.
+
+#include "Main.h"
+#include "ViewOperations.h"
+
+#include <QPushButton>
+#include <QTableWidget>
+#include <QWidget>
+
+class TALU : public QWidget {
+  Q_OBJECT
+public:
+  TALU(soyka::MachineState& state, soyka::ViewOperations& views, QWidget* parent = nullptr);
+
+  // View operations answered by this window (the panel's counter lamps are coloured apart).
+  void RefreshCommandRegisterView();
+  void RefreshAccumulatorView();
+  void RefreshCounterView();
+
+  QPushButton* BitBtn1;
+  QTableWidget* PC;
+  QTableWidget* RgK;
+  QTableWidget* Sm;
+
+public slots:
+  void BitBtn1Click();
+
+private:
+  soyka::MachineState& state_;
+  soyka::ViewOperations& views_;
+};

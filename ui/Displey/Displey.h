@@ -1,0 +1,33 @@
+#pragma once
+// The display window: the three numbers written by the output command.
+
+#include "Main.h"
+#include "ViewOperations.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QWidget>
+
+class Tdisp : public QWidget {
+  Q_OBJECT
+public:
+  Tdisp(soyka::MachineState& state, soyka::ViewOperations& views, QWidget* parent = nullptr);
+
+  // View operations answered by this window.
+  void ClearDisplay();
+  void ShowDisplayRow(int row, int cell);
+
+  QPushButton* BitBtn1;
+  QTableWidget* disp;
+  QLabel* LabD1;
+  QLabel* LabD2;
+  QLabel* LabD3;
+
+public slots:
+  void BitBtn1Click();
+
+private:
+  soyka::MachineState& state_;
+  soyka::ViewOperations& views_;
+};

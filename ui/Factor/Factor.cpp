@@ -1,0 +1,1 @@
+#include "Factor.h"

@@ -1,0 +1,1 @@
+#include "Inter_h.h"

@@ -1,0 +1,1 @@
+#include "Pult_upr.h"

@@ -1,0 +1,54 @@
+#pragma once
+// The memory window: 8 cells of 12 bits, typed in bit by bit, with the markers of the executed
+// cell and the decoding menu.
+
+#include "Lamp.h"
+#include "Main.h"
+#include "ViewOperations.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QWidget>
+#include <array>
+
+class TSoyka_mem : public QWidget {
+  Q_OBJECT
+public:
+  TSoyka_mem(soyka::MachineState& state, soyka::ViewOperations& views, QWidget* parent = nullptr);
+
+  // View operations answered by this window.
+  void RefreshMemoryView();
+  void MoveCellMarker(int from, int to);
+  void ShowCellMarker(int cell);
+  void HideCellMarker(int cell);
+  void SetInputLamp(bool on);
+
+  // Gives the grid the keyboard focus (and so this window the activation).
+  void FocusGrid();
+
+  QPushButton* BitBtn1;
+  std::array<QLabel*, soyka::CellCount> RowLabels;
+  std::array<QFrame*, soyka::CellCount> u;  // u0..u7: horizontal marker bars
+  std::array<QFrame*, soyka::CellCount> u1; // u10..u17: vertical marker bars
+  QLabel* InputCaption;
+  soyka::ui::Lamp* input_ind;
+  QFrame* Panel1;
+  QTableWidget* Soyka_mem; // the bit grid
+  QMenu* PopupMenu1;
+  QAction* N1;
+  QAction* N2;
+  QAction* N3;
+
+public slots:
+  void BitBtn1Click();
+  void N1Click();
+  void N2Click();
+  void N3Click();
+
+private:
+  soyka::MachineState& state_;
+  soyka::ViewOperations& views_;
+};

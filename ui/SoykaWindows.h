@@ -1,0 +1,41 @@
+#pragma once
+// The whole program's windows, created once in their fixed order and kept until exit.
+
+#include "Arifustr.h"
+#include "Avtor.h"
+#include "Displey.h"
+#include "Factor.h"
+#include "Infowin.h"
+#include "Inter_h.h"
+#include "MainForm.h"
+#include "Prog.h"
+#include "Pult_upr.h"
+#include "Ram.h"
+#include "Thank.h"
+#include "WindowViews.h"
+
+namespace soyka::ui {
+
+class SoykaWindows {
+public:
+  // The state must already hold its start-up values. Creating the panel shows it; the main
+  // window is shown by Show().
+  explicit SoykaWindows(MachineState& state);
+
+  void Show();
+
+  WindowViews views;
+  TForm1 Form1;
+  TALU ALU;
+  TSoyka_mem Soyka_mem;
+  Tdisp disp;
+  TInfo_win Info_win;
+  TPult Pult;
+  TAbout_avtor About_avtor;
+  TAbout_prog About_prog;
+  TThanks Thanks;
+  TInter Inter;
+  Tprimer primer;
+};
+
+} // namespace soyka::ui

@@ -1,0 +1,165 @@
+#include "WindowViews.h"
+
+#include "Arifustr.h"
+#include "Displey.h"
+#include "Infowin.h"
+#include "MessageBoxes.h"
+#include "Pult_upr.h"
+#include "Ram.h"
+
+#include <QApplication>
+
+namespace soyka::ui {
+
+void WindowViews::RefreshMemoryView() {
+  if (memory_) {
+    memory_->RefreshMemoryView();
+  }
+}
+
+void WindowViews::MoveCellMarker(int from, int to) {
+  if (memory_) {
+    memory_->MoveCellMarker(from, to);
+  }
+}
+
+void WindowViews::ShowCellMarker(int cell) {
+  if (memory_) {
+    memory_->ShowCellMarker(cell);
+  }
+}
+
+void WindowViews::HideCellMarker(int cell) {
+  if (memory_) {
+    memory_->HideCellMarker(cell);
+  }
+}
+
+void WindowViews::RefreshCommandRegisterView() {
+  if (registers_) {
+    registers_->RefreshCommandRegisterView();
+  }
+}
+
+void WindowViews::RefreshAccumulatorView() {
+  if (registers_) {
+    registers_->RefreshAccumulatorView();
+  }
+}
+
+void WindowViews::RefreshCounterView() {
+  if (registers_) {
+    registers_->RefreshCounterView();
+  }
+  if (panel_) {
+    panel_->SetCounterLamps(state_.CounterBits);
+  }
+}
+
+void WindowViews::ClearDisplay() {
+  if (display_) {
+    display_->ClearDisplay();
+  }
+}
+
+void WindowViews::ShowDisplayRow(int row, int cell) {
+  if (display_) {
+    display_->ShowDisplayRow(row, cell);
+  }
+}
+
+void WindowViews::SetExecutedAddress(const std::string& text) {
+  if (info_) {
+    info_->SetExecutedAddress(text);
+  }
+}
+
+void WindowViews::SetTactComment(int tact, const std::string& line1, const std::string& line2,
+                                 const std::string& line3) {
+  if (info_) {
+    info_->SetTactComment(tact, line1, line2, line3);
+  }
+}
+
+void WindowViews::PauseForTact() {
+  if (info_) {
+    info_->PauseForTact();
+  } else {
+    state_.Halted = true;
+  }
+}
+
+void WindowViews::EnableInfoContinue() {
+  if (info_) {
+    info_->EnableInfoContinue();
+  }
+}
+
+void WindowViews::SetInfoCommentsVisible(bool visible) {
+  if (info_) {
+    info_->SetInfoCommentsVisible(visible);
+  }
+}
+
+void WindowViews::CloseInfoWindow() {
+  if (info_) {
+    info_->CloseInfoWindow();
+  }
+}
+
+void WindowViews::DisablePanelStop() {
+  if (panel_) {
+    panel_->DisablePanelStop();
+  }
+}
+
+void WindowViews::ShowErrorBox(const std::string& text) {
+  ShowErrorMessage(QApplication::activeWindow(), text);
+}
+
+void WindowViews::SetInputLamps(bool on) {
+  // Switching on, the panel's lamp lights first; switching off, the memory window's goes first.
+  if (on) {
+    if (panel_) {
+      panel_->SetInputLamp(true);
+    }
+    if (memory_) {
+      memory_->SetInputLamp(true);
+    }
+  } else {
+    if (memory_) {
+      memory_->SetInputLamp(false);
+    }
+    if (panel_) {
+      panel_->SetInputLamp(false);
+    }
+  }
+}
+
+namespace {
+
+void ShowAndRaise(QWidget* window) {
+  if (window) {
+    window->show();
+    window->raise();
+  }
+}
+
+} // namespace
+
+void WindowViews::ShowWantedWindows() {
+  if (state_.MemoryWindowOpen) {
+    ShowAndRaise(memory_);
+  }
+  if (state_.RegistersWindowOpen) {
+    ShowAndRaise(registers_);
+  }
+  if (state_.DisplayWindowOpen) {
+    ShowAndRaise(display_);
+  }
+  if (state_.MemoryWindowOpen && memory_) {
+    memory_->FocusGrid();
+  }
+}
+
+} // namespace soyka::ui

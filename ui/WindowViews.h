@@ -1,0 +1,56 @@
+#pragma once
+// The view operations answered by the windows: the one place that knows which window answers
+// which operation. A window not attached (in a test) simply answers nothing.
+
+#include "Main.h"
+#include "ViewOperations.h"
+
+class TALU;
+class TSoyka_mem;
+class Tdisp;
+class TInfo_win;
+class TPult;
+
+namespace soyka::ui {
+
+class WindowViews : public ViewOperations {
+public:
+  explicit WindowViews(MachineState& state) : state_(state) {}
+
+  void Attach(TALU* window) { registers_ = window; }
+  void Attach(TSoyka_mem* window) { memory_ = window; }
+  void Attach(Tdisp* window) { display_ = window; }
+  void Attach(TInfo_win* window) { info_ = window; }
+  void Attach(TPult* window) { panel_ = window; }
+
+  void RefreshMemoryView() override;
+  void MoveCellMarker(int from, int to) override;
+  void ShowCellMarker(int cell) override;
+  void HideCellMarker(int cell) override;
+  void RefreshCommandRegisterView() override;
+  void RefreshAccumulatorView() override;
+  void RefreshCounterView() override;
+  void ClearDisplay() override;
+  void ShowDisplayRow(int row, int cell) override;
+  void SetExecutedAddress(const std::string& text) override;
+  void SetTactComment(int tact, const std::string& line1, const std::string& line2,
+                      const std::string& line3) override;
+  void PauseForTact() override;
+  void EnableInfoContinue() override;
+  void SetInfoCommentsVisible(bool visible) override;
+  void CloseInfoWindow() override;
+  void DisablePanelStop() override;
+  void ShowErrorBox(const std::string& text) override;
+  void SetInputLamps(bool on) override;
+  void ShowWantedWindows() override;
+
+private:
+  MachineState& state_;
+  TALU* registers_ = nullptr;
+  TSoyka_mem* memory_ = nullptr;
+  Tdisp* display_ = nullptr;
+  TInfo_win* info_ = nullptr;
+  TPult* panel_ = nullptr;
+};
+
+} // namespace soyka::ui

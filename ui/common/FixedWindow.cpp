@@ -1,0 +1,22 @@
+#include "FixedWindow.h"
+
+namespace soyka::ui {
+
+void SetUpFixedWindow(QWidget* window, const QString& caption, int clientWidth, int clientHeight,
+                      TitleButtons buttons, bool stayOnTop) {
+  Qt::WindowFlags flags = Qt::Window | Qt::MSWindowsFixedSizeDialogHint;
+  if (buttons != TitleButtons::Standard) {
+    flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+  }
+  if (buttons == TitleButtons::CloseOnly) {
+    flags |= Qt::WindowCloseButtonHint;
+  }
+  if (stayOnTop) {
+    flags |= Qt::WindowStaysOnTopHint;
+  }
+  window->setWindowFlags(flags);
+  window->setWindowTitle(caption);
+  window->setFixedSize(clientWidth, clientHeight);
+}
+
+} // namespace soyka::ui

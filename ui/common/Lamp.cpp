@@ -1,0 +1,45 @@
+#include "Lamp.h"
+
+#include "Palette.h"
+
+#include <QPainter>
+
+namespace soyka::ui {
+namespace {
+
+QString ColorName(const QColor& color) {
+  if (color == LampGreen) {
+    return QStringLiteral("зелёный");
+  }
+  if (color == LampRed) {
+    return QStringLiteral("красный");
+  }
+  return QStringLiteral("серый");
+}
+
+} // namespace
+
+Lamp::Lamp(const QString& caption, QColor color, QWidget* parent)
+    : QWidget(parent), caption_(caption) {
+  setFocusPolicy(Qt::NoFocus);
+  SetColor(color);
+}
+
+void Lamp::SetColor(const QColor& color) {
+  if (color == color_) {
+    return;
+  }
+  color_ = color;
+  setAccessibleName(caption_ + QStringLiteral(": ") + ColorName(color));
+  update();
+}
+
+void Lamp::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(QPen(Qt::black, 1));
+  painter.setBrush(color_);
+  painter.drawEllipse(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+}
+
+} // namespace soyka::ui
