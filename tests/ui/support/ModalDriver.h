@@ -73,6 +73,35 @@ private:
   bool timedOut_ = false;
 };
 
+// Answers every modal window that comes up, for as long as it lives; for runs that pause many
+// times. The answer decides per window; the count tells how many were answered.
+class ModalResponder : public QObject {
+public:
+  explicit ModalResponder(ModalDriver::Answer answer) : answer_(std::move(answer)) {
+    poll_.setInterval(1);
+    connect(&poll_, &QTimer::timeout, this, [this] {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (busy_ || !modal || !modal->isVisible()) {
+        return;
+      }
+      // An answer that waits runs the event loop, which must not answer the same window again.
+      busy_ = true;
+      ++count_;
+      answer_(modal);
+      busy_ = false;
+    });
+    poll_.start();
+  }
+
+  int Count() const { return count_; }
+
+private:
+  ModalDriver::Answer answer_;
+  QTimer poll_;
+  int count_ = 0;
+  bool busy_ = false;
+};
+
 // Presses a message box's button of the given role (OK by default).
 inline void PressMessageBoxButton(QWidget* modal,
                                   QMessageBox::StandardButton button = QMessageBox::Ok) {

@@ -1,0 +1,249 @@
+// The whole program as a learner meets it: the windows put together, runs started from the
+// control panel, pauses answered in the info window, results read off the views.
+#include "EngineTestSupport.h"
+#include "ModalDriver.h"
+#include "SoykaWindows.h"
+
+#include "Palette.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+using soyka::testing::FactorialImage;
+using soyka::testing::ModalDriver;
+using soyka::testing::ModalResponder;
+using soyka::testing::PressMessageBoxButton;
+
+namespace {
+
+QString CellText(const QTableWidget* grid, int row, int column) {
+  const QTableWidgetItem* item = grid->item(row, column);
+  return item ? item->text() : QString();
+}
+
+QString RowText(const QTableWidget* grid, int row) {
+  QString text;
+  for (int c = 0; c < grid->columnCount(); ++c) {
+    text += CellText(grid, row, c);
+  }
+  return text;
+}
+
+} // namespace
+
+class ProgramTest : public QObject {
+  Q_OBJECT
+
+  soyka::MachineState state;
+  std::unique_ptr<soyka::ui::SoykaWindows> windows;
+
+  void Load(const std::vector<soyka::Word12>& image) {
+    for (std::size_t i = 0; i < image.size(); ++i) {
+      state.Memory[i] = image[i];
+    }
+    windows->views.RefreshMemoryView();
+  }
+
+  void SelectMode(int item) {
+    windows->Pult.RadioGroup1Items->button(item)->click();
+    QCOMPARE(state.RunMode, item + 2);
+  }
+
+  bool PanelIdle() const {
+    const TPult& p = windows->Pult;
+    return p.Work_ind->Color() == soyka::ui::LampRed && p.BitBtn1->isEnabled() &&
+           !p.BitBtn2->isEnabled() && p.BitBtn3->isEnabled() && p.RadioGroup1->isEnabled() &&
+           state.Halted;
+  }
+
+  void WaitForRunEnd() { QTRY_VERIFY_WITH_TIMEOUT(PanelIdle(), 20000); }
+
+  void Start() {
+    windows->Pult.BitBtn1Click();
+    QCOMPARE(windows->Pult.Work_ind->Color(), soyka::ui::LampGreen);
+  }
+
+private slots:
+  void init() {
+    soyka::InitializeMachine(state);
+    windows = std::make_unique<soyka::ui::SoykaWindows>(state);
+    windows->Show();
+    windows->Pult.SetTimerInterval(1);
+  }
+
+  void cleanup() { windows.reset(); }
+
+  void startUpShowsOnlyTheMainWindowAndThePanel() {
+    QVERIFY(windows->Form1.isVisible());
+    QVERIFY(windows->Pult.isVisible());
+    for (QWidget* hidden : std::initializer_list<QWidget*>{
+             &windows->ALU, &windows->Soyka_mem, &windows->disp, &windows->Info_win,
+             &windows->About_avtor, &windows->About_prog, &windows->Thanks, &windows->Inter,
+             &windows->primer}) {
+      QVERIFY2(!hidden->isVisible(), qPrintable(hidden->windowTitle()));
+    }
+    QVERIFY(PanelIdle());
+    QCOMPARE(RowText(windows->Soyka_mem.Soyka_mem, 0), QString("000000000000"));
+  }
+
+  void factorialInAutoModeShows120ThenWithoutReloading720() {
+    Load(FactorialImage);
+    Start();
+    QVERIFY(!windows->Pult.BitBtn1->isEnabled());
+    QVERIFY(windows->Pult.BitBtn2->isEnabled());
+    WaitForRunEnd();
+    for (int row = 0; row < 3; ++row) {
+      QCOMPARE(RowText(windows->disp.disp, row), QString("000001111000"));
+    }
+    QCOMPARE(windows->disp.LabD1->text(), QString("120"));
+    QCOMPARE(windows->disp.LabD2->text(), QString("120"));
+    QCOMPARE(windows->disp.LabD3->text(), QString("120"));
+    QCOMPARE(RowText(windows->Soyka_mem.Soyka_mem, 5), QString("000001111000"));
+    QCOMPARE(RowText(windows->ALU.RgK, 0), QString("111101101101"));
+    QCOMPARE(RowText(windows->ALU.PC, 0), QString("100"));
+    QCOMPARE(windows->Pult.p2->Color(), soyka::ui::LampGreen);
+    QCOMPARE(windows->Pult.p1->Color(), soyka::ui::LampGrey);
+    QCOMPARE(windows->Pult.p0->Color(), soyka::ui::LampGrey);
+    QVERIFY(windows->Soyka_mem.u[3]->isVisibleTo(&windows->Soyka_mem));
+    QVERIFY(!windows->Soyka_mem.u[0]->isVisibleTo(&windows->Soyka_mem));
+
+    Start();
+    QCOMPARE(windows->disp.LabD1->text(), QString(8, QLatin1Char(' ')));
+    QCOMPARE(RowText(windows->disp.disp, 0), QString());
+    QCOMPARE(RowText(windows->ALU.PC, 0), QString("000"));
+    QVERIFY(windows->Soyka_mem.u[0]->isVisibleTo(&windows->Soyka_mem));
+    QVERIFY(!windows->Soyka_mem.u[3]->isVisibleTo(&windows->Soyka_mem));
+    WaitForRunEnd();
+    QCOMPARE(windows->disp.LabD3->text(), QString("720"));
+  }
+
+  void stepModePausesAfterEveryCommandWithItsDescription() {
+    Load(FactorialImage);
+    SelectMode(1);
+    QStringList descriptions;
+    ModalResponder responder([&](QWidget* modal) {
+      QCOMPARE(modal, &windows->Info_win);
+      QVERIFY(!windows->Info_win.Panel2->isVisibleTo(modal));
+      QVERIFY(windows->Info_win.Panel4->isVisibleTo(modal));
+      QVERIFY(!windows->Pult.BitBtn2->isEnabled());
+      descriptions << windows->Info_win.LabCom2->text();
+      windows->Info_win.BitBtn1->click();
+    });
+    Start();
+    WaitForRunEnd();
+    QCOMPARE(responder.Count(), 16);
+    QCOMPARE(descriptions.first(), QString(" A1 * A2 ==> A3"));
+    QCOMPARE(descriptions.last(), QString(" ВЫВОД, СТОП"));
+    QCOMPARE(windows->disp.LabD2->text(), QString("120"));
+  }
+
+  void tactModeStopInTheFirstPauseEndsTheRunAtOnce() {
+    Load(FactorialImage);
+    SelectMode(2);
+    int pauses = 0;
+    ModalResponder responder([&](QWidget*) {
+      ++pauses;
+      QCOMPARE(windows->Info_win.LabTakt->text(), QString("1"));
+      QCOMPARE(windows->Info_win.LabCom3->text(), QString("ячейки 000"));
+      QCOMPARE(windows->Info_win.Panel2->x(), 70);
+      windows->Info_win.BitBtn2->click();
+    });
+    Start();
+    WaitForRunEnd();
+    QCOMPARE(pauses, 1);
+    QCOMPARE(state.ErrorMessage, std::string(soyka::AbortMessage));
+    QCOMPARE(state.Counter, 0);
+    QCOMPARE(RowText(windows->ALU.PC, 0), QString("000"));
+  }
+
+  void tactModeRunsTheWholeProgramWithFivePausesPerCommand() {
+    Load(FactorialImage);
+    SelectMode(2);
+    ModalResponder responder([&](QWidget*) { windows->Info_win.BitBtn1->click(); });
+    Start();
+    WaitForRunEnd();
+    QCOMPARE(responder.Count(), 16 * 5);
+    QCOMPARE(windows->disp.LabD1->text(), QString("120"));
+  }
+
+  void overflowInAutoModeShowsTheErrorThenThePauseWithTheError() {
+    Load({soyka::testing::Cmd(soyka::OpcodeAdd, 7, 7, 6), {}, {}, {}, {}, {}, {},
+          soyka::WordFromValue(4000)});
+    QStringList seen;
+    ModalResponder responder([&](QWidget* modal) {
+      if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+        seen << box->text();
+        QVERIFY(!windows->Pult.BitBtn2->isEnabled());
+        PressMessageBoxButton(modal);
+        return;
+      }
+      seen << windows->Info_win.LabErrMess->text();
+      QVERIFY(!windows->Info_win.BitBtn1->isEnabled());
+      QVERIFY(windows->Info_win.Panel3->isVisibleTo(modal));
+      QVERIFY(!windows->Info_win.Panel4->isVisibleTo(modal));
+      QVERIFY(!windows->Info_win.Panel2->isVisibleTo(modal));
+      windows->Info_win.BitBtn2->click();
+    });
+    Start();
+    WaitForRunEnd();
+    QCOMPARE(seen, (QStringList{"Переполнение!", "Переполнение!"}));
+    QCOMPARE(state.ErrorMessage, std::string(soyka::AbortMessage));
+    QCOMPARE(RowText(windows->Soyka_mem.Soyka_mem, 6), QString("000000000000"));
+  }
+
+  void panelStopEndsAnEndlessAutoRun() {
+    Load({soyka::testing::Cmd(soyka::OpcodeJumpIfEqual, 0, 0, 0)});
+    Start();
+    QTRY_VERIFY(RowText(windows->ALU.RgK, 0) == QString("100000000000"));
+    windows->Pult.BitBtn2->click();
+    QVERIFY(PanelIdle());
+    QVERIFY(state.ErrorMessage.empty());
+  }
+
+  void inputButtonOpensMemoryForTypingUntilAnotherWindowIsActivated() {
+    windows->Pult.BitBtn3->click();
+    QVERIFY(windows->Soyka_mem.isVisible());
+    QVERIFY(state.InputEnabled);
+    QCOMPARE(windows->Pult.input_ind->Color(), soyka::ui::LampGreen);
+    QCOMPARE(windows->Soyka_mem.input_ind->Color(), soyka::ui::LampGreen);
+    windows->Soyka_mem.activateWindow();
+    QTRY_VERIFY(windows->Soyka_mem.Soyka_mem->hasFocus());
+
+    for (const char* bits : {"101110101101"}) {
+      for (const char* bit = bits; *bit != 0; ++bit) {
+        QTest::keyClick(windows->Soyka_mem.Soyka_mem, *bit);
+      }
+    }
+    QCOMPARE(soyka::BitsText(state.Memory[0]), std::string("101110101101"));
+    QCOMPARE(RowText(windows->Soyka_mem.Soyka_mem, 0), QString("101110101101"));
+
+    windows->Form1.activateWindow();
+    QTRY_VERIFY(!state.InputEnabled);
+    QCOMPARE(windows->Pult.input_ind->Color(), soyka::ui::LampRed);
+    QCOMPARE(windows->Soyka_mem.input_ind->Color(), soyka::ui::LampRed);
+  }
+
+  void timerKeepsFiringButNoCommandRunsWhileAPauseWaits() {
+    Load(FactorialImage);
+    SelectMode(1);
+    QSignalSpy ticks(windows->Pult.Timer1, &QTimer::timeout);
+    std::string registerDuringWait;
+    int ticksDuringWait = 0;
+    ModalResponder responder([&](QWidget*) {
+      const int before = ticks.count();
+      registerDuringWait = soyka::BitsText(state.CommandRegister);
+      QTest::qWait(100);
+      ticksDuringWait = ticks.count() - before;
+      QCOMPARE(soyka::BitsText(state.CommandRegister), registerDuringWait);
+      QCOMPARE(state.Counter, 1);
+      windows->Info_win.BitBtn2->click();
+    });
+    Start();
+    WaitForRunEnd();
+    QVERIFY2(ticksDuringWait > 5, qPrintable(QString::number(ticksDuringWait)));
+    QCOMPARE(registerDuringWait, std::string("101110101101"));
+  }
+};
+
+QTEST_MAIN(ProgramTest)
+#include "ProgramTest.moc"
