@@ -1,1 +1,41 @@
 #include "Avtor.h"
+
+#include "FixedWindow.h"
+#include "Fonts.h"
+#include "PictureBox.h"
+#include "Pictures.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QStyle>
+
+TAbout_avtor::TAbout_avtor(QWidget* parent) : QDialog(parent) {
+  soyka::ui::SetUpFixedWindow(this, QStringLiteral("Автор"), 360, 190,
+                              soyka::ui::TitleButtons::CloseOnly, false);
+  setFont(soyka::ui::SystemFont(13));
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  move(screen.center() - QPoint(width() / 2, height() / 2));
+
+  Image1 = new soyka::ui::PictureBox(soyka::ui::DrawTeamPicture, this);
+  Image1->setGeometry(12, 12, 88, 88);
+  Image1->setAccessibleName(QStringLiteral("Рисунок: команда разработчиков"));
+
+  AuthorName = new QLabel(QStringLiteral("Разработчики проекта «Сойка»"), this);
+  AuthorName->setGeometry(112, 12, 236, 40);
+  AuthorName->setFont(soyka::ui::SystemFont(16, true));
+  AuthorName->setWordWrap(true);
+
+  Comments = new QLabel(QStringLiteral("Программа сделана для занятий по устройству ЭВМ в школе "
+                                       "и в вузе. Исходные тексты открыты: их можно изучать и "
+                                       "дополнять по лицензии MIT."),
+                        this);
+  Comments->setGeometry(112, 56, 236, 84);
+  Comments->setWordWrap(true);
+  Comments->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+  OKButton =
+      new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
+  OKButton->setGeometry(136, 150, 89, 30);
+  OKButton->setDefault(true);
+  connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+}

@@ -1,1 +1,82 @@
 #include "Inter_h.h"
+
+#include "FixedWindow.h"
+#include "Fonts.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QStyle>
+
+namespace {
+
+// The rules, line by line; the blanks are part of the layout of the text.
+QString HelpText() {
+  const QStringList lines = {
+      QStringLiteral("Некоторые правила работы с программой:"),
+      QStringLiteral("====================================="),
+      QString(),
+      QStringLiteral("1. Чтобы увидеть содержимое дисплея,"),
+      QStringLiteral("    ОЗУ или регистров ЭВМ \"Сойка\" щелк-"),
+      QStringLiteral("    ните ЛЕВОЙ кнопкой мыши по соответ-"),
+      QStringLiteral("    ствующей картинке. Закрыть окно по-"),
+      QStringLiteral("    зволяет кнопка с красным крестом в"),
+      QStringLiteral("    его левом верхнем углу."),
+      QString(),
+      QStringLiteral("2. Чтобы изменить содержимое  ОЗУ "),
+      QStringLiteral("    ОБЯЗАТЕЛЬНО (!!!)   предварительно"),
+      QStringLiteral("    нажмите клавишу \"ВВОД\" на пульте"),
+      QStringLiteral("    управления \"Сойки\". Обращайте при"),
+      QStringLiteral("    этом внимание на индикаторы ввода"),
+      QStringLiteral("    в окне ОЗУ и на пульте управления."),
+      QString(),
+      QStringLiteral("3. Если Вас интересует расшифровка"),
+      QStringLiteral("    какой-нибудь ячейки ОЗУ, щелкните"),
+      QStringLiteral("    ПРАВОЙ кнопкой мыши в окне с ОЗУ."),
+      QString(),
+      QStringLiteral("4. Если щелкнуть ПРАВОЙ кнопкой мышки"),
+      QStringLiteral("    в основном окне,  то можно получить"),
+      QStringLiteral("    ускоренный (по сравнению с главным"),
+      QStringLiteral("    меню) доступ к помощи."),
+      QString(),
+      QStringLiteral("5. Если Вы указываете мышкой на объект"),
+      QStringLiteral("    управления и мышка покоится, то через"),
+      QStringLiteral("    некоторое время на экране автомати-"),
+      QStringLiteral("    чески возникнет подсказка."),
+  };
+  return lines.join(QLatin1Char('\n'));
+}
+
+} // namespace
+
+TInter::TInter(QWidget* parent) : QDialog(parent) {
+  soyka::ui::SetUpFixedWindow(this, QStringLiteral("Интерфейс"), 354, 207,
+                              soyka::ui::TitleButtons::None, false);
+  setFont(soyka::ui::SystemFont(13));
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  move(screen.center() - QPoint(width() / 2, height() / 2));
+
+  Panel1 = new QFrame(this);
+  Panel1->setGeometry(8, 8, 337, 153);
+  Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+
+  Memo1 = new QPlainTextEdit(Panel1);
+  Memo1->setGeometry(8, 8, 321, 137);
+  Memo1->setReadOnly(true);
+  Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+  Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // Tab passes it by; a click still lets the learner scroll it with the keys.
+  Memo1->setFocusPolicy(Qt::ClickFocus);
+  Memo1->setPlainText(HelpText());
+  Memo1->setAccessibleName(QStringLiteral("Правила работы с программой"));
+
+  BitBtn1 =
+      new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
+  BitBtn1->setGeometry(136, 168, 89, 33);
+  BitBtn1->setDefault(true);
+  connect(BitBtn1, &QPushButton::clicked, this, &TInter::BitBtn1Click);
+}
+
+void TInter::BitBtn1Click() {
+  accept();
+}

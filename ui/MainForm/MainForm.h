@@ -29,6 +29,34 @@ public:
   void AttachDialogs(TAbout_avtor* author, TAbout_prog* program, TThanks* thanks, TInter* help,
                      Tprimer* example);
 
+  // The board, from bottom to top.
+  QLabel* MotherBoard;
+  QWidget* pPentium;
+  QWidget* pRAM;
+  QWidget* RAM1;
+  QWidget* RAM2;
+  QWidget* RAM3;
+  QLabel* Label1;
+  QWidget* pDisp;
+  QWidget* tv;
+  QLabel* Label3;
+  QWidget* Pentium;
+  QLabel* Label2;
+
+  // The menu bar, its submenus and the board's pop-up menu.
+  QAction* N3;
+  QAction* N7;
+  QAction* N8;
+  QAction* N9;
+  QAction* N2;
+  QAction* N4;
+  QAction* N5;
+  QAction* N6;
+  QAction* N1;
+  QMenu* PopupMenu1;
+  QAction* N10;
+  QAction* N11;
+
 public slots:
   void RAM1DblClick();
   void PentiumDblClick();
@@ -42,15 +70,20 @@ public slots:
   void N6Click();
   void N1Click();
 
+protected:
+  void showEvent(QShowEvent* event) override;
+
 private:
+  void BuildBoard(QWidget* surface);
+  void BuildMenus();
+
   soyka::MachineState& state_;
   soyka::ViewOperations& views_;
   TSoyka_mem* memory_ = nullptr;
-  TALU* registers_ = nullptr;
-  Tdisp* display_ = nullptr;
   TAbout_avtor* author_ = nullptr;
   TAbout_prog* program_ = nullptr;
   TThanks* thanks_ = nullptr;
   TInter* help_ = nullptr;
   Tprimer* example_ = nullptr;
+  bool centred_ = false;
 };

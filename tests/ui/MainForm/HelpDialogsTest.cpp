@@ -1,0 +1,398 @@
+// The help texts and the example program: the command-system summary, the interface help window
+// and the example window with the memory image it loads.
+#include "CommandSystemText.h"
+#include "EngineTestSupport.h"
+#include "Factor.h"
+#include "Inter_h.h"
+#include "ModalDriver.h"
+
+#include <QScreen>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QtTest>
+#include <sstream>
+
+using soyka::testing::ModalDriver;
+
+namespace {
+
+QStringList MemoLines(const QPlainTextEdit* memo) {
+  QStringList lines;
+  for (QTextBlock block = memo->document()->begin(); block.isValid(); block = block.next()) {
+    lines << block.text();
+  }
+  return lines;
+}
+
+int LeadingBlanks(const QString& line) {
+  int blanks = 0;
+  while (blanks < line.size() && line[blanks] == QLatin1Char(' ')) {
+    ++blanks;
+  }
+  return blanks;
+}
+
+void AddLine(int line, int length, int lead, const QString& text) {
+  QTest::addRow("line %d", line) << line << length << lead << text;
+}
+
+void AddLineColumns() {
+  QTest::addColumn<int>("line");
+  QTest::addColumn<int>("length");
+  QTest::addColumn<int>("lead");
+  QTest::addColumn<QString>("text");
+}
+
+void CompareLine(const QStringList& lines) {
+  QFETCH(int, line);
+  QFETCH(int, length);
+  QFETCH(int, lead);
+  QFETCH(QString, text);
+  QVERIFY(line <= lines.size());
+  const QString& shown = lines[line - 1];
+  QCOMPARE(shown, text);
+  QCOMPARE(shown.size(), length);
+  QCOMPARE(LeadingBlanks(shown), lead);
+}
+
+std::string StateText(const soyka::MachineState& state) {
+  std::ostringstream out;
+  soyka::PrintMachineState(out, state, 0);
+  return out.str();
+}
+
+// A machine in the middle of things, so that a loader touching anything but Memory shows.
+soyka::MachineState BusyMachine() {
+  soyka::MachineState state;
+  soyka::InitializeMachine(state);
+  for (int cell = 0; cell < soyka::CellCount; ++cell) {
+    state.Memory[static_cast<std::size_t>(cell)] = soyka::WordFromValue(4095 - cell * 3);
+  }
+  state.CommandRegister = soyka::WordFromValue(1234);
+  state.Accumulator = soyka::WordFromValue(99);
+  soyka::SetCounter(state, 5);
+  state.PreviousCounter = 4;
+  state.RunMode = soyka::RunModeTact;
+  state.Halted = false;
+  state.ErrorMessage = "abort";
+  state.TargetCell = 3;
+  state.Opcode = 6;
+  state.A1 = 1;
+  state.A2 = 2;
+  state.A3 = 7;
+  state.FirstOperand = 10;
+  state.SecondOperand = 20;
+  state.MemoryWindowOpen = true;
+  state.InputEnabled = true;
+  state.LoadExampleChosen = true;
+  return state;
+}
+
+} // namespace
+
+class HelpDialogsTest : public QObject {
+  Q_OBJECT
+
+private slots:
+  void commandSystemMessageLines_data() {
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QString>("text");
+    const QString lines[] = {
+        "    Система команд:",
+        "",
+        "000  A1 ==> A3",
+        "001  A1 + A2 ==> A3",
+        "010  A1 / A2 ==> A3",
+        "011  A1 - A2 ==> A3",
+        "100  при A1 = A2 к A3",
+        "101  A1 * A2 ==> A3",
+        "110  при A1 > A2 к A3",
+        "111  ВЫВОД, СТОП",
+        "",
+        "",
+        "Команду можно рас-",
+        "шифровать по щелчку",
+        "ПРАВОЙ кнопки мыши",
+        "в окне ОЗУ",
+    };
+    for (int i = 0; i < 16; ++i) {
+      QTest::addRow("line %d", i + 1) << i + 1 << lines[i];
+    }
+  }
+
+  void commandSystemMessageLines() {
+    QFETCH(int, line);
+    QFETCH(QString, text);
+    const QStringList lines = QString::fromStdString(CommandSystemText()).split(QLatin1Char('\r'));
+    QCOMPARE(lines.size(), 17);
+    QCOMPARE(lines[line - 1], text);
+  }
+
+  void commandSystemMessageEndsEveryLineWithACarriageReturn() {
+    const std::string text = CommandSystemText();
+    QCOMPARE(std::count(text.begin(), text.end(), '\r'), std::ptrdiff_t(16));
+    QCOMPARE(text.back(), '\r');
+    QVERIFY(text.find('\n') == std::string::npos);
+    // The commands appear exactly as the machine's own table has them, in code order.
+    std::size_t from = 0;
+    for (std::string_view command : soyka::CommandTable) {
+      const std::size_t at = text.find(std::string(command) + '\r', from);
+      QVERIFY(at != std::string::npos);
+      QCOMPARE(text[at - 1], '\r');
+      from = at + command.size();
+    }
+  }
+
+  void interfaceHelpLines_data() {
+    AddLineColumns();
+    const QString q = QStringLiteral("\"");
+    AddLine(1, 38, 0, "Некоторые правила работы с программой:");
+    AddLine(2, 37, 0, "=====================================");
+    AddLine(3, 0, 0, "");
+    AddLine(4, 36, 0, "1. Чтобы увидеть содержимое дисплея,");
+    AddLine(5, 39, 4, "    ОЗУ или регистров ЭВМ " + q + "Сойка" + q + " щелк-");
+    AddLine(6, 39, 4, "    ните ЛЕВОЙ кнопкой мыши по соответ-");
+    AddLine(7, 39, 4, "    ствующей картинке. Закрыть окно по-");
+    AddLine(8, 38, 4, "    зволяет кнопка с красным крестом в");
+    AddLine(9, 27, 4, "    его левом верхнем углу.");
+    AddLine(10, 0, 0, "");
+    AddLine(11, 34, 0, "2. Чтобы изменить содержимое  ОЗУ ");
+    AddLine(12, 38, 4, "    ОБЯЗАТЕЛЬНО (!!!)   предварительно");
+    AddLine(13, 36, 4, "    нажмите клавишу " + q + "ВВОД" + q + " на пульте");
+    AddLine(14, 37, 4, "    управления " + q + "Сойки" + q + ". Обращайте при");
+    AddLine(15, 37, 4, "    этом внимание на индикаторы ввода");
+    AddLine(16, 38, 4, "    в окне ОЗУ и на пульте управления.");
+    AddLine(17, 0, 0, "");
+    AddLine(18, 34, 0, "3. Если Вас интересует расшифровка");
+    AddLine(19, 37, 4, "    какой-нибудь ячейки ОЗУ, щелкните");
+    AddLine(20, 37, 4, "    ПРАВОЙ кнопкой мыши в окне с ОЗУ.");
+    AddLine(21, 0, 0, "");
+    AddLine(22, 37, 0, "4. Если щелкнуть ПРАВОЙ кнопкой мышки");
+    AddLine(23, 39, 4, "    в основном окне,  то можно получить");
+    AddLine(24, 38, 4, "    ускоренный (по сравнению с главным");
+    AddLine(25, 26, 4, "    меню) доступ к помощи.");
+    AddLine(26, 0, 0, "");
+    AddLine(27, 38, 0, "5. Если Вы указываете мышкой на объект");
+    AddLine(28, 41, 4, "    управления и мышка покоится, то через");
+    AddLine(29, 39, 4, "    некоторое время на экране автомати-");
+    AddLine(30, 30, 4, "    чески возникнет подсказка.");
+  }
+
+  void interfaceHelpLines() {
+    TInter help;
+    const QStringList lines = MemoLines(help.Memo1);
+    QCOMPARE(lines.size(), 30);
+    CompareLine(lines);
+  }
+
+  void interfaceHelpWindow() {
+    TInter help;
+    QCOMPARE(help.windowTitle(), QStringLiteral("Интерфейс"));
+    QCOMPARE(help.size(), QSize(354, 207));
+    QCOMPARE(help.minimumSize(), help.maximumSize());
+    const Qt::WindowFlags flags = help.windowFlags();
+    QVERIFY(flags & Qt::CustomizeWindowHint);
+    QVERIFY(!(flags & (Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint |
+                       Qt::WindowMaximizeButtonHint | Qt::WindowSystemMenuHint)));
+    QCOMPARE(help.font().pixelSize(), 13);
+    const QPoint screenCentre = help.screen()->availableGeometry().center();
+    QVERIFY((help.geometry().center() - screenCentre).manhattanLength() <= 2);
+    QCOMPARE(help.Panel1->geometry(), QRect(8, 8, 337, 153));
+    QCOMPARE(help.Memo1->parentWidget(), help.Panel1);
+    QCOMPARE(help.Memo1->geometry(), QRect(8, 8, 321, 137));
+    QVERIFY(help.Memo1->isReadOnly());
+    QCOMPARE(help.Memo1->lineWrapMode(), QPlainTextEdit::NoWrap);
+    QCOMPARE(help.Memo1->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    QVERIFY(!(help.Memo1->focusPolicy() & Qt::TabFocus));
+    QCOMPARE(help.BitBtn1->geometry(), QRect(136, 168, 89, 33));
+    QCOMPARE(help.BitBtn1->text(), QStringLiteral("OK"));
+    QVERIFY(!help.BitBtn1->icon().isNull());
+  }
+
+  void interfaceHelpScrollsButCannotBeEdited() {
+    TInter help;
+    help.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&help));
+    QScrollBar* scroll = help.Memo1->verticalScrollBar();
+    QVERIFY(scroll->maximum() > 0);
+    help.Memo1->setFocus();
+    QTest::keyClick(help.Memo1, Qt::Key_PageDown);
+    QTest::keyClick(help.Memo1, Qt::Key_PageDown);
+    QTest::keyClick(help.Memo1, Qt::Key_PageDown);
+    QCOMPARE(scroll->value(), scroll->maximum());
+    const QString before = help.Memo1->toPlainText();
+    QTest::keyClicks(help.Memo1, QStringLiteral("abc"));
+    QTest::keyClick(help.Memo1, Qt::Key_Backspace);
+    QTest::keyClick(help.Memo1, Qt::Key_Return);
+    QCOMPARE(help.Memo1->toPlainText(), before);
+    QVERIFY(MemoLines(help.Memo1)[10].endsWith(QLatin1Char(' ')));
+  }
+
+  void interfaceHelpClosesWithOk() {
+    TInter help;
+    ModalDriver driver([&](QWidget*) { help.BitBtn1->click(); });
+    const int result = help.exec();
+    QVERIFY(driver.Answered());
+    QVERIFY(!driver.TimedOut());
+    QCOMPARE(result, int(QDialog::Accepted));
+    QVERIFY(!help.isVisible());
+  }
+
+  void exampleLines_data() {
+    AddLineColumns();
+    AddLine(1, 27, 7, "       Вычисление N!  (n<7)");
+    AddLine(2, 31, 0, "===============================");
+    AddLine(3, 0, 0, "");
+    AddLine(4, 28, 0, "000: 101 110 101 101  F:=F*K");
+    AddLine(5, 28, 0, "001: 001 110 111 110  K:=K+1");
+    AddLine(6, 34, 0, "010: 110 100 110 000  при N1>K к 0");
+    AddLine(7, 35, 0, "011: 111 101 101 101  вывод F, стоп");
+    AddLine(8, 25, 0, "100: граница цикла     N1");
+    AddLine(9, 26, 0, "101: факториал           F");
+    AddLine(10, 23, 0, "110: рабочая ячейка   K");
+    AddLine(11, 16, 0, "111: константа 1");
+    AddLine(12, 0, 0, "");
+    AddLine(13, 26, 0, "ПРИМЕЧАНИЕ:  перед стартом");
+    AddLine(14, 31, 0, "в ячейке 100 должно быть N+1, а");
+    AddLine(15, 34, 0, "в ячейках 101, 110, 111 - число 1.");
+  }
+
+  void exampleLines() {
+    soyka::MachineState state;
+    Tprimer example(state);
+    const QStringList lines = MemoLines(example.Memo1);
+    QCOMPARE(lines.size(), 15);
+    CompareLine(lines);
+  }
+
+  void exampleWindow() {
+    soyka::MachineState state;
+    Tprimer example(state);
+    QCOMPARE(example.windowTitle(), QStringLiteral("Пример программы"));
+    QCOMPARE(example.size(), QSize(297, 318));
+    QCOMPARE(example.minimumSize(), example.maximumSize());
+    const Qt::WindowFlags flags = example.windowFlags();
+    QVERIFY(flags & Qt::WindowStaysOnTopHint);
+    QVERIFY(!(flags & (Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint |
+                       Qt::WindowMaximizeButtonHint | Qt::WindowSystemMenuHint)));
+    QCOMPARE(example.pos(), QPoint(333, 102));
+    QCOMPARE(example.font().pixelSize(), 13);
+    QCOMPARE(example.Panel1->geometry(), QRect(8, 8, 281, 265));
+    QCOMPARE(example.Memo1->parentWidget(), example.Panel1);
+    QCOMPARE(example.Memo1->geometry(), QRect(8, 8, 265, 249));
+    QVERIFY(example.Memo1->isReadOnly());
+    QCOMPARE(example.Memo1->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    QCOMPARE(example.Memo1->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    QCOMPARE(example.Memo1->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    QCOMPARE(example.BitBtn1->geometry(), QRect(24, 280, 89, 33));
+    QCOMPARE(example.BitBtn1->text(), QStringLiteral("OK"));
+    QVERIFY(example.BitBtn1->isDefault());
+    QCOMPARE(example.BitBtn2->geometry(), QRect(128, 280, 145, 33));
+    QCOMPARE(example.BitBtn2->text(), QStringLiteral("Ввести в ОЗУ"));
+    QVERIFY(!example.BitBtn2->icon().isNull());
+    QVERIFY(!example.BitBtn2->isDefault());
+  }
+
+  void exampleButtonsSetTheLoadChoice_data() {
+    QTest::addColumn<int>("button");
+    QTest::addColumn<bool>("before");
+    QTest::addColumn<bool>("chosen");
+    QTest::addColumn<int>("result");
+    QTest::newRow("OK after load") << 1 << true << false << int(Tprimer::ResultOk);
+    QTest::newRow("OK") << 1 << false << false << int(Tprimer::ResultOk);
+    QTest::newRow("load") << 2 << false << true << int(Tprimer::ResultRetry);
+    QTest::newRow("load again") << 2 << true << true << int(Tprimer::ResultRetry);
+    QTest::newRow("Escape after load") << 0 << true << false << int(QDialog::Rejected);
+  }
+
+  void exampleButtonsSetTheLoadChoice() {
+    QFETCH(int, button);
+    QFETCH(bool, before);
+    QFETCH(bool, chosen);
+    QFETCH(int, result);
+    soyka::MachineState state;
+    soyka::InitializeMachine(state);
+    state.LoadExampleChosen = before;
+    Tprimer example(state);
+    ModalDriver driver([&](QWidget* modal) {
+      if (button == 1) {
+        example.BitBtn1->click();
+      } else if (button == 2) {
+        example.BitBtn2->click();
+      } else {
+        QTest::keyClick(modal, Qt::Key_Escape);
+      }
+    });
+    QCOMPARE(example.exec(), result);
+    QVERIFY(driver.Answered());
+    QVERIFY(!driver.TimedOut());
+    QCOMPARE(state.LoadExampleChosen, chosen);
+  }
+
+  void exampleImageIsTheFactorialProgram_data() {
+    QTest::addColumn<int>("cell");
+    QTest::addColumn<QString>("bits");
+    const char* cells[] = {"101110101101", "001110111110", "110100110000", "111101101101",
+                           "000000000110", "000000000001", "000000000001", "000000000001"};
+    for (int cell = 0; cell < soyka::CellCount; ++cell) {
+      QTest::addRow("cell %s", soyka::AddressText(cell).c_str()) << cell << cells[cell];
+    }
+  }
+
+  void exampleImageIsTheFactorialProgram() {
+    QFETCH(int, cell);
+    QFETCH(QString, bits);
+    QString imageRow;
+    for (int b = 0; b < soyka::WordBits; ++b) {
+      imageRow += QChar('0' + ExampleImage[static_cast<std::size_t>(cell * 12 + b)]);
+    }
+    QCOMPARE(imageRow, bits);
+    soyka::MachineState state;
+    soyka::InitializeMachine(state);
+    LoadExample(state);
+    const soyka::Word12& word = state.Memory[static_cast<std::size_t>(cell)];
+    QCOMPARE(QString::fromStdString(soyka::BitsText(word)), bits);
+    QVERIFY(word == soyka::testing::FactorialImage[static_cast<std::size_t>(cell)]);
+  }
+
+  void loadingWritesMemoryAndNothingElse() {
+    soyka::MachineState state = BusyMachine();
+    const soyka::MachineState before = state;
+    LoadExample(state);
+    soyka::MachineState expected = before;
+    for (std::size_t cell = 0; cell < soyka::CellCount; ++cell) {
+      expected.Memory[cell] = soyka::testing::FactorialImage[cell];
+    }
+    QCOMPARE(StateText(state), StateText(expected));
+  }
+
+  void loadingTwiceGivesTheSameMemoryAsOnce() {
+    soyka::MachineState once = BusyMachine();
+    LoadExample(once);
+    soyka::MachineState twice = BusyMachine();
+    LoadExample(twice);
+    LoadExample(twice);
+    QVERIFY(once.Memory == twice.Memory);
+    QCOMPARE(StateText(once), StateText(twice));
+  }
+
+  void theLoadedProgramComputes120Then720() {
+    soyka::testing::Machine machine;
+    LoadExample(machine.state);
+    for (int run = 0; run < 2; ++run) {
+      soyka::StartRun(machine.state, machine.views);
+      int ticks = 0;
+      while (soyka::RunTick(machine.state, machine.views) == soyka::TickOutcome::RunGoesOn) {
+        QVERIFY(++ticks < 100);
+      }
+    }
+    QCOMPARE(machine.Cell(5), 720);
+    QCOMPARE(machine.Cell(6), 7);
+    QCOMPARE(machine.Calls("ShowDisplayRow").size(), std::size_t(6));
+    QCOMPARE(machine.Calls("ShowDisplayRow").back(),
+             std::string("ShowDisplayRow 3 5 001011010000 720"));
+  }
+};
+
+QTEST_MAIN(HelpDialogsTest)
+#include "HelpDialogsTest.moc"

@@ -1,0 +1,80 @@
+// What the board areas and the menu items do.
+#include "MainForm.h"
+
+#include "Avtor.h"
+#include "CommandSystemText.h"
+#include "Factor.h"
+#include "Inter_h.h"
+#include "MessageBoxes.h"
+#include "Prog.h"
+#include "Ram.h"
+#include "Thank.h"
+
+void TForm1::RAM1DblClick() {
+  state_.MemoryWindowOpen = true;
+  views_.ShowWantedWindows();
+}
+
+void TForm1::PentiumDblClick() {
+  state_.RegistersWindowOpen = true;
+  views_.ShowWantedWindows();
+}
+
+void TForm1::tvDblClick() {
+  state_.DisplayWindowOpen = true;
+  views_.ShowWantedWindows();
+}
+
+void TForm1::FormClick() {
+  views_.ShowWantedWindows();
+}
+
+void TForm1::N7Click() {
+  soyka::ui::ShowPlainMessage(this, CommandSystemText());
+  views_.ShowWantedWindows();
+}
+
+void TForm1::N8Click() {
+  help_->exec();
+  views_.ShowWantedWindows();
+}
+
+void TForm1::N9Click() {
+  state_.MemoryWindowOpen = true;
+  if (memory_) {
+    memory_->show();
+    memory_->raise();
+  }
+  example_->BitBtn2->setEnabled(true);
+  example_->exec();
+  if (state_.LoadExampleChosen) {
+    LoadExample(state_);
+    views_.RefreshMemoryView();
+    example_->BitBtn2->setEnabled(false);
+    example_->exec();
+  }
+  views_.ShowWantedWindows();
+}
+
+void TForm1::N4Click() {
+  program_->exec();
+  views_.ShowWantedWindows();
+}
+
+void TForm1::N5Click() {
+  author_->exec();
+  views_.ShowWantedWindows();
+}
+
+void TForm1::N6Click() {
+  thanks_->exec();
+  views_.ShowWantedWindows();
+}
+
+void TForm1::N1Click() {
+  if (soyka::ui::AskYesNo(this, "Действительно хотите выйти из программы?")) {
+    close();
+    return;
+  }
+  views_.ShowWantedWindows();
+}

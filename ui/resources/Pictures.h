@@ -1,0 +1,25 @@
+#pragma once
+// The program's pictures. Every one is drawn by code, the same on every call.
+
+#include <QIcon>
+#include <QImage>
+#include <QPainter>
+#include <QRectF>
+
+namespace soyka::ui {
+
+inline constexpr int BoardWidth = 590;
+inline constexpr int BoardHeight = 430;
+
+// A circuit board seen from above: traces, chips, capacitors and a few keyboard keys.
+QImage BoardPicture();
+
+// Vector drawings that fill `box`, stretched to it.
+void DrawDisplayPicture(QPainter& painter, const QRectF& box);
+void DrawProcessorPicture(QPainter& painter, const QRectF& box);
+void DrawTeamPicture(QPainter& painter, const QRectF& box);
+
+// The window icon in the usual sizes.
+QIcon ApplicationIcon();
+
+} // namespace soyka::ui
