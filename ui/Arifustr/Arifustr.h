@@ -25,8 +25,16 @@ public:
 
 public slots:
   void BitBtn1Click();
+  // Every activation shows the current registers, lamps included.
+  void FormActivate();
+
+protected:
+  bool event(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
 private:
+  void AddCaption(const QString& text, int left, int top);
+
   soyka::MachineState& state_;
   soyka::ViewOperations& views_;
 };

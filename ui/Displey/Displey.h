@@ -9,6 +9,8 @@
 #include <QTableWidget>
 #include <QWidget>
 
+#include <array>
+
 class Tdisp : public QWidget {
   Q_OBJECT
 public:
@@ -27,7 +29,14 @@ public:
 public slots:
   void BitBtn1Click();
 
+protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
 private:
+  QLabel* AddValueLabel(const QString& name, int row);
+  void SetValueText(int row, const QString& text);
+
   soyka::MachineState& state_;
   soyka::ViewOperations& views_;
+  std::array<QLabel*, soyka::DisplayRowCount> valueLabels_{};
 };

@@ -1,0 +1,459 @@
+// The registers window: its frame and controls, the three bit rows, activation and closing.
+
+#include "Arifustr.h"
+#include "CloseButton.h"
+#include "EngineTestSupport.h"
+#include "RegistersTestViews.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QWheelEvent>
+#include <QtTest>
+
+using soyka::MachineState;
+using soyka::testing::RegistersTestViews;
+using soyka::testing::W;
+
+namespace {
+
+struct Registers {
+  Registers() {
+    soyka::InitializeMachine(state);
+    views.Attach(&window);
+  }
+
+  QTableWidget* Grid(const QString& name) const {
+    return window.findChild<QTableWidget*>(name, Qt::FindDirectChildrenOnly);
+  }
+
+  void ShowActive() {
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+  }
+
+  MachineState state;
+  RegistersTestViews views{state};
+  TALU window{state, views};
+};
+
+// The texts of a row's cells side by side: "101", or "" while all are empty.
+QString RowText(const QTableWidget* cells) {
+  QString text;
+  for (int column = 0; column < cells->columnCount(); ++column) {
+    text += cells->item(0, column)->text();
+  }
+  return text;
+}
+
+QString Bits(const std::string& bits) {
+  return QString::fromStdString(bits);
+}
+
+QPoint CellCenter(const QTableWidget* cells, int column) {
+  return cells->visualItemRect(cells->item(0, column)).center();
+}
+
+} // namespace
+
+class ArifustrTest : public QObject {
+  Q_OBJECT
+private slots:
+  void windowFrame();
+  void controlsPlacement_data();
+  void controlsPlacement();
+  void captions_data();
+  void captions();
+  void closeButtonLook();
+  void cellLook_data();
+  void cellLook();
+  void cellsEmptyBeforeFirstRefresh();
+  void clicksAndWheelChangeNothing_data();
+  void clicksAndWheelChangeNothing();
+  void counterView_data();
+  void counterView();
+  void wordViews_data();
+  void wordViews();
+  void accessibleCellTexts();
+  void refreshWritesOnlyChangedCells();
+  void hiddenWindowFollowsCommands();
+  void activationRefreshesInOrder();
+  void closing_data();
+  void closing();
+  void registersAfterFactorialRun();
+};
+
+void ArifustrTest::windowFrame() {
+  Registers r;
+  QCOMPARE(r.window.windowTitle(), QStringLiteral("Арифметическое устройство"));
+  QCOMPARE(r.window.size(), QSize(261, 154));
+  QCOMPARE(r.window.minimumSize(), QSize(261, 154));
+  QCOMPARE(r.window.maximumSize(), QSize(261, 154));
+  QCOMPARE(r.window.pos(), QPoint(332, 0));
+  QCOMPARE(r.window.font().pixelSize(), 16);
+  QVERIFY(r.window.isWindow());
+  QVERIFY(r.window.isHidden());
+  const Qt::WindowFlags flags = r.window.windowFlags();
+  QVERIFY(flags.testFlag(Qt::CustomizeWindowHint));
+  QVERIFY(!flags.testFlag(Qt::WindowCloseButtonHint));
+  QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
+  QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+  QVERIFY(!flags.testFlag(Qt::WindowSystemMenuHint));
+}
+
+void ArifustrTest::controlsPlacement_data() {
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<QRect>("geometry");
+  QTest::newRow("BitBtn1") << "BitBtn1" << QRect(8, 0, 25, 25);
+  QTest::newRow("PC") << "PC" << QRect(170, 7, 55, 22);
+  QTest::newRow("RgK") << "RgK" << QRect(10, 66, 239, 23);
+  QTest::newRow("Sm") << "Sm" << QRect(10, 120, 239, 25);
+}
+
+void ArifustrTest::controlsPlacement() {
+  QFETCH(QString, name);
+  QFETCH(QRect, geometry);
+  Registers r;
+  auto* control = r.window.findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
+  QVERIFY(control);
+  QCOMPARE(control->geometry(), geometry);
+}
+
+void ArifustrTest::captions_data() {
+  QTest::addColumn<QString>("text");
+  QTest::addColumn<QPoint>("place");
+  QTest::newRow("counter, first line") << "Счетчик " << QPoint(50, 2);
+  QTest::newRow("counter, second line") << "адреса команд" << QPoint(48, 16);
+  QTest::newRow("command register") << "Регистр команд" << QPoint(52, 46);
+  QTest::newRow("accumulator") << "Сумматор" << QPoint(48, 100);
+}
+
+void ArifustrTest::captions() {
+  QFETCH(QString, text);
+  QFETCH(QPoint, place);
+  Registers r;
+  QList<QLabel*> found;
+  for (QLabel* label : r.window.findChildren<QLabel*>()) {
+    if (label->text() == text) {
+      found.append(label);
+    }
+  }
+  QCOMPARE(found.size(), 1);
+  QCOMPARE(found.front()->pos(), place);
+  QCOMPARE(found.front()->font().pixelSize(), 16);
+  // The whole caption fits in its label, and no bit row covers any of it.
+  QVERIFY(found.front()->width() >= found.front()->fontMetrics().horizontalAdvance(text));
+  const QRect drawn(found.front()->pos(),
+                    QSize(found.front()->fontMetrics().horizontalAdvance(text),
+                          found.front()->fontMetrics().ascent()));
+  for (QTableWidget* cells : {r.window.PC, r.window.RgK, r.window.Sm}) {
+    QVERIFY2(!drawn.intersects(cells->geometry()), qPrintable(cells->objectName()));
+  }
+}
+
+void ArifustrTest::closeButtonLook() {
+  Registers r;
+  QVERIFY(qobject_cast<soyka::ui::CloseButton*>(r.window.BitBtn1));
+  QCOMPARE(r.window.BitBtn1->text(), QStringLiteral(" "));
+  QCOMPARE(r.window.BitBtn1->toolTip(), QStringLiteral("Закрыть"));
+  QVERIFY(!r.window.BitBtn1->icon().isNull());
+  QCOMPARE(r.window.nextInFocusChain(), r.window.BitBtn1);
+  QVERIFY(r.window.BitBtn1->focusPolicy() & Qt::TabFocus);
+}
+
+void ArifustrTest::cellLook_data() {
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<int>("columns");
+  QTest::addColumn<QString>("caption");
+  QTest::newRow("PC") << "PC" << 3 << "Счетчик адреса команд";
+  QTest::newRow("RgK") << "RgK" << 12 << "Регистр команд";
+  QTest::newRow("Sm") << "Sm" << 12 << "Сумматор";
+}
+
+void ArifustrTest::cellLook() {
+  QFETCH(QString, name);
+  QFETCH(int, columns);
+  QFETCH(QString, caption);
+  Registers r;
+  QTableWidget* cells = r.Grid(name);
+  QVERIFY(cells);
+  QCOMPARE(cells->rowCount(), 1);
+  QCOMPARE(cells->columnCount(), columns);
+  QCOMPARE(cells->rowHeight(0), 20);
+  for (int column = 0; column < columns; ++column) {
+    QCOMPARE(cells->columnWidth(column), 20);
+    const Qt::ItemFlags flags = cells->item(0, column)->flags();
+    QVERIFY(!flags.testFlag(Qt::ItemIsEditable));
+    QVERIFY(!flags.testFlag(Qt::ItemIsSelectable));
+  }
+  QVERIFY(!cells->showGrid());
+  QVERIFY(cells->horizontalHeader()->isHidden());
+  QVERIFY(cells->verticalHeader()->isHidden());
+  QCOMPARE(cells->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+  QCOMPARE(cells->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+  QCOMPARE(cells->focusPolicy(), Qt::NoFocus);
+  QCOMPARE(cells->selectionMode(), QAbstractItemView::NoSelection);
+  QCOMPARE(cells->editTriggers(), QAbstractItemView::NoEditTriggers);
+  QVERIFY(cells->isEnabled());
+  QCOMPARE(cells->palette().color(QPalette::Base), QColor(Qt::white));
+  QCOMPARE(cells->palette().color(QPalette::Text), QColor(Qt::black));
+  QCOMPARE(cells->accessibleName(), caption);
+}
+
+void ArifustrTest::cellsEmptyBeforeFirstRefresh() {
+  Registers r;
+  for (QTableWidget* cells : {r.window.PC, r.window.RgK, r.window.Sm}) {
+    for (int column = 0; column < cells->columnCount(); ++column) {
+      QVERIFY(cells->item(0, column));
+      QCOMPARE(cells->item(0, column)->text(), QString());
+    }
+  }
+}
+
+void ArifustrTest::clicksAndWheelChangeNothing_data() {
+  QTest::addColumn<QString>("name");
+  QTest::newRow("PC") << "PC";
+  QTest::newRow("RgK") << "RgK";
+  QTest::newRow("Sm") << "Sm";
+}
+
+void ArifustrTest::clicksAndWheelChangeNothing() {
+  QFETCH(QString, name);
+  Registers r;
+  r.state.CommandRegister = W("101110101101");
+  r.state.Accumulator = W("101110101101");
+  soyka::SetCounter(r.state, 5);
+  r.ShowActive();
+  QTableWidget* cells = r.Grid(name);
+  const QString before = RowText(cells);
+  QVERIFY(!before.isEmpty());
+
+  // The rightmost cell is only partly inside the row, which is where a view would scroll to.
+  const QPoint last = CellCenter(cells, cells->columnCount() - 1);
+  QTest::mouseClick(cells->viewport(), Qt::LeftButton, {}, last);
+  QTest::mouseDClick(cells->viewport(), Qt::LeftButton, {}, last);
+  for (const QPoint delta : {QPoint(-120, 0), QPoint(0, -120)}) {
+    QWheelEvent wheel(QPointF(last), cells->viewport()->mapToGlobal(QPointF(last)), QPoint(), delta,
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(cells->viewport(), &wheel);
+  }
+
+  QVERIFY(cells->selectedItems().isEmpty());
+  QVERIFY(!cells->currentIndex().isValid());
+  QVERIFY(cells->viewport()->findChildren<QWidget*>().isEmpty());
+  QCOMPARE(cells->horizontalScrollBar()->value(), 0);
+  QCOMPARE(cells->verticalScrollBar()->value(), 0);
+  QCOMPARE(RowText(cells), before);
+  QVERIFY(!cells->hasFocus());
+}
+
+void ArifustrTest::counterView_data() {
+  QTest::addColumn<int>("counter");
+  QTest::addColumn<QString>("shown");
+  QTest::newRow("0") << 0 << "000";
+  QTest::newRow("1") << 1 << "001";
+  QTest::newRow("2") << 2 << "010";
+  QTest::newRow("3") << 3 << "011";
+  QTest::newRow("4") << 4 << "100";
+  QTest::newRow("5") << 5 << "101";
+  QTest::newRow("6") << 6 << "110";
+  QTest::newRow("7") << 7 << "111";
+}
+
+void ArifustrTest::counterView() {
+  QFETCH(int, counter);
+  QFETCH(QString, shown);
+  Registers r;
+  // Start from the opposite bits, so that every cell has to change.
+  soyka::SetCounter(r.state, 7 - counter);
+  r.views.RefreshCounterView();
+  soyka::SetCounter(r.state, counter);
+  r.views.RefreshCounterView();
+  QCOMPARE(RowText(r.window.PC), shown);
+  QCOMPARE(RowText(r.window.RgK), QString());
+  QCOMPARE(RowText(r.window.Sm), QString());
+}
+
+void ArifustrTest::wordViews_data() {
+  QTest::addColumn<QString>("command");
+  QTest::addColumn<QString>("accumulator");
+  QTest::newRow("mixed") << "101110101101"
+                         << "000000000110";
+  QTest::newRow("all ones, all zeros") << "111111111111"
+                                       << "000000000000";
+  QTest::newRow("lowest, highest") << "000000000001"
+                                   << "100000000000";
+  QTest::newRow("all zeros, all ones") << "000000000000"
+                                       << "111111111111";
+}
+
+void ArifustrTest::wordViews() {
+  QFETCH(QString, command);
+  QFETCH(QString, accumulator);
+  Registers r;
+  r.state.CommandRegister = W(command.toStdString());
+  r.state.Accumulator = W(accumulator.toStdString());
+
+  r.views.RefreshCommandRegisterView();
+  QCOMPARE(RowText(r.window.RgK), command);
+  QCOMPARE(RowText(r.window.Sm), QString());
+
+  r.views.RefreshAccumulatorView();
+  QCOMPARE(RowText(r.window.Sm), accumulator);
+  QCOMPARE(RowText(r.window.RgK), command);
+  QCOMPARE(RowText(r.window.PC), QString());
+}
+
+void ArifustrTest::accessibleCellTexts() {
+  Registers r;
+  const auto spoken = [](const QTableWidget* cells, int column) {
+    return cells->item(0, column)->data(Qt::AccessibleTextRole).toString();
+  };
+  QCOMPARE(spoken(r.window.Sm, 5), QStringLiteral("Сумматор, разряд 7: пусто"));
+
+  r.state.CommandRegister = W("100000000000");
+  soyka::SetCounter(r.state, 1);
+  r.window.RefreshCommandRegisterView();
+  r.window.RefreshCounterView();
+  QCOMPARE(spoken(r.window.RgK, 0), QStringLiteral("Регистр команд, разряд 12: 1"));
+  QCOMPARE(spoken(r.window.RgK, 11), QStringLiteral("Регистр команд, разряд 1: 0"));
+  QCOMPARE(spoken(r.window.PC, 0), QStringLiteral("Счетчик адреса команд, разряд 3: 0"));
+  QCOMPARE(spoken(r.window.PC, 2), QStringLiteral("Счетчик адреса команд, разряд 1: 1"));
+
+  r.state.CommandRegister = W("000000000000");
+  r.window.RefreshCommandRegisterView();
+  QCOMPARE(spoken(r.window.RgK, 0), QStringLiteral("Регистр команд, разряд 12: 0"));
+}
+
+void ArifustrTest::refreshWritesOnlyChangedCells() {
+  Registers r;
+  QSignalSpy changes(r.window.Sm->model(), &QAbstractItemModel::dataChanged);
+  r.state.Accumulator = W("000001111000");
+  r.window.RefreshAccumulatorView();
+  QVERIFY(changes.count() >= 12);
+
+  changes.clear();
+  r.window.RefreshAccumulatorView();
+  QCOMPARE(changes.count(), 0);
+
+  r.state.Accumulator[7] = 0;
+  r.window.RefreshAccumulatorView();
+  QVERIFY(changes.count() > 0);
+  for (const QList<QVariant>& change : changes) {
+    QCOMPARE(change.at(0).toModelIndex().column(), 5);
+    QCOMPARE(change.at(1).toModelIndex().column(), 5);
+  }
+  QCOMPARE(RowText(r.window.Sm), QStringLiteral("000000111000"));
+}
+
+void ArifustrTest::hiddenWindowFollowsCommands() {
+  Registers r;
+  // Copy cell 1 to cell 2: fetch, counter step and accumulator load all reach the window.
+  r.state.Memory[0] = soyka::testing::Cmd(soyka::OpcodeMove, 1, 1, 2);
+  r.state.Memory[1] = W("010011001010");
+  soyka::ExecuteCommand(r.state, r.views);
+
+  QVERIFY(r.window.isHidden());
+  QCOMPARE(RowText(r.window.RgK), Bits(soyka::BitsText(r.state.Memory[0])));
+  QCOMPARE(RowText(r.window.Sm), QStringLiteral("010011001010"));
+  QCOMPARE(RowText(r.window.PC), QStringLiteral("001"));
+
+  r.state.RegistersWindowOpen = true;
+  r.window.show();
+  QVERIFY(r.window.isVisible());
+  QCOMPARE(RowText(r.window.Sm), QStringLiteral("010011001010"));
+}
+
+void ArifustrTest::activationRefreshesInOrder() {
+  Registers r;
+  // Written behind the views' back, as if the window had missed the updates.
+  r.state.CommandRegister = W("111101101101");
+  r.state.Accumulator = W("000001111000");
+  soyka::SetCounter(r.state, 5);
+  QCOMPARE(RowText(r.window.Sm), QString());
+
+  r.ShowActive();
+  const std::vector<std::string> refreshes = {"RefreshCommandRegisterView",
+                                              "RefreshAccumulatorView", "RefreshCounterView"};
+  QCOMPARE(r.views.Operations(), refreshes);
+  QCOMPARE(RowText(r.window.RgK), QStringLiteral("111101101101"));
+  QCOMPARE(RowText(r.window.Sm), QStringLiteral("000001111000"));
+  QCOMPARE(RowText(r.window.PC), QStringLiteral("101"));
+
+  // Changed while hidden and another window was active: shown on the next activation.
+  r.window.hide();
+  QWidget other;
+  other.show();
+  other.activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&other));
+  r.state.Accumulator = W("000000000011");
+  r.views.ClearLog();
+  r.ShowActive();
+  QCOMPARE(r.views.Operations(), refreshes);
+  QCOMPARE(RowText(r.window.Sm), QStringLiteral("000000000011"));
+}
+
+void ArifustrTest::closing_data() {
+  QTest::addColumn<int>("key");
+  QTest::addColumn<bool>("closes");
+  QTest::newRow("close button") << 0 << true;
+  QTest::newRow("Escape") << int(Qt::Key_Escape) << true;
+  QTest::newRow("A") << int(Qt::Key_A) << false;
+  QTest::newRow("Return") << int(Qt::Key_Return) << false;
+  QTest::newRow("Delete") << int(Qt::Key_Delete) << false;
+}
+
+void ArifustrTest::closing() {
+  QFETCH(int, key);
+  QFETCH(bool, closes);
+  Registers r;
+  r.state.MemoryWindowOpen = true;
+  r.state.RegistersWindowOpen = true;
+  r.state.DisplayWindowOpen = true;
+  r.ShowActive();
+  QCOMPARE(QApplication::focusWidget(), r.window.BitBtn1);
+  r.views.ClearLog();
+
+  if (key == 0) {
+    QTest::mouseClick(r.window.BitBtn1, Qt::LeftButton);
+  } else {
+    QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key));
+  }
+
+  QCOMPARE(r.window.isHidden(), closes);
+  QCOMPARE(r.state.RegistersWindowOpen, !closes);
+  QVERIFY(r.state.MemoryWindowOpen);
+  QVERIFY(r.state.DisplayWindowOpen);
+  QCOMPARE(r.views.wantedCalls.size(), std::size_t{closes ? 1u : 0u});
+  if (closes) {
+    QVERIFY(!r.views.wantedCalls.front().windowVisible);
+    QVERIFY(!r.views.wantedCalls.front().registersWanted);
+  }
+  // Closing only hides: the rows keep what they showed.
+  QCOMPARE(RowText(r.window.PC), QStringLiteral("000"));
+}
+
+void ArifustrTest::registersAfterFactorialRun() {
+  Registers r;
+  for (std::size_t cell = 0; cell < soyka::testing::FactorialImage.size(); ++cell) {
+    r.state.Memory[cell] = soyka::testing::FactorialImage[cell];
+  }
+  soyka::StartRun(r.state, r.views);
+  soyka::TickOutcome outcome = soyka::TickOutcome::RunGoesOn;
+  for (int tick = 0; tick < 200 && outcome != soyka::TickOutcome::RunEnded; ++tick) {
+    outcome = soyka::RunTick(r.state, r.views);
+  }
+  QCOMPARE(outcome, soyka::TickOutcome::RunEnded);
+  QVERIFY(r.state.ErrorMessage.empty());
+
+  QVERIFY(r.window.isHidden());
+  QCOMPARE(RowText(r.window.RgK), QStringLiteral("111101101101"));
+  QCOMPARE(RowText(r.window.Sm), Bits(soyka::BitsText(r.state.Accumulator)));
+  QCOMPARE(RowText(r.window.PC), Bits(soyka::BitsText(r.state.CounterBits)));
+}
+
+QTEST_MAIN(ArifustrTest)
+#include "ArifustrTest.moc"

@@ -1,0 +1,497 @@
+// The display window: its frame and controls, the output rows and their values, and closing.
+
+#include "Displey.h"
+#include "CloseButton.h"
+#include "DisplayTestViews.h"
+#include "EngineTestSupport.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QSignalSpy>
+#include <QtTest>
+
+using soyka::MachineState;
+using soyka::testing::DisplayTestViews;
+using soyka::testing::W;
+
+namespace {
+
+const QString EightBlanks = QStringLiteral("        ");
+
+struct OutputWindow {
+  explicit OutputWindow(std::uint64_t stopAtPause = 0) : views(state, stopAtPause) {
+    soyka::InitializeMachine(state);
+    views.Attach(&window);
+  }
+
+  QLabel* Value(int row) const {
+    const std::array<QLabel*, 3> labels = {window.LabD1, window.LabD2, window.LabD3};
+    return labels[static_cast<std::size_t>(row - 1)];
+  }
+
+  // Puts the bits into the cell and shows it in the row, as the output command does.
+  void Output(int row, int cell, const QString& bits) {
+    state.Memory[static_cast<std::size_t>(cell)] = W(bits.toStdString());
+    views.ShowDisplayRow(row, cell);
+  }
+
+  void ShowActive() {
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+  }
+
+  void RunToEnd() {
+    soyka::StartRun(state, views);
+    soyka::TickOutcome outcome = soyka::TickOutcome::RunGoesOn;
+    for (int tick = 0; tick < 200 && outcome != soyka::TickOutcome::RunEnded; ++tick) {
+      outcome = soyka::RunTick(state, views);
+    }
+    QCOMPARE(outcome, soyka::TickOutcome::RunEnded);
+  }
+
+  MachineState state;
+  DisplayTestViews views;
+  Tdisp window{state, views};
+};
+
+QString RowText(const QTableWidget* cells, int row) {
+  QString text;
+  for (int column = 0; column < cells->columnCount(); ++column) {
+    text += cells->item(row - 1, column)->text();
+  }
+  return text;
+}
+
+void VerifyAllEmpty(const OutputWindow& d) {
+  for (int row = 1; row <= 3; ++row) {
+    for (int column = 0; column < 12; ++column) {
+      QCOMPARE(d.window.disp->item(row - 1, column)->text(), QString());
+    }
+    QCOMPARE(d.Value(row)->text(), EightBlanks);
+  }
+}
+
+int Darkness(QRgb pixel) {
+  return 255 - qGray(pixel);
+}
+
+} // namespace
+
+class DispleyTest : public QObject {
+  Q_OBJECT
+private slots:
+  void windowFrame();
+  void controlsPlacement_data();
+  void controlsPlacement();
+  void captionLook();
+  void valueLabelsLook_data();
+  void valueLabelsLook();
+  void gridLook();
+  void gridDrawsRowLinesAndBlackDigits();
+  void onlyCloseButtonTakesFocus();
+  void emptyUntilFirstOutput();
+  void showDisplayRow_data();
+  void showDisplayRow();
+  void valueLabelHoldsTheLargestNumber();
+  void clearDisplay();
+  void accessibleTexts();
+  void repeatedOutputWritesNothing();
+  void outputWhileHidden();
+  void abortedOutputLeavesRowsEmpty();
+  void factorialRunShows120ThreeTimes();
+  void closing_data();
+  void closing();
+};
+
+void DispleyTest::windowFrame() {
+  OutputWindow d;
+  QCOMPARE(d.window.windowTitle(), QStringLiteral("Дисплей"));
+  QCOMPARE(d.window.size(), QSize(299, 105));
+  QCOMPARE(d.window.minimumSize(), QSize(299, 105));
+  QCOMPARE(d.window.maximumSize(), QSize(299, 105));
+  QCOMPARE(d.window.pos(), QPoint(332, 182));
+  QCOMPARE(d.window.font().pixelSize(), 16);
+  QVERIFY(d.window.isWindow());
+  QVERIFY(d.window.isHidden());
+  QVERIFY(d.window.autoFillBackground());
+  QCOMPARE(d.window.palette().color(QPalette::Window), QColor(0, 128, 128));
+  const Qt::WindowFlags flags = d.window.windowFlags();
+  QVERIFY(flags.testFlag(Qt::CustomizeWindowHint));
+  QVERIFY(!flags.testFlag(Qt::WindowCloseButtonHint));
+  QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
+  QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+  QVERIFY(!flags.testFlag(Qt::WindowSystemMenuHint));
+
+  QVERIFY(qobject_cast<soyka::ui::CloseButton*>(d.window.BitBtn1));
+  QCOMPARE(d.window.BitBtn1->text(), QStringLiteral(" "));
+  QCOMPARE(d.window.BitBtn1->toolTip(), QStringLiteral("Закрыть"));
+
+  // The teal shows in the window's free corner.
+  const QImage image = d.window.grab().toImage();
+  QCOMPARE(QColor(image.pixel(290, 4)), QColor(0, 128, 128));
+}
+
+void DispleyTest::controlsPlacement_data() {
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<QRect>("geometry");
+  QTest::newRow("BitBtn1") << "BitBtn1" << QRect(8, 0, 25, 25);
+  QTest::newRow("disp") << "disp" << QRect(10, 32, 239, 64);
+}
+
+void DispleyTest::controlsPlacement() {
+  QFETCH(QString, name);
+  QFETCH(QRect, geometry);
+  OutputWindow d;
+  auto* control = d.window.findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
+  QVERIFY(control);
+  QCOMPARE(control->geometry(), geometry);
+}
+
+void DispleyTest::captionLook() {
+  OutputWindow d;
+  QList<QLabel*> found;
+  for (QLabel* label : d.window.findChildren<QLabel*>()) {
+    if (label->text() == QStringLiteral("Результаты  вычислений")) {
+      found.append(label);
+    }
+  }
+  QCOMPARE(found.size(), 1);
+  QLabel* caption = found.front();
+  QCOMPARE(caption->pos(), QPoint(58, 10));
+  QCOMPARE(caption->palette().color(QPalette::WindowText), QColor(0, 255, 255));
+  QCOMPARE(caption->font().pixelSize(), 16);
+  QVERIFY(caption->width() >= caption->fontMetrics().horizontalAdvance(caption->text()));
+  QVERIFY(caption->geometry().right() < d.window.width());
+}
+
+void DispleyTest::valueLabelsLook_data() {
+  QTest::addColumn<int>("row");
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<QPoint>("place");
+  QTest::newRow("LabD1") << 1 << "LabD1" << QPoint(256, 32);
+  QTest::newRow("LabD2") << 2 << "LabD2" << QPoint(256, 56);
+  QTest::newRow("LabD3") << 3 << "LabD3" << QPoint(256, 80);
+}
+
+void DispleyTest::valueLabelsLook() {
+  QFETCH(int, row);
+  QFETCH(QString, name);
+  QFETCH(QPoint, place);
+  OutputWindow d;
+  QLabel* label = d.Value(row);
+  QCOMPARE(label->objectName(), name);
+  QCOMPARE(label->pos(), place);
+  QVERIFY(label->width() >= 32);
+  QVERIFY(label->height() >= 16);
+  QCOMPARE(label->text(), EightBlanks);
+  QVERIFY(label->autoFillBackground());
+  QCOMPARE(label->palette().color(QPalette::WindowText), QColor(Qt::black));
+  QCOMPARE(label->palette().color(QPalette::Window),
+           QApplication::palette().color(QPalette::Button));
+  // Rows below must not be covered by the label above them.
+  QVERIFY(label->geometry().bottom() < place.y() + 24);
+}
+
+void DispleyTest::gridLook() {
+  OutputWindow d;
+  QTableWidget* grid = d.window.disp;
+  QCOMPARE(grid->rowCount(), 3);
+  QCOMPARE(grid->columnCount(), 12);
+  for (int column = 0; column < 12; ++column) {
+    QCOMPARE(grid->columnWidth(column), 20);
+  }
+  // Each row is a 20-pixel cell; the rows above the last add their dividing line.
+  QCOMPARE(grid->rowHeight(0), 21);
+  QCOMPARE(grid->rowHeight(1), 21);
+  QCOMPARE(grid->rowHeight(2), 20);
+  QVERIFY(!grid->isEnabled());
+  QCOMPARE(grid->focusPolicy(), Qt::NoFocus);
+  QCOMPARE(grid->selectionMode(), QAbstractItemView::NoSelection);
+  QCOMPARE(grid->editTriggers(), QAbstractItemView::NoEditTriggers);
+  QVERIFY(!grid->showGrid());
+  QVERIFY(grid->horizontalHeader()->isHidden());
+  QVERIFY(grid->verticalHeader()->isHidden());
+  QCOMPARE(grid->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+  QCOMPARE(grid->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+  for (int row = 0; row < 3; ++row) {
+    for (int column = 0; column < 12; ++column) {
+      const Qt::ItemFlags flags = grid->item(row, column)->flags();
+      QVERIFY(!flags.testFlag(Qt::ItemIsEditable));
+      QVERIFY(!flags.testFlag(Qt::ItemIsSelectable));
+    }
+  }
+}
+
+void DispleyTest::gridDrawsRowLinesAndBlackDigits() {
+  OutputWindow d;
+  d.Output(1, 0, QStringLiteral("111111111111"));
+  d.Output(2, 1, QStringLiteral("111111111111"));
+  d.Output(3, 2, QStringLiteral("111111111111"));
+  d.ShowActive();
+  QTableWidget* grid = d.window.disp;
+  const QImage image = grid->viewport()->grab().toImage();
+  const QRect first = grid->visualItemRect(grid->item(0, 0));
+  const QRect second = grid->visualItemRect(grid->item(1, 0));
+  const QRect last = grid->visualItemRect(grid->item(2, 0));
+
+  // A line at the foot of rows 1 and 2, none under row 3 and none between the columns.
+  QVERIFY(Darkness(image.pixel(first.center().x(), first.bottom())) > 64);
+  QVERIFY(Darkness(image.pixel(second.center().x(), second.bottom())) > 64);
+  QCOMPARE(QColor(image.pixel(last.center().x(), last.bottom())), QColor(Qt::white));
+  QCOMPARE(QColor(image.pixel(first.right(), first.top() + 2)), QColor(Qt::white));
+  QCOMPARE(QColor(image.pixel(first.left(), first.top() + 2)), QColor(Qt::white));
+
+  // The digits stay black although the grid is disabled.
+  int darkest = 0;
+  for (int y = first.top(); y < first.bottom(); ++y) {
+    for (int x = first.left(); x <= first.right(); ++x) {
+      darkest = std::max(darkest, Darkness(image.pixel(x, y)));
+    }
+  }
+  QVERIFY2(darkest > 200, qPrintable(QString::number(darkest)));
+}
+
+void DispleyTest::onlyCloseButtonTakesFocus() {
+  OutputWindow d;
+  for (QWidget* child : d.window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (child != d.window.BitBtn1) {
+      QCOMPARE(child->focusPolicy(), Qt::NoFocus);
+    }
+  }
+  d.ShowActive();
+  QCOMPARE(QApplication::focusWidget(), d.window.BitBtn1);
+  for (int press = 0; press < 4; ++press) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), d.window.BitBtn1);
+  }
+}
+
+void DispleyTest::emptyUntilFirstOutput() {
+  OutputWindow d;
+  VerifyAllEmpty(d);
+}
+
+void DispleyTest::showDisplayRow_data() {
+  QTest::addColumn<int>("row");
+  QTest::addColumn<int>("cell");
+  QTest::addColumn<QString>("bits");
+  QTest::addColumn<QString>("value");
+  QTest::newRow("row 2, lowest bit") << 2 << 5 << "000000000001"
+                                     << "1";
+  QTest::newRow("row 1, twelve ones") << 1 << 0 << "111111111111"
+                                      << "4095";
+  QTest::newRow("row 3, twelve zeros") << 3 << 7 << "000000000000"
+                                       << "0";
+  QTest::newRow("row 1, mixed") << 1 << 3 << "101110101101"
+                                << "2989";
+  QTest::newRow("row 2, highest bit") << 2 << 6 << "100000000000"
+                                      << "2048";
+  QTest::newRow("row 3, six") << 3 << 4 << "000000000110"
+                              << "6";
+}
+
+void DispleyTest::showDisplayRow() {
+  QFETCH(int, row);
+  QFETCH(int, cell);
+  QFETCH(QString, bits);
+  QFETCH(QString, value);
+
+  // Other rows empty: they stay empty.
+  {
+    OutputWindow d;
+    d.Output(row, cell, bits);
+    QCOMPARE(RowText(d.window.disp, row), bits);
+    QCOMPARE(d.Value(row)->text(), value);
+    for (int other = 1; other <= 3; ++other) {
+      if (other != row) {
+        QCOMPARE(RowText(d.window.disp, other), QString());
+        QCOMPARE(d.Value(other)->text(), EightBlanks);
+      }
+    }
+    QVERIFY(d.window.isHidden());
+  }
+
+  // Other rows filled from another cell: they keep their number.
+  {
+    OutputWindow d;
+    const int otherCell = (cell + 1) % soyka::CellCount;
+    const QString pattern = QStringLiteral("010101010101");
+    for (int other = 1; other <= 3; ++other) {
+      d.Output(other, otherCell, pattern);
+    }
+    d.Output(row, cell, bits);
+    QCOMPARE(RowText(d.window.disp, row), bits);
+    QCOMPARE(d.Value(row)->text(), value);
+    for (int other = 1; other <= 3; ++other) {
+      if (other != row) {
+        QCOMPARE(RowText(d.window.disp, other), pattern);
+        QCOMPARE(d.Value(other)->text(), QStringLiteral("1365"));
+      }
+    }
+  }
+}
+
+void DispleyTest::valueLabelHoldsTheLargestNumber() {
+  OutputWindow d;
+  for (int row = 1; row <= 3; ++row) {
+    d.Output(row, row, QStringLiteral("111111111111"));
+    QLabel* label = d.Value(row);
+    QCOMPARE(label->text(), QStringLiteral("4095"));
+    QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance(label->text()));
+    QVERIFY(label->geometry().right() < d.window.width());
+    QCOMPARE(label->pos(), QPoint(256, 32 + (row - 1) * 24));
+  }
+}
+
+void DispleyTest::clearDisplay() {
+  OutputWindow d;
+  d.Output(1, 0, QStringLiteral("111111111111"));
+  d.Output(2, 1, QStringLiteral("000000000000"));
+  d.Output(3, 2, QStringLiteral("101010101010"));
+  d.views.ClearDisplay();
+  VerifyAllEmpty(d);
+  QCOMPARE(d.window.disp->item(2, 0)->data(Qt::AccessibleTextRole).toString(),
+           QStringLiteral("Строка 3, разряд 12: пусто"));
+  QCOMPARE(d.window.LabD1->accessibleName(), QStringLiteral("Значение строки 1: пусто"));
+
+  // Clearing twice is harmless, and output works again afterwards.
+  d.views.ClearDisplay();
+  VerifyAllEmpty(d);
+  d.Output(2, 4, QStringLiteral("000000000011"));
+  QCOMPARE(RowText(d.window.disp, 2), QStringLiteral("000000000011"));
+  QCOMPARE(d.window.LabD2->text(), QStringLiteral("3"));
+}
+
+void DispleyTest::accessibleTexts() {
+  OutputWindow d;
+  d.Output(2, 5, QStringLiteral("000000000001"));
+  const auto spoken = [&](int row, int column) {
+    return d.window.disp->item(row - 1, column)->data(Qt::AccessibleTextRole).toString();
+  };
+  QCOMPARE(spoken(2, 11), QStringLiteral("Строка 2, разряд 1: 1"));
+  QCOMPARE(spoken(2, 0), QStringLiteral("Строка 2, разряд 12: 0"));
+  QCOMPARE(spoken(1, 0), QStringLiteral("Строка 1, разряд 12: пусто"));
+  QCOMPARE(d.window.LabD2->accessibleName(), QStringLiteral("Значение строки 2: 1"));
+  QCOMPARE(d.window.LabD1->accessibleName(), QStringLiteral("Значение строки 1: пусто"));
+  QCOMPARE(d.window.disp->accessibleName(), QStringLiteral("Дисплей"));
+}
+
+void DispleyTest::repeatedOutputWritesNothing() {
+  OutputWindow d;
+  QSignalSpy changes(d.window.disp->model(), &QAbstractItemModel::dataChanged);
+  d.Output(1, 2, QStringLiteral("000001111000"));
+  QVERIFY(changes.count() >= 12);
+  changes.clear();
+  d.views.ShowDisplayRow(1, 2);
+  QCOMPARE(changes.count(), 0);
+
+  d.Output(1, 2, QStringLiteral("000001111001"));
+  QVERIFY(changes.count() > 0);
+  for (const QList<QVariant>& change : changes) {
+    QCOMPARE(change.at(0).toModelIndex().row(), 0);
+    QCOMPARE(change.at(0).toModelIndex().column(), 11);
+  }
+}
+
+void DispleyTest::outputWhileHidden() {
+  OutputWindow d;
+  d.state.Memory[0] = soyka::testing::Cmd(soyka::OpcodeOutputAndStop, 1, 2, 3);
+  d.state.Memory[1] = W("000000000111");
+  d.state.Memory[2] = W("000001000000");
+  d.state.Memory[3] = W("110000000001");
+  soyka::ExecuteCommand(d.state, d.views);
+
+  QVERIFY(d.window.isHidden());
+  QVERIFY(d.views.wantedCalls.empty());
+  d.state.DisplayWindowOpen = true;
+  d.ShowActive();
+  QCOMPARE(RowText(d.window.disp, 1), QStringLiteral("000000000111"));
+  QCOMPARE(RowText(d.window.disp, 2), QStringLiteral("000001000000"));
+  QCOMPARE(RowText(d.window.disp, 3), QStringLiteral("110000000001"));
+  QCOMPARE(d.window.LabD1->text(), QStringLiteral("7"));
+  QCOMPARE(d.window.LabD2->text(), QStringLiteral("64"));
+  QCOMPARE(d.window.LabD3->text(), QStringLiteral("3073"));
+}
+
+void DispleyTest::abortedOutputLeavesRowsEmpty() {
+  // Pauses 1 and 2 follow the fetch and the counter step; pause 3 follows the first row.
+  OutputWindow d(3);
+  d.state.RunMode = soyka::RunModeTact;
+  d.Output(1, 5, QStringLiteral("111111111111"));
+  d.Output(2, 5, QStringLiteral("111111111111"));
+  d.Output(3, 5, QStringLiteral("111111111111"));
+  d.state.Memory[0] = soyka::testing::Cmd(soyka::OpcodeOutputAndStop, 1, 2, 3);
+  d.state.Memory[1] = W("000000001010");
+  d.RunToEnd();
+
+  QCOMPARE(d.state.ErrorMessage, std::string(soyka::AbortMessage));
+  QCOMPARE(RowText(d.window.disp, 1), QStringLiteral("000000001010"));
+  QCOMPARE(d.window.LabD1->text(), QStringLiteral("10"));
+  for (int row = 2; row <= 3; ++row) {
+    QCOMPARE(RowText(d.window.disp, row), QString());
+    QCOMPARE(d.Value(row)->text(), EightBlanks);
+  }
+}
+
+void DispleyTest::factorialRunShows120ThreeTimes() {
+  OutputWindow d;
+  d.Output(1, 0, QStringLiteral("111111111111"));
+  d.Output(2, 0, QStringLiteral("111111111111"));
+  for (std::size_t cell = 0; cell < soyka::testing::FactorialImage.size(); ++cell) {
+    d.state.Memory[cell] = soyka::testing::FactorialImage[cell];
+  }
+  d.RunToEnd();
+
+  QVERIFY(d.state.ErrorMessage.empty());
+  QCOMPARE(d.views.ClearCount(), 1);
+  QVERIFY(d.window.isHidden());
+  for (int row = 1; row <= 3; ++row) {
+    QCOMPARE(RowText(d.window.disp, row), QStringLiteral("000001111000"));
+    QCOMPARE(d.Value(row)->text(), QStringLiteral("120"));
+  }
+}
+
+void DispleyTest::closing_data() {
+  QTest::addColumn<int>("key");
+  QTest::addColumn<bool>("closes");
+  QTest::newRow("close button") << 0 << true;
+  QTest::newRow("Escape") << int(Qt::Key_Escape) << true;
+  QTest::newRow("A") << int(Qt::Key_A) << false;
+  QTest::newRow("Return") << int(Qt::Key_Return) << false;
+  QTest::newRow("0") << int(Qt::Key_0) << false;
+}
+
+void DispleyTest::closing() {
+  QFETCH(int, key);
+  QFETCH(bool, closes);
+  OutputWindow d;
+  d.Output(2, 5, QStringLiteral("000000000001"));
+  d.state.MemoryWindowOpen = true;
+  d.state.RegistersWindowOpen = true;
+  d.state.DisplayWindowOpen = true;
+  d.ShowActive();
+  QCOMPARE(QApplication::focusWidget(), d.window.BitBtn1);
+
+  if (key == 0) {
+    QTest::mouseClick(d.window.BitBtn1, Qt::LeftButton);
+  } else {
+    QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key));
+  }
+
+  QCOMPARE(d.window.isHidden(), closes);
+  QCOMPARE(d.state.DisplayWindowOpen, !closes);
+  QVERIFY(d.state.MemoryWindowOpen);
+  QVERIFY(d.state.RegistersWindowOpen);
+  QCOMPARE(d.views.wantedCalls.size(), std::size_t{closes ? 1u : 0u});
+  if (closes) {
+    QVERIFY(!d.views.wantedCalls.front().windowVisible);
+    QVERIFY(!d.views.wantedCalls.front().displayWanted);
+  }
+  // Closing only hides: the output stays for the next showing.
+  QCOMPARE(RowText(d.window.disp, 2), QStringLiteral("000000000001"));
+  QCOMPARE(d.window.LabD2->text(), QStringLiteral("1"));
+}
+
+QTEST_MAIN(DispleyTest)
+#include "DispleyTest.moc"
