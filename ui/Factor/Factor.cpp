@@ -5,6 +5,8 @@
 
 #include <QPainter>
 #include <QStyle>
+#include <QTextBlock>
+#include <QTextCursor>
 
 namespace {
 
@@ -27,6 +29,24 @@ QString ExampleText() {
       QStringLiteral("в ячейках 101, 110, 111 - число 1."),
   };
   return lines.join(QLatin1Char('\n'));
+}
+
+// The rule under the heading is wider than the memo in this face; its own letters are narrowed
+// until it fits on one line, so that the text below it keeps the room to show every line.
+void FitRuleToWidth(QPlainTextEdit* memo, int blockNumber) {
+  const QTextBlock rule = memo->document()->findBlockByNumber(blockNumber);
+  const int room =
+      memo->contentsRect().width() - 2 * static_cast<int>(memo->document()->documentMargin()) - 2;
+  QFont font = memo->font();
+  for (int stretch = 99; stretch >= 50 && QFontMetrics(font).horizontalAdvance(rule.text()) > room;
+       --stretch) {
+    font.setStretch(stretch);
+  }
+  QTextCursor cursor(rule);
+  cursor.select(QTextCursor::BlockUnderCursor);
+  QTextCharFormat format;
+  format.setFont(font);
+  cursor.mergeCharFormat(format);
 }
 
 // The style's retry glyph with room on its right, so that glyph and caption stand further apart
@@ -63,6 +83,7 @@ Tprimer::Tprimer(soyka::MachineState& state, QWidget* parent) : QDialog(parent),
   Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Memo1->setPlainText(ExampleText());
+  FitRuleToWidth(Memo1, 1);
   Memo1->setAccessibleName(QStringLiteral("Программа вычисления факториала"));
 
   BitBtn1 =

@@ -23,7 +23,7 @@ QLabel* TextLabel(QWidget* parent, const QString& text, const QRect& geometry, c
 } // namespace
 
 TAbout_prog::TAbout_prog(QWidget* parent) : QDialog(parent) {
-  soyka::ui::SetUpFixedWindow(this, QStringLiteral("Программа"), 360, 214,
+  soyka::ui::SetUpFixedWindow(this, QStringLiteral("Программа"), 380, 236,
                               soyka::ui::TitleButtons::CloseOnly, false);
   setFont(soyka::ui::SystemFont(13));
   const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
@@ -33,22 +33,21 @@ TAbout_prog::TAbout_prog(QWidget* parent) : QDialog(parent) {
   Image1->setGeometry(12, 12, 88, 88);
   Image1->setAccessibleName(QStringLiteral("Рисунок: процессор учебной ЭВМ"));
 
-  ProductName = TextLabel(this, QStringLiteral("Учебная ЭВМ «Сойка»"), QRect(112, 12, 236, 22),
+  ProductName = TextLabel(this, QStringLiteral("Учебная ЭВМ «Сойка»"), QRect(112, 12, 256, 22),
                           soyka::ui::SystemFont(16, true));
   Comments = TextLabel(this,
                        QStringLiteral("Тренажёр для уроков информатики: программа вводится в "
                                       "память по битам и выполняется целиком, по командам или "
                                       "по тактам, а окна показывают работу каждой части ЭВМ."),
-                       QRect(112, 38, 236, 96), soyka::ui::SystemFont(13));
-  Version = TextLabel(this, QStringLiteral("Версия 1.0"), QRect(12, 140, 336, 18),
+                       QRect(112, 38, 256, 110), soyka::ui::SystemFont(13));
+  Version = TextLabel(this, QStringLiteral("Версия 1.0"), QRect(12, 154, 356, 18),
                       soyka::ui::SystemFont(13));
-  Copyright =
-      TextLabel(this, QStringLiteral("Свободная программа, распространяется по лицензии MIT."),
-                QRect(12, 158, 336, 18), soyka::ui::SystemFont(13));
+  Copyright = TextLabel(this, QStringLiteral("Свободная программа, лицензия MIT."),
+                        QRect(12, 172, 356, 18), soyka::ui::SystemFont(13));
 
   OKButton =
       new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
-  OKButton->setGeometry(136, 178, 89, 30);
+  OKButton->setGeometry(145, 198, 89, 30);
   OKButton->setDefault(true);
   connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
 }

@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTextLayout>
 #include <QtTest>
 #include <sstream>
 
@@ -263,6 +264,17 @@ private slots:
     const QStringList lines = MemoLines(example.Memo1);
     QCOMPARE(lines.size(), 15);
     CompareLine(lines);
+  }
+
+  void exampleShowsEveryLineWithoutScrolling() {
+    soyka::MachineState state;
+    Tprimer example(state);
+    example.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&example));
+    QTextCursor end(example.Memo1->document()->lastBlock());
+    end.movePosition(QTextCursor::EndOfBlock);
+    QVERIFY(example.Memo1->cursorRect(end).bottom() < example.Memo1->viewport()->height());
+    QCOMPARE(example.Memo1->document()->findBlockByNumber(1).layout()->lineCount(), 1);
   }
 
   void exampleWindow() {

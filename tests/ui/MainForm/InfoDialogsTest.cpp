@@ -89,6 +89,27 @@ private slots:
     QVERIFY(!dialog->isVisible());
   }
 
+  void everyLabelShowsItsWholeText_data() {
+    QTest::addColumn<QString>("which");
+    QTest::newRow("program") << "program";
+    QTest::newRow("author") << "author";
+  }
+
+  void everyLabelShowsItsWholeText() {
+    QFETCH(QString, which);
+    std::unique_ptr<QDialog> dialog = MakeDialog(which);
+    const QList<QLabel*> labels = dialog->findChildren<QLabel*>();
+    QVERIFY(labels.size() >= 2);
+    for (QLabel* label : labels) {
+      const int needed =
+          label->wordWrap() ? label->heightForWidth(label->width()) : label->sizeHint().height();
+      QVERIFY2(needed <= label->height(), qPrintable(label->text()));
+      QVERIFY2(label->wordWrap() || label->sizeHint().width() <= label->width(),
+               qPrintable(label->text()));
+      QVERIFY2(dialog->rect().contains(label->geometry()), qPrintable(label->text()));
+    }
+  }
+
   void aboutTheProgramTellsNameVersionAndLicence() {
     TAbout_prog about;
     about.show();
