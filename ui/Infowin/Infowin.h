@@ -50,5 +50,8 @@ public slots:
   void BitBtn3Click();
 
 private:
+  void CreatePanels();
+  void CreateButtons();
+
   soyka::MachineState& state_;
 };

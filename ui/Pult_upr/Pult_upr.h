@@ -50,7 +50,17 @@ public slots:
   void BitBtn3Click();
   void Timer1Timer();
 
+protected:
+  // The panel stays on screen until the program ends: every request to close it is refused.
+  void closeEvent(QCloseEvent* event) override;
+
 private:
+  void CreateButtons();
+  void CreateSelector();
+  void CreateLamps();
+  // The end of a run: the panel goes back to the learner.
+  void ShowIdle();
+
   soyka::MachineState& state_;
   soyka::ViewOperations& views_;
 };

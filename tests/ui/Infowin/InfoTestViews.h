@@ -1,0 +1,84 @@
+#pragma once
+// View operations for the window tests: the pause window's operations reach a real TInfo_win,
+// the machine-error box is a real modal box, and every call is also logged, to be checked and
+// counted.
+
+#include "Infowin.h"
+#include "MessageBoxes.h"
+#include "TraceViews.h"
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace soyka::testing {
+
+// Holds the log, so that it exists before the recorder that writes into it.
+struct CallLog {
+  std::ostringstream log;
+};
+
+class InfoTestViews : private CallLog, public TraceViews {
+public:
+  InfoTestViews(MachineState& state, TInfo_win& info)
+      : TraceViews(state, CallLog::log), info_(info) {}
+
+  void SetExecutedAddress(const std::string& text) override {
+    TraceViews::SetExecutedAddress(text);
+    info_.SetExecutedAddress(text);
+  }
+  void SetTactComment(int tact, const std::string& line1, const std::string& line2,
+                      const std::string& line3) override {
+    TraceViews::SetTactComment(tact, line1, line2, line3);
+    info_.SetTactComment(tact, line1, line2, line3);
+  }
+  void PauseForTact() override {
+    CallLog::log << "PauseForTact\n";
+    info_.PauseForTact();
+  }
+  void EnableInfoContinue() override {
+    TraceViews::EnableInfoContinue();
+    info_.EnableInfoContinue();
+  }
+  void SetInfoCommentsVisible(bool visible) override {
+    TraceViews::SetInfoCommentsVisible(visible);
+    info_.SetInfoCommentsVisible(visible);
+  }
+  void CloseInfoWindow() override {
+    TraceViews::CloseInfoWindow();
+    info_.CloseInfoWindow();
+  }
+  void ShowErrorBox(const std::string& text) override {
+    TraceViews::ShowErrorBox(text);
+    ui::ShowErrorMessage(nullptr, text);
+  }
+
+  std::vector<std::string> Lines() const {
+    std::vector<std::string> lines;
+    std::istringstream in(CallLog::log.str());
+    for (std::string line; std::getline(in, line);) {
+      lines.push_back(line);
+    }
+    return lines;
+  }
+
+  // Logged calls of one operation (lines that begin with its name).
+  std::vector<std::string> Calls(const std::string& operation) const {
+    std::vector<std::string> lines = Lines();
+    std::erase_if(lines, [&](const std::string& line) {
+      return line.compare(0, operation.size(), operation) != 0;
+    });
+    return lines;
+  }
+
+  int Count(const std::string& operation) const {
+    return static_cast<int>(Calls(operation).size());
+  }
+
+  void ClearLog() { CallLog::log.str(""); }
+
+private:
+  TInfo_win& info_;
+};
+
+} // namespace soyka::testing

@@ -1,0 +1,644 @@
+// The execution info window: its layout, the pause in every mode and situation, how a pause ends,
+// and the help message.
+
+#include "Infowin.h"
+#include "EngineTestSupport.h"
+#include "InfoTestViews.h"
+#include "MessageBoxes.h"
+#include "ModalAnswerer.h"
+#include "ModalDriver.h"
+#include "RunLoop.h"
+
+#include <QFontMetrics>
+#include <QMessageBox>
+#include <QSet>
+#include <QTest>
+#include <sstream>
+#include <utility>
+
+using soyka::MachineState;
+using soyka::testing::Cmd;
+using soyka::testing::InfoTestViews;
+using soyka::testing::ModalAnswerer;
+using soyka::testing::ModalDriver;
+
+namespace {
+
+// A machine with a program, the pause window and the logging views around them.
+struct Fixture {
+  explicit Fixture(int runMode, std::initializer_list<std::pair<int, int>> cells = {}) {
+    soyka::InitializeMachine(state);
+    state.RunMode = runMode;
+    for (const auto& [cell, value] : cells) {
+      state.Memory[static_cast<std::size_t>(cell)] = soyka::WordFromValue(value);
+    }
+  }
+
+  MachineState state;
+  TInfo_win info{state};
+  InfoTestViews views{state, info};
+};
+
+int CommandValue(int opcode, int a1, int a2, int a3) {
+  return soyka::WordValue(Cmd(opcode, a1, a2, a3));
+}
+
+// What one showing of the pause window looked like.
+struct PauseView {
+  bool commandPanel = false;
+  bool tactPanel = false;
+  int tactPanelLeft = -1;
+  QString tact;
+  bool errorPanel = false;
+  QString error;
+  bool commentsPanel = false;
+  QStringList comments;
+  QString address;
+  bool continueEnabled = false;
+  QWidget* focus = nullptr;
+};
+
+PauseView Look(TInfo_win& info) {
+  PauseView view;
+  view.commandPanel = info.Panel1->isVisible();
+  view.tactPanel = info.Panel2->isVisible();
+  view.tactPanelLeft = info.Panel2->x();
+  view.tact = info.LabTakt->text();
+  view.errorPanel = info.Panel3->isVisible();
+  view.error = info.LabErrMess->text();
+  view.commentsPanel = info.Panel4->isVisible();
+  view.comments = {info.LabCom1->text(), info.LabCom2->text(), info.LabCom3->text()};
+  view.address = info.LabPCS->text();
+  view.continueEnabled = info.BitBtn1->isEnabled();
+  view.focus = info.focusWidget();
+  return view;
+}
+
+// Дальше where it can be pressed, СТОП otherwise (after an error); OK in a message box.
+void ContinueIfPossible(TInfo_win& info, QWidget* modal) {
+  if (modal != &info) {
+    soyka::testing::PressMessageBoxButton(modal);
+  } else if (info.BitBtn1->isEnabled()) {
+    info.BitBtn1->click();
+  } else {
+    info.BitBtn2->click();
+  }
+}
+
+// Records the commentary of every tact and answers each pause with Дальше.
+class CommentCollector : public soyka::TraceViews {
+public:
+  CommentCollector(MachineState& state, std::ostream& out) : TraceViews(state, out) {}
+  void SetTactComment(int, const std::string& line1, const std::string& line2,
+                      const std::string& line3) override {
+    for (const std::string& line : {line1, line2, line3}) {
+      lines.insert(QString::fromStdString(line));
+    }
+  }
+  QSet<QString> lines;
+};
+
+// Every comment line the engine writes in Tact mode: each command from cells 0 and 7, with equal
+// and with different operands, so that both ways of each comparison are taken.
+QSet<QString> EngineCommentLines() {
+  std::ostringstream out;
+  MachineState state;
+  CommentCollector views(state, out);
+  for (int opcode = 0; opcode < 8; ++opcode) {
+    for (int cell : {0, 7}) {
+      for (int second : {3, 4}) {
+        soyka::InitializeMachine(state);
+        state.RunMode = soyka::RunModeTact;
+        state.Memory[static_cast<std::size_t>(cell)] = Cmd(opcode, 5, 6, 7);
+        state.Memory[5] = soyka::WordFromValue(4);
+        state.Memory[6] = soyka::WordFromValue(second);
+        soyka::SetCounter(state, cell);
+        soyka::ExecuteCommand(state, views);
+      }
+    }
+  }
+  return views.lines;
+}
+
+const QString HelpShown = QStringLiteral("Выход из режимов\n"
+                                         "\"ШАГ\"  и  \"ТАКТ\"\n"
+                                         " Т О Л Ь К О ( !!! )\n"
+                                         "по кнопке \"СТОП\"!!!");
+
+} // namespace
+
+class InfowinTest : public QObject {
+  Q_OBJECT
+
+private slots:
+  void windowFrame();
+  void controls_data();
+  void controls();
+  void colours();
+  void buttonPictures();
+  void focusOrder_data();
+  void focusOrder();
+
+  void writtenTexts();
+  void runTimeTextsFit_data();
+  void runTimeTextsFit();
+  void commentsPanelFollowsRunStart();
+  void pauseLayout_data();
+  void pauseLayout();
+  void pauseEndings_data();
+  void pauseEndings();
+  void continueStaysDisabledUntilRunStart();
+  void closingWhileHiddenChangesNothing();
+  void help_data();
+  void help();
+
+  void stepAfterSubtraction();
+  void tactAfterDivisionByZero();
+  void autoAfterOverflow();
+};
+
+void InfowinTest::windowFrame() {
+  Fixture f(soyka::RunModeAuto);
+  QCOMPARE(f.info.windowTitle(), QStringLiteral("Выполнено:"));
+  QCOMPARE(f.info.size(), QSize(323, 125));
+  QCOMPARE(f.info.minimumSize(), f.info.maximumSize());
+  QCOMPARE(f.info.pos(), QPoint(303, 302));
+  QCOMPARE(f.info.windowType(), Qt::Dialog);
+  const Qt::WindowFlags flags = f.info.windowFlags();
+  QVERIFY(flags.testFlag(Qt::WindowStaysOnTopHint));
+  QVERIFY(flags.testFlag(Qt::CustomizeWindowHint));
+  QVERIFY(!flags.testFlag(Qt::WindowSystemMenuHint));
+  QVERIFY(!flags.testFlag(Qt::WindowCloseButtonHint));
+  QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
+  QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+  QVERIFY(f.info.isHidden());
+  QCOMPARE(f.info.font().pixelSize(), 13);
+}
+
+void InfowinTest::controls_data() {
+  QTest::addColumn<QString>("parent");
+  QTest::addColumn<QRect>("geometry");
+  QTest::addColumn<QString>("text");
+  QTest::addColumn<int>("alignment");
+  QTest::addColumn<QString>("hint");
+
+  const int centred = Qt::AlignHCenter | Qt::AlignTop;
+  const int left = Qt::AlignLeft | Qt::AlignTop;
+  const QString window;
+  // Run-time labels show their design texts until first written.
+  QTest::newRow("Panel1") << window << QRect(32, 8, 129, 33) << "" << 0 << "";
+  QTest::newRow("Label1") << "Panel1" << QRect(8, 9, 81, 16) << "команда" << centred << "";
+  QTest::newRow("LabPCS") << "Panel1" << QRect(88, 10, 32, 16) << "000" << centred << "";
+  QTest::newRow("Panel2") << window << QRect(70, 48, 65, 36) << "" << 0 << "";
+  QTest::newRow("Label2") << "Panel2" << QRect(8, 9, 41, 16) << "такт" << centred << "";
+  QTest::newRow("LabTakt") << "Panel2" << QRect(48, 10, 8, 16) << "1" << centred << "";
+  QTest::newRow("Panel3") << window << QRect(80, 48, 105, 36) << "" << 0 << "";
+  QTest::newRow("Label3") << "Panel3" << QRect(8, 1, 89, 16) << "ОШИБКА:" << centred << "";
+  QTest::newRow("LabErrMess") << "Panel3" << QRect(1, 18, 96, 16) << "Деление на 0" << centred
+                              << "";
+  QTest::newRow("Panel4") << window << QRect(192, 8, 121, 76) << "" << 0 << "";
+  QTest::newRow("Label4") << "Panel4" << QRect(8, 8, 105, 16) << "Комментарии" << centred << "";
+  QTest::newRow("LabCom1") << "Panel4" << QRect(1, 24, 111, 16) << "+1 в СчК." << left << "";
+  QTest::newRow("LabCom2") << "Panel4" << QRect(1, 40, 111, 16) << "подготовка к" << left << "";
+  QTest::newRow("LabCom3") << "Panel4" << QRect(1, 56, 111, 16) << "след. команде" << left << "";
+  QTest::newRow("BitBtn1") << window << QRect(8, 89, 93, 33) << "Дальше" << 0
+                           << "Продолжить выполнение";
+  QTest::newRow("BitBtn2") << window << QRect(112, 89, 93, 33) << "СТОП" << 0
+                           << "Прервать выполнение";
+  QTest::newRow("BitBtn3") << window << QRect(216, 89, 93, 33) << "Помощь" << 0 << "Как выйти?";
+}
+
+void InfowinTest::controls() {
+  QFETCH(QString, parent);
+  QFETCH(QRect, geometry);
+  QFETCH(QString, text);
+  QFETCH(int, alignment);
+  QFETCH(QString, hint);
+
+  Fixture f(soyka::RunModeAuto);
+  auto* control = f.info.findChild<QWidget*>(QString::fromLatin1(QTest::currentDataTag()));
+  QVERIFY(control);
+  QCOMPARE(control->parentWidget()->objectName(), parent);
+  if (parent.isEmpty()) {
+    QCOMPARE(control->parentWidget(), &f.info);
+  }
+  QCOMPARE(control->geometry(), geometry);
+  QCOMPARE(control->toolTip(), hint);
+  QCOMPARE(control->font().pixelSize(), 13);
+  if (auto* label = qobject_cast<QLabel*>(control)) {
+    QCOMPARE(label->text(), text);
+    QCOMPARE(static_cast<int>(label->alignment()), alignment);
+  } else if (auto* button = qobject_cast<QPushButton*>(control)) {
+    QCOMPARE(button->text(), text);
+    QVERIFY(button->isEnabled());
+  } else {
+    auto* panel = qobject_cast<QFrame*>(control);
+    QVERIFY(panel);
+    QCOMPARE(panel->frameShape(), QFrame::Panel);
+    QCOMPARE(panel->frameShadow(), QFrame::Raised);
+    QVERIFY(!panel->accessibleName().isEmpty());
+  }
+}
+
+void InfowinTest::colours() {
+  Fixture f(soyka::RunModeAuto);
+  const QPalette system = QApplication::palette();
+  QCOMPARE(f.info.palette().color(QPalette::Window), system.color(QPalette::Dark));
+  QVERIFY(f.info.autoFillBackground());
+  for (QFrame* panel : {f.info.Panel1, f.info.Panel2, f.info.Panel3, f.info.Panel4}) {
+    QCOMPARE(panel->palette().color(QPalette::Window), system.color(QPalette::Button));
+    QVERIFY(panel->autoFillBackground());
+  }
+  QCOMPARE(f.info.Label3->palette().color(QPalette::WindowText), QColor(128, 0, 0));
+  QCOMPARE(f.info.Label1->palette().color(QPalette::WindowText),
+           system.color(QPalette::WindowText));
+}
+
+void InfowinTest::buttonPictures() {
+  Fixture f(soyka::RunModeAuto);
+  const QIcon go = f.info.BitBtn1->icon();
+  const QImage enabled = go.pixmap(16, QIcon::Normal).toImage();
+  const QImage disabled = go.pixmap(16, QIcon::Disabled).toImage();
+  // The middle of the arrow: green when it can be pressed, grey when not.
+  QCOMPARE(enabled.pixelColor(5, 8), QColor(0, 128, 0));
+  QCOMPARE(disabled.pixelColor(5, 8), QColor(128, 128, 128));
+
+  QVERIFY(!f.info.BitBtn2->icon().isNull());
+  // Stop picture, then 12 pixels before the caption (the style adds 4 of them).
+  QCOMPARE(f.info.BitBtn2->iconSize(), QSize(24, 16));
+  const QImage stop = f.info.BitBtn2->icon().pixmap(QSize(24, 16)).toImage();
+  for (int x = 16; x < 24; ++x) {
+    for (int y = 0; y < 16; ++y) {
+      QCOMPARE(stop.pixelColor(x, y).alpha(), 0);
+    }
+  }
+  QVERIFY(!f.info.BitBtn3->icon().pixmap(16).isNull());
+  QCOMPARE(f.info.BitBtn1->iconSize(), QSize(16, 16));
+  QCOMPARE(f.info.BitBtn3->iconSize(), QSize(16, 16));
+}
+
+void InfowinTest::focusOrder_data() {
+  QTest::addColumn<QString>("error");
+  QTest::addColumn<QStringList>("order");
+  QTest::newRow("no error") << "" << QStringList{"BitBtn1", "BitBtn2", "BitBtn3", "BitBtn1"};
+  QTest::newRow("after an error") << "Переполнение!"
+                                  << QStringList{"BitBtn2", "BitBtn3", "BitBtn2"};
+}
+
+void InfowinTest::focusOrder() {
+  QFETCH(QString, error);
+  QFETCH(QStringList, order);
+  Fixture f(soyka::RunModeStep);
+  f.state.ErrorMessage = error.toStdString();
+  QStringList seen;
+  ModalAnswerer answerer([&](QWidget* modal) {
+    modal->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(modal));
+    for (int press = 0; press < order.size(); ++press) {
+      seen << (QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "");
+      if (press + 1 < order.size()) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      }
+    }
+    f.info.BitBtn2->click();
+  });
+  f.info.PauseForTact();
+  QCOMPARE(answerer.Answered(), 1);
+  QCOMPARE(seen, order);
+}
+
+void InfowinTest::writtenTexts() {
+  Fixture f(soyka::RunModeTact);
+  f.info.SetExecutedAddress("101");
+  f.info.SetTactComment(5, "Результат  в", "ячейку 110", "");
+  QCOMPARE(f.info.LabPCS->text(), QStringLiteral("101"));
+  QCOMPARE(f.info.LabTakt->text(), QStringLiteral("5"));
+  QCOMPARE(f.info.LabCom1->text(), QStringLiteral("Результат  в"));
+  QCOMPARE(f.info.LabCom2->text(), QStringLiteral("ячейку 110"));
+  QCOMPARE(f.info.LabCom3->text(), QString());
+  f.info.SetTactComment(1, "", "Подготовка к", "след.команде");
+  QCOMPARE(f.info.LabTakt->text(), QStringLiteral("1"));
+  QCOMPARE(f.info.LabCom1->text(), QString());
+  QCOMPARE(f.info.LabCom3->text(), QStringLiteral("след.команде"));
+  QVERIFY(f.info.isHidden());
+}
+
+void InfowinTest::runTimeTextsFit_data() {
+  QTest::addColumn<QString>("label");
+  QTest::addColumn<QString>("text");
+  for (const std::string_view error : {soyka::OverflowMessage, soyka::DivisionByZeroMessage}) {
+    const QString text = QString::fromUtf8(error.data(), static_cast<qsizetype>(error.size()));
+    QTest::addRow("error %s", qPrintable(text)) << "LabErrMess" << text;
+  }
+  for (int opcode = 0; opcode < 8; ++opcode) {
+    QTest::addRow("step %d", opcode)
+        << "LabCom2" << QString::fromStdString(soyka::StepDescription(opcode));
+  }
+  const QSet<QString> lines = EngineCommentLines();
+  QVERIFY(lines.size() > 20);
+  for (const QString& line : lines) {
+    QTest::addRow("tact %s", qPrintable(line)) << "LabCom1" << line;
+  }
+}
+
+void InfowinTest::runTimeTextsFit() {
+  QFETCH(QString, label);
+  QFETCH(QString, text);
+  Fixture f(soyka::RunModeTact);
+  auto* shown = f.info.findChild<QLabel*>(label);
+  QVERIFY(shown);
+  const int width = QFontMetrics(shown->font()).horizontalAdvance(text);
+  QVERIFY2(width <= shown->width(), qPrintable(QString("%1 px").arg(width)));
+  QCOMPARE(shown->font().pixelSize(), 13);
+}
+
+void InfowinTest::commentsPanelFollowsRunStart() {
+  Fixture f(soyka::RunModeAuto);
+  soyka::StartRun(f.state, f.views);
+  QVERIFY(!f.info.Panel4->isVisibleTo(&f.info));
+  f.state.RunMode = soyka::RunModeStep;
+  soyka::StartRun(f.state, f.views);
+  QVERIFY(f.info.Panel4->isVisibleTo(&f.info));
+  f.state.RunMode = soyka::RunModeTact;
+  f.info.SetInfoCommentsVisible(false);
+  soyka::StartRun(f.state, f.views);
+  QVERIFY(f.info.Panel4->isVisibleTo(&f.info));
+  QVERIFY(f.info.isHidden());
+}
+
+void InfowinTest::pauseLayout_data() {
+  QTest::addColumn<int>("runMode");
+  QTest::addColumn<QString>("error");
+  QTest::addColumn<bool>("tactPanel");
+  QTest::addColumn<int>("tactPanelLeft");
+  QTest::addColumn<bool>("commentsPanel");
+  QTest::addColumn<QStringList>("comments");
+
+  const QStringList engineLines{"Сравнить СМ", "и ячейку 101", ""};
+  const QStringList stepLines{"", " A1 * A2 ==> A3", ""};
+  QTest::newRow("auto, after an error")
+      << soyka::RunModeAuto << "Переполнение!" << false << 8 << false << engineLines;
+  QTest::newRow("step") << soyka::RunModeStep << "" << false << 70 << true << stepLines;
+  QTest::newRow("step, after an error")
+      << soyka::RunModeStep << "Переполнение!" << false << 8 << true << stepLines;
+  QTest::newRow("tact") << soyka::RunModeTact << "" << true << 70 << true << engineLines;
+  QTest::newRow("tact, after an error")
+      << soyka::RunModeTact << "Деление на 0!" << true << 8 << true << engineLines;
+}
+
+void InfowinTest::pauseLayout() {
+  QFETCH(int, runMode);
+  QFETCH(QString, error);
+  QFETCH(bool, tactPanel);
+  QFETCH(int, tactPanelLeft);
+  QFETCH(bool, commentsPanel);
+  QFETCH(QStringList, comments);
+
+  Fixture f(runMode);
+  f.state.Opcode = soyka::OpcodeMultiply;
+  f.state.Halted = false;
+  f.info.EnableInfoContinue();
+  f.info.SetInfoCommentsVisible(runMode > soyka::RunModeAuto);
+  f.info.SetTactComment(4, "Сравнить СМ", "и ячейку 101", "");
+  f.state.ErrorMessage = error.toStdString();
+
+  PauseView seen;
+  bool haltedDuringPause = false;
+  ModalAnswerer answerer([&](QWidget* modal) {
+    QCOMPARE(modal, &f.info);
+    seen = Look(f.info);
+    haltedDuringPause = f.state.Halted;
+    ContinueIfPossible(f.info, modal);
+  });
+  f.info.PauseForTact();
+
+  const bool withError = !error.isEmpty();
+  QCOMPARE(answerer.Answered(), 1);
+  QVERIFY(haltedDuringPause);
+  QVERIFY(seen.commandPanel);
+  QCOMPARE(seen.tactPanel, tactPanel);
+  QCOMPARE(seen.tactPanelLeft, tactPanelLeft);
+  QCOMPARE(seen.errorPanel, withError);
+  QCOMPARE(seen.error, error);
+  QCOMPARE(seen.commentsPanel, commentsPanel);
+  QCOMPARE(seen.comments, comments);
+  QCOMPARE(seen.continueEnabled, !withError);
+  QCOMPARE(seen.focus, withError ? f.info.BitBtn2 : f.info.BitBtn1);
+  QVERIFY(f.state.Halted);
+  QCOMPARE(f.state.ErrorMessage, withError ? std::string(soyka::AbortMessage) : std::string());
+  QVERIFY(f.info.isHidden());
+}
+
+void InfowinTest::pauseEndings_data() {
+  QTest::addColumn<QString>("ending");
+  QTest::addColumn<bool>("goesOn");
+  QTest::addColumn<int>("result");
+  QTest::newRow("Дальше") << "continue" << true << 1;
+  QTest::newRow("СТОП") << "stop" << false << 3;
+  QTest::newRow("Escape") << "escape" << false << 0;
+  QTest::newRow("closed by the window manager") << "close" << false << 0;
+  QTest::newRow("closed by the panel's СТОП") << "CloseInfoWindow" << false << 0;
+}
+
+void InfowinTest::pauseEndings() {
+  QFETCH(QString, ending);
+  QFETCH(bool, goesOn);
+  QFETCH(int, result);
+
+  Fixture f(soyka::RunModeStep);
+  f.state.Halted = false;
+  ModalAnswerer answerer([&](QWidget* modal) {
+    if (ending == "continue") {
+      QTest::mouseClick(f.info.BitBtn1, Qt::LeftButton);
+    } else if (ending == "stop") {
+      QTest::mouseClick(f.info.BitBtn2, Qt::LeftButton);
+    } else if (ending == "escape") {
+      QTest::keyClick(modal, Qt::Key_Escape);
+    } else if (ending == "close") {
+      modal->close();
+    } else {
+      f.info.CloseInfoWindow();
+    }
+  });
+  f.info.PauseForTact();
+
+  QCOMPARE(answerer.Answered(), 1);
+  QVERIFY(!answerer.TimedOut());
+  QVERIFY(f.info.isHidden());
+  QCOMPARE(f.info.result(), result);
+  QVERIFY(f.state.Halted);
+  QCOMPARE(f.state.ErrorMessage, goesOn ? std::string() : std::string(soyka::AbortMessage));
+}
+
+void InfowinTest::continueStaysDisabledUntilRunStart() {
+  Fixture f(soyka::RunModeStep);
+  f.state.ErrorMessage = "Переполнение!";
+  QList<bool> continueEnabled;
+  ModalAnswerer answerer([&](QWidget* modal) {
+    continueEnabled << f.info.BitBtn1->isEnabled();
+    ContinueIfPossible(f.info, modal);
+  });
+  f.info.PauseForTact();
+  // A later pause without an error does not enable it by itself.
+  f.state.ErrorMessage.clear();
+  f.info.PauseForTact();
+  f.info.EnableInfoContinue();
+  f.state.ErrorMessage.clear();
+  f.info.PauseForTact();
+  QCOMPARE(continueEnabled, (QList<bool>{false, false, true}));
+  QCOMPARE(f.state.ErrorMessage, std::string());
+}
+
+void InfowinTest::closingWhileHiddenChangesNothing() {
+  Fixture f(soyka::RunModeStep);
+  f.info.CloseInfoWindow();
+  QVERIFY(f.info.isHidden());
+  QVERIFY(f.state.ErrorMessage.empty());
+  ModalAnswerer answerer([&](QWidget*) { f.info.BitBtn1->click(); });
+  f.info.PauseForTact();
+  QCOMPARE(f.info.result(), 1);
+  QVERIFY(f.state.ErrorMessage.empty());
+}
+
+void InfowinTest::help_data() {
+  QTest::addColumn<bool>("pressContinue");
+  QTest::newRow("then Дальше") << true;
+  QTest::newRow("then СТОП") << false;
+}
+
+void InfowinTest::help() {
+  QFETCH(bool, pressContinue);
+  Fixture f(soyka::RunModeTact);
+  QMessageBox::Icon icon = QMessageBox::Critical;
+  QMessageBox::StandardButtons buttons;
+  QString text;
+  QString title;
+  bool stillWaiting = false;
+  ModalAnswerer answerer([&](QWidget* modal) {
+    ModalDriver helpBox(
+        [&](QWidget* box) {
+          auto* message = qobject_cast<QMessageBox*>(box);
+          QVERIFY(message);
+          icon = message->icon();
+          buttons = message->standardButtons();
+          soyka::testing::PressMessageBoxButton(box);
+        },
+        5000, &f.info);
+    f.info.BitBtn3->click();
+    QVERIFY(helpBox.Answered());
+    text = helpBox.seenText;
+    title = helpBox.seenTitle;
+    stillWaiting = f.info.isVisible() && QApplication::activeModalWidget() == modal;
+    (pressContinue ? f.info.BitBtn1 : f.info.BitBtn2)->click();
+  });
+  f.info.PauseForTact();
+
+  QCOMPARE(answerer.Answered(), 1);
+  QCOMPARE(text, HelpShown);
+  QCOMPARE(text.size(), 74);
+  QCOMPARE(title, soyka::ui::ApplicationTitle());
+  QCOMPARE(icon, QMessageBox::NoIcon);
+  QCOMPARE(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+  QVERIFY(stillWaiting);
+  QCOMPARE(f.state.ErrorMessage, pressContinue ? std::string() : std::string(soyka::AbortMessage));
+}
+
+void InfowinTest::stepAfterSubtraction() {
+  Fixture f(soyka::RunModeStep,
+            {{0, CommandValue(3, 4, 5, 6)}, {1, CommandValue(7, 4, 5, 6)}, {4, 9}, {5, 20}});
+  QList<PauseView> pauses;
+  ModalAnswerer answerer([&](QWidget* modal) {
+    pauses << Look(f.info);
+    ContinueIfPossible(f.info, modal);
+  });
+  soyka::StartRun(f.state, f.views);
+  QCOMPARE(soyka::RunTick(f.state, f.views), soyka::TickOutcome::RunGoesOn);
+  QCOMPARE(f.state.Memory[6], soyka::WordFromValue(11));
+  QCOMPARE(soyka::RunTick(f.state, f.views), soyka::TickOutcome::RunEnded);
+
+  QCOMPARE(pauses.size(), 2);
+  const PauseView& subtraction = pauses[0];
+  QCOMPARE(subtraction.comments, (QStringList{"", " A1 - A2 ==> A3", ""}));
+  QVERIFY(!subtraction.tactPanel);
+  QVERIFY(!subtraction.errorPanel);
+  QVERIFY(subtraction.commentsPanel);
+  QVERIFY(subtraction.continueEnabled);
+  QCOMPARE(subtraction.address, QStringLiteral("000"));
+  QCOMPARE(pauses[1].comments, (QStringList{"", " ВЫВОД, СТОП", ""}));
+  QCOMPARE(pauses[1].address, QStringLiteral("001"));
+  QVERIFY(f.state.ErrorMessage.empty());
+  QVERIFY(f.state.Halted);
+}
+
+void InfowinTest::tactAfterDivisionByZero() {
+  Fixture f(soyka::RunModeTact, {{0, CommandValue(2, 4, 5, 6)}, {4, 10}, {5, 0}});
+  QList<PauseView> pauses;
+  QString errorBox;
+  QMessageBox::Icon errorIcon = QMessageBox::NoIcon;
+  ModalAnswerer answerer([&](QWidget* modal) {
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+      errorBox = box->text();
+      errorIcon = box->icon();
+    } else {
+      pauses << Look(f.info);
+    }
+    ContinueIfPossible(f.info, modal);
+  });
+  soyka::StartRun(f.state, f.views);
+  QCOMPARE(soyka::RunTick(f.state, f.views), soyka::TickOutcome::RunEnded);
+
+  QCOMPARE(errorBox, QStringLiteral("Деление на 0!"));
+  QCOMPARE(errorIcon, QMessageBox::Critical);
+  QCOMPARE(pauses.size(), 4);
+  const QStringList tacts{"1", "2", "3"};
+  for (int tact = 0; tact < 3; ++tact) {
+    QCOMPARE(pauses[tact].tact, tacts[tact]);
+    QVERIFY(pauses[tact].tactPanel);
+    QCOMPARE(pauses[tact].tactPanelLeft, 70);
+    QVERIFY(!pauses[tact].errorPanel);
+    QVERIFY(pauses[tact].continueEnabled);
+  }
+  QCOMPARE(pauses[0].comments, (QStringList{"Выборка", "команды из", "ячейки 000"}));
+  QCOMPARE(pauses[2].comments, (QStringList{"1-е число", "из ячейки", "100 в СМ"}));
+  const PauseView& error = pauses[3];
+  QVERIFY(error.tactPanel);
+  QCOMPARE(error.tactPanelLeft, 8);
+  QCOMPARE(error.tact, QStringLiteral("3"));
+  QVERIFY(error.errorPanel);
+  QCOMPARE(error.error, QStringLiteral("Деление на 0!"));
+  QVERIFY(!error.continueEnabled);
+  QCOMPARE(error.comments, pauses[2].comments);
+  QCOMPARE(f.state.ErrorMessage, std::string(soyka::AbortMessage));
+  QVERIFY(f.state.Halted);
+}
+
+void InfowinTest::autoAfterOverflow() {
+  Fixture f(soyka::RunModeAuto, {{0, CommandValue(1, 4, 5, 6)}, {4, 4000}, {5, 100}});
+  QList<PauseView> pauses;
+  QString errorBox;
+  ModalAnswerer answerer([&](QWidget* modal) {
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+      errorBox = box->text();
+    } else {
+      pauses << Look(f.info);
+    }
+    ContinueIfPossible(f.info, modal);
+  });
+  soyka::StartRun(f.state, f.views);
+  QCOMPARE(soyka::RunTick(f.state, f.views), soyka::TickOutcome::RunEnded);
+
+  QCOMPARE(errorBox, QStringLiteral("Переполнение!"));
+  QCOMPARE(pauses.size(), 1);
+  QVERIFY(pauses[0].commandPanel);
+  QVERIFY(!pauses[0].tactPanel);
+  QVERIFY(pauses[0].errorPanel);
+  QCOMPARE(pauses[0].error, QStringLiteral("Переполнение!"));
+  QVERIFY(!pauses[0].commentsPanel);
+  QVERIFY(!pauses[0].continueEnabled);
+  QCOMPARE(f.state.ErrorMessage, std::string(soyka::AbortMessage));
+  QCOMPARE(f.views.Count("PauseForTact"), 1);
+  QCOMPARE(f.views.Count("ShowErrorBox"), 1);
+}
+
+QTEST_MAIN(InfowinTest)
+#include "InfowinTest.moc"

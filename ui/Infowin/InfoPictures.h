@@ -1,0 +1,19 @@
+#pragma once
+// The pictures on the pause window's buttons.
+
+#include <QIcon>
+
+namespace soyka::ui {
+
+inline constexpr int InfoPictureSize = 16;
+
+// Дальше: a green arrow pointing right, greyed out while the button is disabled.
+QIcon ContinuePicture();
+
+// The icon with `gap` blank pixels on its right, to widen the space between picture and caption
+// (the style itself leaves 4).
+QIcon WithGapAfter(const QIcon& icon, int gap);
+// The size to show such an icon at.
+QSize WithGapAfterSize(int gap);
+
+} // namespace soyka::ui
