@@ -1,10 +1,12 @@
 // The whole program driven through its main window: start-up, the board areas, the rule that
 // brings the wanted views back, exit, the example and runs that go on behind dialogs.
-#include "ModalDriver.h"
 #include "SoykaWindows.h"
 
+#include <QAbstractButton>
 #include <QtTest>
 #include <memory>
+
+#include "ModalDriver.h"
 
 using soyka::testing::ModalDriver;
 using soyka::testing::PressMessageBoxButton;
@@ -119,6 +121,7 @@ private slots:
       QCOMPARE(FlagsText(state), QStringLiteral("100"));
       Form().activateWindow();
       Form().setFocus();
+      QTRY_VERIFY(!MemoryGrid()->hasFocus());
     }
   }
 
@@ -171,9 +174,11 @@ private slots:
     QVERIFY(state.InputEnabled);
     windows->Soyka_mem.activateWindow();
     QTRY_VERIFY(MemoryGrid()->hasFocus());
+    // The window system activates the main window first, then the click reaches it.
     Form().activateWindow();
-    Click(Form().MotherBoard);
+    QTRY_VERIFY(QApplication::activeWindow() == &Form());
     QTRY_VERIFY(!state.InputEnabled);
+    Click(Form().MotherBoard);
     // The click re-shows the memory window, which does not turn input back on.
     QVERIFY(windows->Soyka_mem.isVisible());
     QTRY_VERIFY(MemoryGrid()->hasFocus());
@@ -229,10 +234,15 @@ private slots:
   void okAtTheFirstShowingLeavesMemoryButOpensItsWindow() {
     state.Memory[2] = soyka::WordFromValue(5);
     windows->views.RefreshMemoryView();
-    ModalDriver driver([&](QWidget*) { windows->primer.BitBtn1->click(); });
+    bool memoryShownWithTheExample = false;
+    ModalDriver driver([&](QWidget*) {
+      memoryShownWithTheExample = windows->Soyka_mem.isVisible();
+      windows->primer.BitBtn1->click();
+    });
     Form().N9->trigger();
     QVERIFY(driver.Answered());
     QVERIFY(!driver.TimedOut());
+    QVERIFY(memoryShownWithTheExample);
     QCOMPARE(RowText(MemoryGrid(), 2), QStringLiteral("000000000101"));
     QCOMPARE(RowText(MemoryGrid(), 0), QStringLiteral("000000000000"));
     QVERIFY(windows->Soyka_mem.isVisible());
