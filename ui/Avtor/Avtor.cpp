@@ -13,8 +13,6 @@ TAbout_avtor::TAbout_avtor(QWidget* parent) : QDialog(parent) {
   soyka::ui::SetUpFixedWindow(this, QStringLiteral("Автор"), 360, 190,
                               soyka::ui::TitleButtons::CloseOnly, false);
   setFont(soyka::ui::SystemFont(13));
-  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-  move(screen.center() - QPoint(width() / 2, height() / 2));
 
   Image1 = new soyka::ui::PictureBox(soyka::ui::DrawTeamPicture, this);
   Image1->setGeometry(12, 12, 88, 88);
@@ -38,4 +36,13 @@ TAbout_avtor::TAbout_avtor(QWidget* parent) : QDialog(parent) {
   OKButton->setGeometry(136, 150, 89, 30);
   OKButton->setDefault(true);
   connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TAbout_avtor::setVisible(bool visible) {
+  // Centred afresh at every showing: a re-shown frame would otherwise creep down by its title bar.
+  if (visible) {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    move(screen.center() - QPoint(width() / 2, height() / 2));
+  }
+  QDialog::setVisible(visible);
 }

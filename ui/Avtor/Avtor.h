@@ -10,6 +10,8 @@ class TAbout_avtor : public QDialog {
 public:
   explicit TAbout_avtor(QWidget* parent = nullptr);
 
+  void setVisible(bool visible) override;
+
   QWidget* Image1;
   QLabel* AuthorName;
   QLabel* Comments;

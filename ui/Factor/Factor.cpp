@@ -70,7 +70,6 @@ Tprimer::Tprimer(soyka::MachineState& state, QWidget* parent) : QDialog(parent),
   soyka::ui::SetUpFixedWindow(this, QStringLiteral("Пример программы"), 297, 318,
                               soyka::ui::TitleButtons::None, true);
   setFont(soyka::ui::SystemFont(13));
-  move(333, 102);
 
   Panel1 = new QFrame(this);
   Panel1->setGeometry(8, 8, 281, 265);
@@ -99,6 +98,14 @@ Tprimer::Tprimer(soyka::MachineState& state, QWidget* parent) : QDialog(parent),
   BitBtn2->setIcon(retry);
   BitBtn2->setIconSize(retry.availableSizes().value(0));
   connect(BitBtn2, &QPushButton::clicked, this, &Tprimer::BitBtn2Click);
+}
+
+void Tprimer::setVisible(bool visible) {
+  // Placed afresh at every showing: a re-shown frame would otherwise creep down by its title bar.
+  if (visible) {
+    move(333, 102);
+  }
+  QDialog::setVisible(visible);
 }
 
 void Tprimer::BitBtn1Click() {

@@ -25,6 +25,8 @@ public:
 
   explicit Tprimer(soyka::MachineState& state, QWidget* parent = nullptr);
 
+  void setVisible(bool visible) override;
+
   QFrame* Panel1;
   QPlainTextEdit* Memo1;
   QPushButton* BitBtn1;

@@ -52,8 +52,6 @@ TInter::TInter(QWidget* parent) : QDialog(parent) {
   soyka::ui::SetUpFixedWindow(this, QStringLiteral("Интерфейс"), 354, 207,
                               soyka::ui::TitleButtons::None, false);
   setFont(soyka::ui::SystemFont(13));
-  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-  move(screen.center() - QPoint(width() / 2, height() / 2));
 
   Panel1 = new QFrame(this);
   Panel1->setGeometry(8, 8, 337, 153);
@@ -79,4 +77,13 @@ TInter::TInter(QWidget* parent) : QDialog(parent) {
 
 void TInter::BitBtn1Click() {
   accept();
+}
+
+void TInter::setVisible(bool visible) {
+  // Centred afresh at every showing: a re-shown frame would otherwise creep down by its title bar.
+  if (visible) {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    move(screen.center() - QPoint(width() / 2, height() / 2));
+  }
+  QDialog::setVisible(visible);
 }

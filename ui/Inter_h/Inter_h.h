@@ -11,6 +11,8 @@ class TInter : public QDialog {
 public:
   explicit TInter(QWidget* parent = nullptr);
 
+  void setVisible(bool visible) override;
+
   QFrame* Panel1;
   QPlainTextEdit* Memo1;
   QPushButton* BitBtn1;

@@ -26,8 +26,6 @@ TAbout_prog::TAbout_prog(QWidget* parent) : QDialog(parent) {
   soyka::ui::SetUpFixedWindow(this, QStringLiteral("Программа"), 380, 236,
                               soyka::ui::TitleButtons::CloseOnly, false);
   setFont(soyka::ui::SystemFont(13));
-  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-  move(screen.center() - QPoint(width() / 2, height() / 2));
 
   Image1 = new soyka::ui::PictureBox(soyka::ui::DrawProcessorPicture, this);
   Image1->setGeometry(12, 12, 88, 88);
@@ -50,4 +48,13 @@ TAbout_prog::TAbout_prog(QWidget* parent) : QDialog(parent) {
   OKButton->setGeometry(145, 198, 89, 30);
   OKButton->setDefault(true);
   connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TAbout_prog::setVisible(bool visible) {
+  // Centred afresh at every showing: a re-shown frame would otherwise creep down by its title bar.
+  if (visible) {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    move(screen.center() - QPoint(width() / 2, height() / 2));
+  }
+  QDialog::setVisible(visible);
 }

@@ -10,6 +10,8 @@ class TAbout_prog : public QDialog {
 public:
   explicit TAbout_prog(QWidget* parent = nullptr);
 
+  void setVisible(bool visible) override;
+
   QWidget* Image1;
   QLabel* ProductName;
   QLabel* Comments;

@@ -33,8 +33,6 @@ TThanks::TThanks(QWidget* parent) : QDialog(parent) {
   soyka::ui::SetUpFixedWindow(this, QStringLiteral("Благодарности"), 330, 180,
                               soyka::ui::TitleButtons::CloseOnly, false);
   setFont(soyka::ui::SystemFont(13));
-  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-  move(screen.center() - QPoint(width() / 2, height() / 2));
 
   Memo1 = new QPlainTextEdit(this);
   Memo1->setGeometry(8, 8, 314, 126);
@@ -96,4 +94,13 @@ void TThanks::hideEvent(QHideEvent* event) {
   Timer1->stop();
   Timer2->stop();
   QDialog::hideEvent(event);
+}
+
+void TThanks::setVisible(bool visible) {
+  // Centred afresh at every showing: a re-shown frame would otherwise creep down by its title bar.
+  if (visible) {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    move(screen.center() - QPoint(width() / 2, height() / 2));
+  }
+  QDialog::setVisible(visible);
 }

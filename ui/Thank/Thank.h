@@ -16,6 +16,8 @@ public:
 
   explicit TThanks(QWidget* parent = nullptr);
 
+  void setVisible(bool visible) override;
+
   // The stored texts, 0 to TextCount - 1, one line per list item.
   static QStringList TextLines(int index);
 

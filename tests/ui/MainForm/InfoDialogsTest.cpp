@@ -89,6 +89,21 @@ private slots:
     QVERIFY(!dialog->isVisible());
   }
 
+  void centredAfreshAtEveryShowing_data() { shownModallyAndClosedByOk_data(); }
+
+  void centredAfreshAtEveryShowing() {
+    QFETCH(QString, which);
+    std::unique_ptr<QDialog> dialog = MakeDialog(which);
+    const QPoint centre = dialog->screen()->availableGeometry().center();
+    for (int showing = 0; showing < 3; ++showing) {
+      dialog->show();
+      QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+      QVERIFY((dialog->frameGeometry().center() - centre).manhattanLength() <= 2);
+      dialog->move(dialog->pos() + QPoint(40, 25));
+      dialog->hide();
+    }
+  }
+
   void everyLabelShowsItsWholeText_data() {
     QTest::addColumn<QString>("which");
     QTest::newRow("program") << "program";

@@ -74,8 +74,12 @@ private slots:
     QElapsedTimer clock;
     clock.start();
     const QImage board = soyka::ui::BoardPicture();
-    qInfo("board drawn in %lld ms", static_cast<long long>(clock.elapsed()));
+    const qint64 elapsed = clock.elapsed();
+    qInfo("board drawn in %lld ms", static_cast<long long>(elapsed));
     QVERIFY(!board.isNull());
+    // Drawn once at start-up, in a few milliseconds; a generous bound leaves room for slow
+    // machines and instrumented builds.
+    QVERIFY2(elapsed < 250, qPrintable(QString::number(elapsed)));
   }
 
   void boardLooksLikeAPhotographOfAGreenBoard() {
