@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QPixmap>
 #include <QScreen>
+#include <algorithm>
 
 namespace {
 
