@@ -11,8 +11,15 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTimer>
 #include <QWidget>
 #include <array>
+
+class QKeyEvent;
+
+namespace soyka::ui {
+class BitGrid;
+}
 
 class TSoyka_mem : public QWidget {
   Q_OBJECT
@@ -26,7 +33,9 @@ public:
   void HideCellMarker(int cell);
   void SetInputLamp(bool on);
 
-  // Gives the grid the keyboard focus (and so this window the activation).
+  // Gives the grid the keyboard focus (and so this window the activation). The window system
+  // may first hand the activation to the other views just put on screen: until it settles,
+  // losing it does not end input, and input ends only if the window is then not active.
   void FocusGrid();
 
   QPushButton* BitBtn1;
@@ -48,7 +57,30 @@ public slots:
   void N2Click();
   void N3Click();
 
+protected:
+  bool event(QEvent* event) override;
+  // Key preview: every key meant for the grid passes here first.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+
 private:
+  void CreateControls();
+  void CreatePanel();
+  void CreateMenu();
+
+  void FormCreate();
+  void FormActivate();
+  void FormDeactivate();
+  void BringUpSettled();
+  // Bit entry: types the bit under the cursor and steps on as Tab would; true if it acted.
+  bool FormKeyDown(const QKeyEvent& key);
+  // Decides which keys the grid gets at all: only those that move the cursor or open the menu.
+  bool Soyka_memKeyPress(const QKeyEvent& key) const;
+  void StepCursor(bool forward);
+  int CursorRow() const;
+
   soyka::MachineState& state_;
   soyka::ViewOperations& views_;
+  soyka::ui::BitGrid* grid_;
+  QTimer bringUp_;
 };

@@ -1,0 +1,13 @@
+#include "RamTests.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  int failures = 0;
+  for (auto* run : {RunMemoryDecodingTest, RunBitEntryTest, RunRamLayoutTest, RunRamInputTest,
+                    RunRamMenuTest, RunRamRunTest}) {
+    failures += run(argc, argv);
+  }
+  return failures == 0 ? 0 : 1;
+}

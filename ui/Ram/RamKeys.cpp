@@ -1,0 +1,74 @@
+// The memory window's bit entry: the key preview, the grid's key filter and the cursor steps.
+#include "Ram.h"
+
+#include "BitEntry.h"
+#include "BitGrid.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+
+using soyka::WordBits;
+using soyka::ui::GridCell;
+
+bool TSoyka_mem::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != Soyka_mem) {
+    return QWidget::eventFilter(watched, event);
+  }
+  if (event->type() == QEvent::InputMethod) {
+    // Composed text would only search the cells and move the cursor.
+    return true;
+  }
+  if (event->type() != QEvent::KeyPress) {
+    return false;
+  }
+  const auto& key = static_cast<const QKeyEvent&>(*event);
+  if (key.key() == Qt::Key_Escape) {
+    BitBtn1->click();
+    return true;
+  }
+  if (FormKeyDown(key)) {
+    return true;
+  }
+  if (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab) {
+    StepCursor(key.key() == Qt::Key_Tab && !key.modifiers().testFlag(Qt::ShiftModifier));
+    return true;
+  }
+  return !Soyka_memKeyPress(key);
+}
+
+bool TSoyka_mem::FormKeyDown(const QKeyEvent& key) {
+  if (!state_.InputEnabled) {
+    return false;
+  }
+  const std::optional<int> bit = soyka::ui::TypedBit(key, QGuiApplication::platformName());
+  if (!bit) {
+    return false;
+  }
+  const int row = Soyka_mem->currentRow();
+  const int column = Soyka_mem->currentColumn();
+  grid_->SetCellText(row, column, QString::number(*bit));
+  // The memory takes the bit from the cell's text, so the two can never disagree.
+  state_.Memory[static_cast<std::size_t>(row)][WordBits - column] =
+      static_cast<std::uint8_t>(Soyka_mem->item(row, column)->text().toInt());
+  StepCursor(!key.modifiers().testFlag(Qt::ShiftModifier));
+  return true;
+}
+
+bool TSoyka_mem::Soyka_memKeyPress(const QKeyEvent& key) const {
+  switch (key.key()) {
+  case Qt::Key_Left:
+  case Qt::Key_Right:
+  case Qt::Key_Up:
+  case Qt::Key_Down:
+  case Qt::Key_Menu:
+    return true;
+  default:
+    return false;
+  }
+}
+
+void TSoyka_mem::StepCursor(bool forward) {
+  const GridCell next =
+      soyka::ui::StepCell({Soyka_mem->currentRow(), Soyka_mem->currentColumn()}, forward);
+  Soyka_mem->setCurrentCell(next.row, next.column);
+}
