@@ -3,6 +3,7 @@
 // A modal that is never answered would hang the test, so every driver gives up after a timeout,
 // closes whatever modal is open, and reports that it had to.
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QMessageBox>
