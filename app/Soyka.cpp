@@ -1,5 +1,6 @@
 // The program body: the machine's state first, then every window in order, then the event loop.
 #include "Main.h"
+#include "Pictures.h"
 #include "SoykaWindows.h"
 
 #include <QApplication>
@@ -8,6 +9,8 @@ int main(int, char** argv) {
   // The program takes no arguments: none reach the toolkit either (some of its own read files).
   int toolkitArgc = 1;
   QApplication app(toolkitArgc, argv);
+  // Every window, the panel and the dialogs included, carries the program's icon.
+  QApplication::setWindowIcon(soyka::ui::ApplicationIcon());
   soyka::MachineState state;
   soyka::InitializeMachine(state);
   soyka::ui::SoykaWindows windows(state);
