@@ -1,0 +1,258 @@
+#include "Invariants.h"
+
+#include "Palette.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QStringList>
+#include <string>
+
+namespace soyka::monkey {
+namespace {
+
+QString RowText(const QTableWidget* grid, int row) {
+  QString text;
+  for (int column = 0; column < grid->columnCount(); ++column) {
+    const QTableWidgetItem* item = grid->item(row, column);
+    text += item ? item->text() : QString();
+  }
+  return text;
+}
+
+QString Bits(const auto& row) {
+  return QString::fromStdString(BitsText(row));
+}
+
+template <int Count> bool AllBits(const BitRow<Count>& row) {
+  for (int k = 1; k <= Count; ++k) {
+    if (row[k] > 1) {
+      return false;
+    }
+  }
+  return true;
+}
+
+QString LampName(const QColor& color) {
+  if (color == ui::LampRed) {
+    return QStringLiteral("red");
+  }
+  if (color == ui::LampGreen) {
+    return QStringLiteral("green");
+  }
+  if (color == ui::LampGrey) {
+    return QStringLiteral("grey");
+  }
+  return color.name();
+}
+
+void CheckWords(const MachineState& state, QStringList& broken) {
+  for (int cell = 0; cell < CellCount; ++cell) {
+    if (!AllBits(state.Memory[static_cast<std::size_t>(cell)])) {
+      broken << QStringLiteral("Memory cell %1 holds a bit that is neither 0 nor 1").arg(cell);
+    }
+  }
+  if (!AllBits(state.CommandRegister) || !AllBits(state.Accumulator) ||
+      !AllBits(state.CounterBits)) {
+    broken << QStringLiteral("a register holds a bit that is neither 0 nor 1");
+  }
+  int counterValue = 0;
+  for (int k = CounterBitCount; k >= 1; --k) {
+    counterValue = counterValue * 2 + state.CounterBits[k];
+  }
+  if (state.Counter < 0 || state.Counter >= CellCount || counterValue != state.Counter) {
+    broken << QStringLiteral("Counter is %1 but CounterBits read %2")
+                  .arg(state.Counter)
+                  .arg(Bits(state.CounterBits));
+  }
+  if (state.PreviousCounter < 0 || state.PreviousCounter >= CellCount) {
+    broken << QStringLiteral("PreviousCounter %1 names no cell").arg(state.PreviousCounter);
+  }
+}
+
+void CheckMemoryGrid(const MachineState& state, const QTableWidget* grid, QStringList& broken) {
+  for (int row = 0; row < CellCount; ++row) {
+    const QString shown = RowText(grid, row);
+    const QString held = Bits(state.Memory[static_cast<std::size_t>(row)]);
+    if (shown != held) {
+      broken << QStringLiteral("memory grid row %1 shows \"%2\" but Memory holds %3")
+                    .arg(row)
+                    .arg(shown, held);
+    }
+  }
+}
+
+// The registers window shows nothing until its first refresh, and the registers ever after.
+void CheckRegisters(const MachineState& state, const TALU& registers, QStringList& broken) {
+  const struct {
+    const QTableWidget* grid;
+    QString held;
+    const char* name;
+  } rows[] = {{registers.PC, Bits(state.CounterBits), "PC"},
+              {registers.RgK, Bits(state.CommandRegister), "RgK"},
+              {registers.Sm, Bits(state.Accumulator), "Sm"}};
+  for (const auto& row : rows) {
+    const QString shown = RowText(row.grid, 0);
+    if (!shown.isEmpty() && shown != row.held) {
+      broken << QStringLiteral("registers window %1 shows \"%2\" but the machine holds %3")
+                    .arg(QLatin1String(row.name), shown, row.held);
+    }
+  }
+}
+
+void CheckMarkers(const MachineState& state, const TSoyka_mem& memory, QStringList& broken) {
+  QList<int> marked;
+  for (int cell = 0; cell < CellCount; ++cell) {
+    const auto index = static_cast<std::size_t>(cell);
+    const bool horizontal = memory.u[index]->isVisibleTo(&memory);
+    if (horizontal != memory.u1[index]->isVisibleTo(&memory)) {
+      broken << QStringLiteral("only one bar of cell %1's marker pair is visible").arg(cell);
+    }
+    if (horizontal) {
+      marked << cell;
+    }
+  }
+  if (marked != QList<int>{state.PreviousCounter}) {
+    QStringList cells;
+    for (const int cell : marked) {
+      cells << QString::number(cell);
+    }
+    broken << QStringLiteral("markers stand at cells {%1} but the last fetch was from cell %2")
+                  .arg(cells.join(QLatin1Char(',')))
+                  .arg(state.PreviousCounter);
+  }
+}
+
+void CheckLamps(const MachineState& state, const ui::SoykaWindows& windows, bool strictInput,
+                QStringList& broken) {
+  const QColor input = state.InputEnabled ? ui::LampGreen : ui::LampRed;
+  if (windows.Pult.input_ind->Color() != input || windows.Soyka_mem.input_ind->Color() != input) {
+    broken << QStringLiteral("InputEnabled is %1 but the input lamps are %2 (panel) and %3 "
+                             "(memory)")
+                  .arg(state.InputEnabled ? "set" : "clear")
+                  .arg(LampName(windows.Pult.input_ind->Color()),
+                       LampName(windows.Soyka_mem.input_ind->Color()));
+  }
+  if (strictInput && state.InputEnabled && QApplication::activeWindow() != &windows.Soyka_mem) {
+    const QWidget* active = QApplication::activeWindow();
+    broken << QStringLiteral("memory input is still enabled while %1 is the active window")
+                  .arg(active ? QStringLiteral("\"%1\"").arg(active->windowTitle())
+                              : QStringLiteral("no window"));
+  }
+  const ui::Lamp* counterLamps[] = {windows.Pult.p0, windows.Pult.p1, windows.Pult.p2};
+  for (int k = 1; k <= CounterBitCount; ++k) {
+    const QColor lamp = counterLamps[k - 1]->Color();
+    if (lamp != (state.CounterBits[k] != 0 ? ui::LampGreen : ui::LampGrey)) {
+      broken << QStringLiteral("counter lamp p%1 is %2 but CounterBits[%3] is %4")
+                    .arg(k - 1)
+                    .arg(LampName(lamp))
+                    .arg(k)
+                    .arg(state.CounterBits[k]);
+    }
+  }
+}
+
+QString Enabled(const QWidget* widget) {
+  return widget->isEnabled() ? QStringLiteral("enabled") : QStringLiteral("disabled");
+}
+
+// The panel-state table: idle, running Auto, running Step or Tact.
+void CheckPanel(const MachineState& state, const TPult& panel, int ticksUnderWay,
+                QStringList& broken) {
+  const QColor work = panel.Work_ind->Color();
+  if (work != ui::LampRed && work != ui::LampGreen) {
+    broken << QStringLiteral("Work_ind is %1").arg(LampName(work));
+    return;
+  }
+  const int item = panel.RadioGroup1Items->checkedId();
+  if (state.RunMode != item + RunModeAuto) {
+    broken << QStringLiteral("RunMode is %1 but the selector shows item %2")
+                  .arg(state.RunMode)
+                  .arg(item);
+  }
+  const bool running = work == ui::LampGreen;
+  const bool stopExpected = running && state.RunMode == RunModeAuto && state.ErrorMessage.empty();
+  // Between ticks a run has Halted clear; a tick waits in a modal window only with it set.
+  const bool haltedExpected = !running || ticksUnderWay > 0;
+  if (panel.BitBtn1->isEnabled() == running || panel.BitBtn2->isEnabled() != stopExpected ||
+      panel.BitBtn3->isEnabled() == running || panel.RadioGroup1->isEnabled() == running ||
+      state.Halted != haltedExpected) {
+    broken << QStringLiteral("panel %1 (mode %2, %3 tick(s) under way, ErrorMessage \"%4\"): "
+                             "ПУСК %5, СТОП %6, ВВОД %7, selector %8, Halted %9")
+                  .arg(running ? "running" : "idle")
+                  .arg(state.RunMode)
+                  .arg(ticksUnderWay)
+                  .arg(QString::fromStdString(state.ErrorMessage), Enabled(panel.BitBtn1),
+                       Enabled(panel.BitBtn2), Enabled(panel.BitBtn3), Enabled(panel.RadioGroup1),
+                       state.Halted ? QStringLiteral("set") : QStringLiteral("clear"));
+  }
+  if (!running && ticksUnderWay > 0) {
+    broken << QStringLiteral("a tick waits in a modal window while the panel shows no run");
+  }
+  if (running && state.InputEnabled) {
+    broken << QStringLiteral("memory input is enabled during a run");
+  }
+}
+
+// Only a view's own close button hides it, and that clears the flag the showing sets.
+void CheckViews(const MachineState& state, const ui::SoykaWindows& windows, QStringList& broken) {
+  const struct {
+    const QWidget* window;
+    bool wanted;
+    const char* name;
+  } views[] = {{&windows.Soyka_mem, state.MemoryWindowOpen, "memory"},
+               {&windows.ALU, state.RegistersWindowOpen, "registers"},
+               {&windows.disp, state.DisplayWindowOpen, "display"}};
+  for (const auto& view : views) {
+    if (view.window->isVisible() != view.wanted) {
+      broken << QStringLiteral("the %1 window is %2 but its open flag is %3")
+                    .arg(QLatin1String(view.name))
+                    .arg(view.window->isVisible() ? "on screen" : "hidden")
+                    .arg(view.wanted ? "set" : "clear");
+    }
+  }
+  if (!windows.Pult.isVisible()) {
+    broken << QStringLiteral("the control panel is not on screen");
+  }
+  if (!windows.Form1.isVisible()) {
+    broken << QStringLiteral("the main window closed without the exit question's Yes");
+  }
+}
+
+} // namespace
+
+bool IsErrorBox(const QWidget* modal) {
+  const auto* box = qobject_cast<const QMessageBox*>(modal);
+  return box && box->icon() == QMessageBox::Critical;
+}
+
+QString BrokenInvariant(const MachineState& state, const ui::SoykaWindows& windows,
+                        int ticksUnderWay, bool strictInput) {
+  QStringList broken;
+  CheckWords(state, broken);
+  CheckMemoryGrid(state, windows.Soyka_mem.Soyka_mem, broken);
+  CheckRegisters(state, windows.ALU, broken);
+  CheckMarkers(state, windows.Soyka_mem, broken);
+  CheckLamps(state, windows, strictInput, broken);
+  CheckPanel(state, windows.Pult, ticksUnderWay, broken);
+  CheckViews(state, windows, broken);
+  return broken.join(QStringLiteral("; "));
+}
+
+QString BrokenModalInvariant(const MachineState& state, const ui::SoykaWindows& windows,
+                             const QWidget* modal, int ticksUnderWay) {
+  const bool pause = modal == &windows.Info_win;
+  if (!pause && !IsErrorBox(modal)) {
+    return {};
+  }
+  const QString what = pause ? QStringLiteral("the pause window") : QStringLiteral("an error box");
+  if (!state.Halted) {
+    return what + QStringLiteral(" waits with Halted clear: the next tick would enter "
+                                 "ExecuteCommand again");
+  }
+  if (ticksUnderWay == 0) {
+    return what + QStringLiteral(" is up outside any tick");
+  }
+  return {};
+}
+
+} // namespace soyka::monkey

@@ -1,0 +1,25 @@
+#pragma once
+// What must hold after every learner action, whatever the learner did: every word is made of
+// bits, the windows show the machine as it is, the panel shows the run state, and no window is
+// gone. Each check describes what it found broken, for a person to read; empty means all held.
+
+#include "SoykaWindows.h"
+
+#include <QString>
+
+namespace soyka::monkey {
+
+// `ticksUnderWay` counts the timer ticks that have started and not yet returned: they can only
+// be waiting in a modal window (a pause or an error box). `strictInput` also asks that memory
+// input end the moment the memory window stops being the active window.
+QString BrokenInvariant(const MachineState& state, const ui::SoykaWindows& windows,
+                        int ticksUnderWay, bool strictInput = false);
+
+// What must hold while `modal` is the window the learner has to answer.
+QString BrokenModalInvariant(const MachineState& state, const ui::SoykaWindows& windows,
+                             const QWidget* modal, int ticksUnderWay);
+
+// The machine's error box (the only box with the error icon).
+bool IsErrorBox(const QWidget* modal);
+
+} // namespace soyka::monkey

@@ -1,0 +1,248 @@
+// The whole program under a random learner: thousands of seeded actions with the invariants
+// checked after each; a seed that replays its run; and the checks shown to catch what they guard.
+#include "Monkey.h"
+#include "EngineTestSupport.h"
+#include "Invariants.h"
+#include "TickWatch.h"
+
+#include "Palette.h"
+
+#include <QMessageBox>
+#include <QtTest>
+#include <cstdio>
+#include <functional>
+
+using soyka::monkey::BrokenInvariant;
+using soyka::monkey::BrokenModalInvariant;
+using soyka::monkey::Monkey;
+using soyka::monkey::MonkeyOptions;
+
+class MonkeyTest : public QObject {
+  Q_OBJECT
+
+  soyka::MachineState state;
+  std::unique_ptr<soyka::ui::SoykaWindows> windows;
+
+  void StartProgram() {
+    soyka::InitializeMachine(state);
+    windows = std::make_unique<soyka::ui::SoykaWindows>(state);
+    windows->Show();
+  }
+
+  // Runs the monkey; on a broken invariant prints the seed and every action taken.
+  bool Survives(Monkey& monkey) {
+    const bool held = monkey.Run();
+    if (!held) {
+      std::fputs(qPrintable(monkey.Report()), stderr);
+    }
+    return held;
+  }
+
+  // A whole monkey run on a program just started: its actions and the memory it left.
+  std::pair<QStringList, std::array<soyka::Word12, soyka::CellCount>> FreshRun(qulonglong seed) {
+    constexpr int Actions = 400;
+    cleanup();
+    StartProgram();
+    Monkey monkey(state, *windows, MonkeyOptions{.seed = seed, .actions = Actions});
+    if (!Survives(monkey)) {
+      return {};
+    }
+    return {monkey.ActionList(), state.Memory};
+  }
+
+  // Ways to put the program into a state its invariants forbid, each with what the check says.
+  struct Corruption {
+    const char* name;
+    std::function<void(soyka::MachineState&, soyka::ui::SoykaWindows&)> apply;
+    const char* reported;
+  };
+
+  static const std::vector<Corruption>& Corruptions() {
+    using soyka::ui::LampGreen;
+    static const std::vector<Corruption> corruptions{
+        {"a grid text no write made",
+         [](auto&, auto& w) { w.Soyka_mem.Soyka_mem->item(2, 5)->setText("1"); },
+         "memory grid row 2 shows \"000001000000\""},
+        {"a memory bit that is not a bit", [](auto& s, auto&) { s.Memory[4][3] = 2; },
+         "Memory cell 4 holds a bit that is neither 0 nor 1"},
+        {"a counter apart from its bits", [](auto& s, auto&) { s.Counter = 5; },
+         "Counter is 5 but CounterBits read 000"},
+        {"an idle panel with Halted clear", [](auto& s, auto&) { s.Halted = false; },
+         "Halted clear"},
+        {"an idle panel with СТОП enabled",
+         [](auto&, auto& w) { w.Pult.BitBtn2->setEnabled(true); }, "СТОП enabled"},
+        {"a run lamp without a run", [](auto&, auto& w) { w.Pult.Work_ind->SetColor(LampGreen); },
+         "panel running"},
+        {"an input lamp alone", [](auto&, auto& w) { w.Pult.input_ind->SetColor(LampGreen); },
+         "input lamps are green (panel) and red (memory)"},
+        {"a counter lamp apart from its bit",
+         [](auto&, auto& w) { w.Pult.p1->SetColor(LampGreen); },
+         "counter lamp p1 is green but CounterBits[2] is 0"},
+        {"a run mode the selector does not show",
+         [](auto& s, auto&) { s.RunMode = soyka::RunModeTact; },
+         "RunMode is 4 but the selector shows item 0"},
+        {"a second marked cell", [](auto&, auto& w) { w.Soyka_mem.ShowCellMarker(3); },
+         "markers stand at cells {0,3}"},
+        {"half a marker", [](auto&, auto& w) { w.Soyka_mem.u1[0]->hide(); },
+         "only one bar of cell 0's marker pair is visible"},
+        {"a register the registers window does not show",
+         [](auto& s, auto& w) {
+           w.ALU.RefreshCommandRegisterView();
+           s.CommandRegister[1] = 1;
+         },
+         "RgK shows \"000000000000\" but the machine holds 000000000001"},
+        {"a wanted view that is hidden", [](auto& s, auto&) { s.DisplayWindowOpen = true; },
+         "the display window is hidden but its open flag is set"},
+        {"a hidden panel", [](auto&, auto& w) { w.Pult.hide(); },
+         "the control panel is not on screen"},
+        {"a closed main window", [](auto&, auto& w) { w.Form1.hide(); }, "the main window closed"},
+        {"memory input during a run",
+         [](auto& s, auto& w) {
+           w.Pult.BitBtn1Click();
+           s.InputEnabled = true;
+           w.views.SetInputLamps(true);
+         },
+         "memory input is enabled during a run"},
+        {"a run whose ticks would do nothing",
+         [](auto& s, auto& w) {
+           w.Pult.BitBtn1Click();
+           s.Halted = true;
+         },
+         "Halted set"},
+    };
+    return corruptions;
+  }
+
+private slots:
+  void init() { StartProgram(); }
+  void cleanup() { windows.reset(); }
+
+  void survivesARandomLearner_data() {
+    QTest::addColumn<qulonglong>("seed");
+    QTest::addColumn<int>("actions");
+    QTest::addColumn<bool>("liveTimer");
+    QTest::newRow("a class's afternoon") << 20240607ULL << 5000 << false;
+    QTest::newRow("another learner") << 7ULL << 3000 << false;
+    // The panel's real timer at 1 ms as well: the classroom's timing, not replayable tick for
+    // tick.
+    QTest::newRow("the real timer") << 1961ULL << 2000 << true;
+  }
+
+  void survivesARandomLearner() {
+    QFETCH(qulonglong, seed);
+    QFETCH(int, actions);
+    QFETCH(bool, liveTimer);
+    Monkey monkey(state, *windows,
+                  MonkeyOptions{.seed = seed, .actions = actions, .liveTimer = liveTimer});
+    QVERIFY2(Survives(monkey), qPrintable(monkey.Failure()));
+    QCOMPARE(monkey.ActionsDone(), actions);
+    qInfo("%s", qPrintable(monkey.Summary()));
+    // A learner who never ran a program or met a modal window proves little. (With the real
+    // timer, how many commands run depends on the machine's speed.)
+    QVERIFY(monkey.CommandsExecuted() > (liveTimer ? 0 : actions / 20));
+    QVERIFY(monkey.ModalWindowsShown() > actions / 100);
+  }
+
+  void aSeedReplaysItsRunAndAnotherSeedDoesNot() {
+    const auto [actions, memory] = FreshRun(99);
+    QVERIFY(!actions.isEmpty());
+    const auto [again, memoryAgain] = FreshRun(99);
+    QCOMPARE(again, actions);
+    QVERIFY(memoryAgain == memory);
+    const auto [other, otherMemory] = FreshRun(100);
+    QVERIFY(other != actions);
+  }
+
+  void checksCatchWhatTheyGuard_data() {
+    QTest::addColumn<int>("corruption");
+    for (std::size_t index = 0; index < Corruptions().size(); ++index) {
+      QTest::newRow(Corruptions()[index].name) << static_cast<int>(index);
+    }
+  }
+
+  void checksCatchWhatTheyGuard() {
+    QFETCH(int, corruption);
+    QCOMPARE(BrokenInvariant(state, *windows, 0), QString());
+    const Corruption& chosen = Corruptions()[static_cast<std::size_t>(corruption)];
+    chosen.apply(state, *windows);
+    const QString broken = BrokenInvariant(state, *windows, 0);
+    QVERIFY2(broken.contains(QString::fromUtf8(chosen.reported)), qPrintable(broken));
+  }
+
+  // Input that outlives the memory window's activation is reported only when asked for.
+  void inputLeftOnAfterASwitchIsCaughtWhenAsked() {
+    windows->Pult.BitBtn3Click();
+    QTRY_COMPARE(QApplication::activeWindow(), &windows->Soyka_mem);
+    QCOMPARE(BrokenInvariant(state, *windows, 0, true), QString());
+    windows->Pult.activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), &windows->Pult);
+    state.InputEnabled = true;
+    windows->views.SetInputLamps(true);
+    QCOMPARE(BrokenInvariant(state, *windows, 0, false), QString());
+    QCOMPARE(BrokenInvariant(state, *windows, 0, true),
+             QString("memory input is still enabled while \"Пульт управления\" is the active "
+                     "window"));
+  }
+
+  void modalWindowsOfATickNeedHaltedSet_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<bool>("halted");
+    QTest::addColumn<int>("ticksUnderWay");
+    QTest::addColumn<QString>("reported");
+    QTest::newRow("pause, Halted clear") << "pause" << false << 1 << "Halted clear";
+    QTest::newRow("pause outside a tick") << "pause" << true << 0 << "outside any tick";
+    QTest::newRow("pause inside a tick") << "pause" << true << 1 << "";
+    QTest::newRow("error box, Halted clear") << "error" << false << 1 << "Halted clear";
+    QTest::newRow("error box inside a tick") << "error" << true << 1 << "";
+    QTest::newRow("help box during a run") << "plain" << false << 0 << "";
+  }
+
+  void modalWindowsOfATickNeedHaltedSet() {
+    QFETCH(QString, window);
+    QFETCH(bool, halted);
+    QFETCH(int, ticksUnderWay);
+    QFETCH(QString, reported);
+    QMessageBox box(window == "error" ? QMessageBox::Critical : QMessageBox::NoIcon, "", "");
+    const QWidget* modal = window == "pause" ? static_cast<QWidget*>(&windows->Info_win) : &box;
+    state.Halted = halted;
+    const QString broken = BrokenModalInvariant(state, *windows, modal, ticksUnderWay);
+    if (reported.isEmpty()) {
+      QCOMPARE(broken, QString());
+    } else {
+      QVERIFY2(broken.contains(reported), qPrintable(broken));
+    }
+  }
+
+  // A tick that began while another waited in a pause with Halted clear would run a second
+  // command inside the first: the watch refuses it and says so.
+  void aTickInsideAWaitingTickIsRefused() {
+    state.Memory[0] = soyka::testing::Cmd(soyka::OpcodeMove, 1, 0, 3);
+    state.Memory[1] = soyka::testing::Cmd(soyka::OpcodeMove, 2, 0, 4);
+    windows->views.RefreshMemoryView();
+    soyka::monkey::TickWatch watch(state, windows->Pult);
+    windows->Pult.Timer1->stop();
+    windows->Pult.RadioGroup1Items->button(1)->click();
+    windows->Pult.BitBtn1Click();
+    watch.PostTicks(1);
+    int underWayInPause = 0;
+    QTimer::singleShot(0, this, [&] {
+      QTRY_VERIFY(windows->Info_win.isVisible());
+      underWayInPause = watch.UnderWay();
+      state.Halted = false;
+      watch.PostTicks(3);
+      QTest::qWait(20);
+      state.Halted = true;
+      windows->Info_win.BitBtn2->click();
+    });
+    QTRY_VERIFY(windows->Pult.BitBtn1->isEnabled());
+    QCOMPARE(underWayInPause, 1);
+    QVERIFY2(watch.Reentry().contains("Halted clear while 1 tick(s) waited"),
+             qPrintable(watch.Reentry()));
+    QCOMPARE(watch.CommandsExecuted(), 1);
+    QCOMPARE(state.Counter, 1);
+    QVERIFY(state.CommandRegister == state.Memory[0]);
+  }
+};
+
+QTEST_MAIN(MonkeyTest)
+#include "MonkeyTest.moc"

@@ -1,0 +1,39 @@
+#pragma once
+// Watches the control panel's timer ticks: how many are under way (waiting in a modal window),
+// how many executed a command, and whether one began while another waited with Halted clear,
+// which would enter ExecuteCommand a second time. Such a tick is refused, not delivered.
+
+#include "Main.h"
+
+#include <QObject>
+#include <QString>
+
+class TPult;
+
+namespace soyka::monkey {
+
+class TickWatch : public QObject {
+public:
+  TickWatch(MachineState& state, TPult& panel);
+  ~TickWatch() override;
+
+  int UnderWay() const { return underWay_; }
+  int CommandsExecuted() const { return commands_; }
+  // What the first refused tick found; empty while none was refused.
+  const QString& Reentry() const { return reentry_; }
+
+  // Queues `count` ticks, as the panel's timer queues them.
+  void PostTicks(int count);
+
+protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+  MachineState& state_;
+  TPult& panel_;
+  int underWay_ = 0;
+  int commands_ = 0;
+  QString reentry_;
+};
+
+} // namespace soyka::monkey
