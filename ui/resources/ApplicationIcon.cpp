@@ -6,13 +6,22 @@
 namespace soyka::ui {
 namespace {
 
-// A jay's head in profile on a purple chip: the bird the machine is named after.
 QPixmap IconOfSize(int side) {
   QPixmap pixmap(side, side);
   pixmap.fill(Qt::transparent);
   QPainter painter(&pixmap);
+  DrawApplicationIcon(painter, QRectF(0, 0, side, side));
+  return pixmap;
+}
+
+} // namespace
+
+// A jay's head in profile on a purple chip: the bird the machine is named after.
+void DrawApplicationIcon(QPainter& painter, const QRectF& box) {
+  painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
-  painter.scale(side / 32.0, side / 32.0);
+  painter.translate(box.topLeft());
+  painter.scale(box.width() / 32.0, box.height() / 32.0);
   painter.setPen(Qt::NoPen);
   painter.setBrush(QColor(222, 180, 80));
   for (int i = 0; i < 4; ++i) {
@@ -36,10 +45,8 @@ QPixmap IconOfSize(int side) {
   painter.drawEllipse(QPointF(17, 12), 2.2, 2.2);
   painter.setBrush(Qt::black);
   painter.drawEllipse(QPointF(17.4, 12), 1.1, 1.1);
-  return pixmap;
+  painter.restore();
 }
-
-} // namespace
 
 QIcon ApplicationIcon() {
   QIcon icon;

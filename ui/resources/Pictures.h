@@ -19,6 +19,9 @@ void DrawDisplayPicture(QPainter& painter, const QRectF& box);
 void DrawProcessorPicture(QPainter& painter, const QRectF& box);
 void DrawTeamPicture(QPainter& painter, const QRectF& box);
 
+// The program's icon, stretched to `box`; also drawn into the installed icon files.
+void DrawApplicationIcon(QPainter& painter, const QRectF& box);
+
 // The window icon in the usual sizes.
 QIcon ApplicationIcon();
 

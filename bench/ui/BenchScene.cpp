@@ -1,0 +1,58 @@
+#include "BenchScene.h"
+
+#include "PaintWatch.h"
+
+#include <QAbstractButton>
+
+#include <array>
+
+namespace soyka::bench {
+namespace {
+
+Word12 Command(int opcode, int a1, int a2, int a3) {
+  return WordFromValue(opcode * 512 + a1 * 64 + a2 * 8 + a3);
+}
+
+// Rotates three cells for ever: three copies and a jump back that is always taken, so every
+// tick moves the markers, fills the registers and, three ticks in four, changes a memory cell.
+std::array<Word12, CellCount> EndlessProgram() {
+  return {Command(OpcodeMove, 6, 0, 5),
+          Command(OpcodeMove, 7, 0, 6),
+          Command(OpcodeMove, 5, 0, 7),
+          Command(OpcodeJumpIfEqual, 4, 4, 0),
+          WordFromValue(0),
+          WordFromValue(0),
+          WordFromValue(0b101010101010),
+          WordFromValue(0b010101010101)};
+}
+
+} // namespace
+
+BenchScene::BenchScene() : state(MakeState()), windows(state) {
+  state.Memory = EndlessProgram();
+  windows.views.RefreshMemoryView();
+  windows.Show();
+}
+
+MachineState BenchScene::MakeState() {
+  MachineState fresh;
+  InitializeMachine(fresh);
+  return fresh;
+}
+
+bool BenchScene::OpenEveryView() {
+  if (!WaitUntilPainted({&windows.Form1, &windows.Pult})) {
+    return false;
+  }
+  windows.Form1.RAM1DblClick();
+  windows.Form1.PentiumDblClick();
+  windows.Form1.tvDblClick();
+  return WaitUntilPainted({&windows.Soyka_mem, &windows.ALU, &windows.disp});
+}
+
+void BenchScene::StartAutoRun() {
+  windows.Pult.RadioGroup1Items->button(0)->setChecked(true);
+  windows.Pult.BitBtn1Click();
+}
+
+} // namespace soyka::bench

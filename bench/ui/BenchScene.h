@@ -1,0 +1,26 @@
+#pragma once
+// The program as a learner leaves it before a measurement: every window created, a program that
+// runs forever in memory, and the memory, registers and display windows opened from the board.
+
+#include "Main.h"
+#include "SoykaWindows.h"
+
+namespace soyka::bench {
+
+class BenchScene {
+public:
+  BenchScene();
+
+  // Opens the three views as double clicks on the board would; false if they never painted.
+  bool OpenEveryView();
+  // ПУСК in Auto mode.
+  void StartAutoRun();
+
+  MachineState state;
+  ui::SoykaWindows windows;
+
+private:
+  static MachineState MakeState();
+};
+
+} // namespace soyka::bench
