@@ -59,8 +59,11 @@ int main(int argc, char** argv) {
   char* line = nullptr;
   std::size_t capacity = 0;
   for (ssize_t length; (length = getline(&line, &capacity, output)) > 0;) {
-    PrintLine(std::string_view(line, static_cast<std::size_t>(length)).substr(0, length - 1),
-              startUs);
+    std::string_view text(line, static_cast<std::size_t>(length));
+    if (text.ends_with('\n')) {
+      text.remove_suffix(1);
+    }
+    PrintLine(text, startUs);
   }
   std::free(line);
   std::fclose(output);

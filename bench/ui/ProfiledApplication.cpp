@@ -42,11 +42,13 @@ bool ProfiledApplication::notify(QObject* receiver, QEvent* event) {
   Tally& tally = paints_[WidgetName(receiver)];
   ++tally.count;
   tally.microseconds += spent;
-  const QRect painted = static_cast<QPaintEvent*>(event)->region().boundingRect();
   const QSize whole = static_cast<QWidget*>(receiver)->size();
   if (!whole.isEmpty()) {
-    tally.areaShare += static_cast<double>(painted.width() * painted.height()) /
-                       (static_cast<double>(whole.width()) * whole.height());
+    double painted = 0;
+    for (const QRect& rect : static_cast<QPaintEvent*>(event)->region()) {
+      painted += static_cast<double>(rect.width()) * rect.height();
+    }
+    tally.areaShare += painted / (static_cast<double>(whole.width()) * whole.height());
   }
   return handled;
 }
