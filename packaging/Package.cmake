@@ -7,9 +7,10 @@ set(CPACK_PACKAGE_VENDOR "The Soyka developers")
 set(CPACK_PACKAGE_CONTACT "The Soyka developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "classroom simulator of the training computer Soyka")
 set(CPACK_PACKAGE_DESCRIPTION
-    "A learner types a program into the eight 12-bit memory cells of a tiny training computer\n\
-bit by bit, starts it, and watches it run continuously, command by command, or tact by tact\n\
-with a commentary. Every text of the program is in Russian.")
+    "A learner types a program into the eight 12-bit memory cells of a tiny training\n\
+computer bit by bit, starts it, and watches it run continuously, command by\n\
+command, or tact by tact with a commentary. Every text of the program is in\n\
+Russian.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
