@@ -1,5 +1,7 @@
 #include "Ram.h"
 
+#include <QApplication>
+
 #include "BitGrid.h"
 #include "CloseButton.h"
 #include "FixedWindow.h"
@@ -236,9 +238,14 @@ void TSoyka_mem::FormActivate() {
 }
 
 void TSoyka_mem::FormDeactivate() {
-  if (bringUp_.isActive()) {
+  // While the memory window comes up, a window manager may hand the activation to a view shown
+  // along with it: take it back. Any other window, or a view after the bring-up, ends input.
+  const QWidget* active = QApplication::activeWindow();
+  if (bringUp_.isActive() && active && (active->inherits("TALU") || active->inherits("Tdisp"))) {
+    activateWindow();
     return;
   }
+  bringUp_.stop();
   state_.InputEnabled = false;
   views_.SetInputLamps(false);
 }

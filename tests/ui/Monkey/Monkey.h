@@ -29,7 +29,7 @@ struct MonkeyOptions {
   // seed no longer replays tick for tick.
   bool liveTimer = false;
   // Also check that memory input ends the moment the memory window loses the activation.
-  bool strictInput = false;
+  bool strictInput = true;
 };
 
 class Monkey : public QObject {

@@ -26,13 +26,9 @@ int main(int argc, char** argv) {
   const QCommandLineOption liveOption(
       QStringLiteral("live-timer"),
       QStringLiteral("Let the panel's timer tick every millisecond as well (not replayable)."));
-  const QCommandLineOption strictOption(
-      QStringLiteral("strict-input"),
-      QStringLiteral("Also check that memory input ends the moment the memory window loses the "
-                     "activation."));
   const QCommandLineOption listOption(QStringLiteral("list"),
                                       QStringLiteral("Print the action list also when all held."));
-  parser.addOptions({seedOption, actionsOption, liveOption, strictOption, listOption});
+  parser.addOptions({seedOption, actionsOption, liveOption, listOption});
   parser.process(application);
 
   bool seedRead = false;
@@ -41,7 +37,6 @@ int main(int argc, char** argv) {
   options.seed = parser.value(seedOption).toULongLong(&seedRead);
   options.actions = parser.value(actionsOption).toInt(&actionsRead);
   options.liveTimer = parser.isSet(liveOption);
-  options.strictInput = parser.isSet(strictOption);
   if (!seedRead || !actionsRead || options.actions < 0) {
     std::fputs("soyka_monkey: --seed and --actions take non-negative whole numbers\n", stderr);
     return 2;
