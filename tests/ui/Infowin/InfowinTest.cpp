@@ -5,7 +5,6 @@
 #include "EngineTestSupport.h"
 #include "InfoTestViews.h"
 #include "MessageBoxes.h"
-#include "ModalAnswerer.h"
 #include "ModalDriver.h"
 #include "RunLoop.h"
 

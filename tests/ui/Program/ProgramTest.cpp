@@ -10,8 +10,8 @@
 #include <QtTest>
 
 using soyka::testing::FactorialImage;
+using soyka::testing::ModalAnswerer;
 using soyka::testing::ModalDriver;
-using soyka::testing::ModalResponder;
 using soyka::testing::PressMessageBoxButton;
 
 namespace {
@@ -121,7 +121,7 @@ private slots:
     Load(FactorialImage);
     SelectMode(1);
     QStringList descriptions;
-    ModalResponder responder([&](QWidget* modal) {
+    ModalAnswerer responder([&](QWidget* modal) {
       QCOMPARE(modal, &windows->Info_win);
       QVERIFY(!windows->Info_win.Panel2->isVisibleTo(modal));
       QVERIFY(windows->Info_win.Panel4->isVisibleTo(modal));
@@ -131,7 +131,7 @@ private slots:
     });
     Start();
     WaitForRunEnd();
-    QCOMPARE(responder.Count(), 16);
+    QCOMPARE(responder.Answered(), 16);
     QCOMPARE(descriptions.first(), QString(" A1 * A2 ==> A3"));
     QCOMPARE(descriptions.last(), QString(" ВЫВОД, СТОП"));
     QCOMPARE(windows->disp.LabD2->text(), QString("120"));
@@ -141,7 +141,7 @@ private slots:
     Load(FactorialImage);
     SelectMode(2);
     int pauses = 0;
-    ModalResponder responder([&](QWidget*) {
+    ModalAnswerer responder([&](QWidget*) {
       ++pauses;
       QCOMPARE(windows->Info_win.LabTakt->text(), QString("1"));
       QCOMPARE(windows->Info_win.LabCom3->text(), QString("ячейки 000"));
@@ -159,18 +159,24 @@ private slots:
   void tactModeRunsTheWholeProgramWithFivePausesPerCommand() {
     Load(FactorialImage);
     SelectMode(2);
-    ModalResponder responder([&](QWidget*) { windows->Info_win.BitBtn1->click(); });
+    ModalAnswerer responder([&](QWidget*) { windows->Info_win.BitBtn1->click(); });
     Start();
     WaitForRunEnd();
-    QCOMPARE(responder.Count(), 16 * 5);
+    QCOMPARE(responder.Answered(), 16 * 5);
     QCOMPARE(windows->disp.LabD1->text(), QString("120"));
   }
 
   void overflowInAutoModeShowsTheErrorThenThePauseWithTheError() {
-    Load({soyka::testing::Cmd(soyka::OpcodeAdd, 7, 7, 6), {}, {}, {}, {}, {}, {},
+    Load({soyka::testing::Cmd(soyka::OpcodeAdd, 7, 7, 6),
+          {},
+          {},
+          {},
+          {},
+          {},
+          {},
           soyka::WordFromValue(4000)});
     QStringList seen;
-    ModalResponder responder([&](QWidget* modal) {
+    ModalAnswerer responder([&](QWidget* modal) {
       if (auto* box = qobject_cast<QMessageBox*>(modal)) {
         seen << box->text();
         QVERIFY(!windows->Pult.BitBtn2->isEnabled());
@@ -229,7 +235,7 @@ private slots:
     QSignalSpy ticks(windows->Pult.Timer1, &QTimer::timeout);
     std::string registerDuringWait;
     int ticksDuringWait = 0;
-    ModalResponder responder([&](QWidget*) {
+    ModalAnswerer responder([&](QWidget*) {
       const int before = ticks.count();
       registerDuringWait = soyka::BitsText(state.CommandRegister);
       QTest::qWait(100);

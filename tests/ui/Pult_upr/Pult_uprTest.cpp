@@ -5,7 +5,6 @@
 #include "EngineTestSupport.h"
 #include "Infowin.h"
 #include "MessageBoxes.h"
-#include "ModalAnswerer.h"
 #include "ModalDriver.h"
 #include "PanelTestViews.h"
 

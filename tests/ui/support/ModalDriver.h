@@ -13,6 +13,21 @@
 
 namespace soyka::testing {
 
+// Closes every open modal window, innermost first, as a test's last resort.
+inline void CloseModals() {
+  while (QWidget* modal = QApplication::activeModalWidget()) {
+    if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+      dialog->reject();
+    } else {
+      modal->close();
+    }
+    QApplication::processEvents();
+    if (QApplication::activeModalWidget() == modal) {
+      break;
+    }
+  }
+}
+
 class ModalDriver : public QObject {
 public:
   using Answer = std::function<void(QWidget* modal)>;
@@ -53,17 +68,7 @@ private:
   void GiveUp() {
     poll_.stop();
     timedOut_ = true;
-    while (QWidget* modal = QApplication::activeModalWidget()) {
-      if (auto* dialog = qobject_cast<QDialog*>(modal)) {
-        dialog->reject();
-      } else {
-        modal->close();
-      }
-      QApplication::processEvents();
-      if (QApplication::activeModalWidget() == modal) {
-        break;
-      }
-    }
+    CloseModals();
   }
 
   Answer answer_;
@@ -74,32 +79,50 @@ private:
   bool timedOut_ = false;
 };
 
-// Answers every modal window that comes up, for as long as it lives; for runs that pause many
-// times. The answer decides per window; the count tells how many were answered.
-class ModalResponder : public QObject {
+// Answers every modal window that comes up while it lives (each showing of the pause window, each
+// message box), where ModalDriver answers only one: a run with many pauses is driven this way.
+// After its timeout it stops answering and closes whatever modal is open, so that no test hangs.
+class ModalAnswerer : public QObject {
 public:
-  explicit ModalResponder(ModalDriver::Answer answer) : answer_(std::move(answer)) {
-    poll_.setInterval(1);
-    connect(&poll_, &QTimer::timeout, this, [this] {
-      QWidget* modal = QApplication::activeModalWidget();
-      if (busy_ || !modal || !modal->isVisible()) {
-        return;
-      }
-      // An answer that waits runs the event loop, which must not answer the same window again.
-      busy_ = true;
-      ++count_;
-      answer_(modal);
-      busy_ = false;
-    });
+  // `answer` must end the showing it is given (or leave it to a nested answerer).
+  using Answer = std::function<void(QWidget* modal)>;
+
+  explicit ModalAnswerer(Answer answer, int timeoutMs = 10000) : answer_(std::move(answer)) {
+    poll_.setInterval(5);
+    connect(&poll_, &QTimer::timeout, this, [this] { Poll(); });
     poll_.start();
+    timeout_.setSingleShot(true);
+    connect(&timeout_, &QTimer::timeout, this, [this] { GiveUp(); });
+    timeout_.start(timeoutMs);
   }
 
-  int Count() const { return count_; }
+  int Answered() const { return answered_; }
+  bool TimedOut() const { return timedOut_; }
 
 private:
-  ModalDriver::Answer answer_;
+  void Poll() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (busy_ || timedOut_ || !modal || !modal->isVisible()) {
+      return;
+    }
+    // An answer that waits runs the event loop, which must not answer the same window again.
+    busy_ = true;
+    ++answered_;
+    answer_(modal);
+    busy_ = false;
+  }
+
+  void GiveUp() {
+    timedOut_ = true;
+    poll_.stop();
+    CloseModals();
+  }
+
+  Answer answer_;
   QTimer poll_;
-  int count_ = 0;
+  QTimer timeout_;
+  int answered_ = 0;
+  bool timedOut_ = false;
   bool busy_ = false;
 };
 
