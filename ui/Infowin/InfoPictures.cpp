@@ -1,48 +1,16 @@
 #include "InfoPictures.h"
 
-#include "Palette.h"
-
 #include <QPainter>
 #include <QPixmap>
-#include <QPolygonF>
 
 namespace soyka::ui {
 namespace {
 
 constexpr int StyleIconSpacing = 4;
 
-QPolygonF Arrow(QPointF offset) {
-  return QPolygonF({QPointF(1, 6), QPointF(8, 6), QPointF(8, 2), QPointF(15, 8), QPointF(8, 14),
-                    QPointF(8, 10), QPointF(1, 10)})
-      .translated(offset);
-}
-
 QPixmap Canvas(int width) {
   QPixmap pixmap(width, InfoPictureSize);
   pixmap.fill(Qt::transparent);
-  return pixmap;
-}
-
-QPixmap EnabledImage() {
-  QPixmap pixmap = Canvas(InfoPictureSize);
-  QPainter painter(&pixmap);
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.setPen(QPen(QColor(0, 64, 0), 1));
-  painter.setBrush(LampGreen);
-  painter.drawPolygon(Arrow(QPointF(0, 0)));
-  return pixmap;
-}
-
-// The classic disabled look: a grey shape over its white shadow.
-QPixmap DisabledImage() {
-  QPixmap pixmap = Canvas(InfoPictureSize);
-  QPainter painter(&pixmap);
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(Qt::white);
-  painter.drawPolygon(Arrow(QPointF(1, 1)));
-  painter.setBrush(LampGrey);
-  painter.drawPolygon(Arrow(QPointF(0, 0)));
   return pixmap;
 }
 
@@ -56,10 +24,8 @@ QPixmap Padded(const QPixmap& image, int gap) {
 } // namespace
 
 QIcon ContinuePicture() {
-  QIcon icon;
-  icon.addPixmap(EnabledImage(), QIcon::Normal);
-  icon.addPixmap(DisabledImage(), QIcon::Disabled);
-  return icon;
+  return GreenGlyphIcon(QPolygonF({QPointF(1, 6), QPointF(8, 6), QPointF(8, 2), QPointF(15, 8),
+                                   QPointF(8, 14), QPointF(8, 10), QPointF(1, 10)}));
 }
 
 QSize WithGapAfterSize(int gap) {

@@ -1,11 +1,13 @@
 #pragma once
 // The pictures on the pause window's buttons.
 
+#include "GlyphIcon.h"
+
 #include <QIcon>
 
 namespace soyka::ui {
 
-inline constexpr int InfoPictureSize = 16;
+inline constexpr int InfoPictureSize = GlyphIconSize;
 
 // Дальше: a green arrow pointing right, greyed out while the button is disabled.
 QIcon ContinuePicture();

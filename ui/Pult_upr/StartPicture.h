@@ -1,11 +1,13 @@
 #pragma once
 // The picture on ПУСК: a green "play" triangle, greyed out while the button is disabled.
 
+#include "GlyphIcon.h"
+
 #include <QIcon>
 
 namespace soyka::ui {
 
-inline constexpr int StartPictureSize = 16;
+inline constexpr int StartPictureSize = GlyphIconSize;
 
 QIcon StartPicture();
 
