@@ -46,14 +46,7 @@ struct Machine {
 
   void Execute() { ExecuteCommand(state, views); }
 
-  std::vector<std::string> Lines() const {
-    std::vector<std::string> lines;
-    std::istringstream in(log.str());
-    for (std::string line; std::getline(in, line);) {
-      lines.push_back(line);
-    }
-    return lines;
-  }
+  std::vector<std::string> Lines() const { return TraceLines(log.str()); }
 
   // Lines of the log that begin with the operation's name.
   std::vector<std::string> Calls(const std::string& operation) const {
@@ -68,7 +61,7 @@ struct Machine {
   std::vector<std::string> Operations() const {
     std::vector<std::string> names;
     for (const std::string& line : Lines()) {
-      names.push_back(line.substr(0, line.find(' ')));
+      names.push_back(TraceOperation(line));
     }
     return names;
   }

@@ -1,9 +1,13 @@
 #include "TraceViews.h"
 
+#include <sstream>
+
 namespace soyka {
 namespace {
 
-std::string Quoted(const std::string& text) { return '"' + text + '"'; }
+std::string Quoted(const std::string& text) {
+  return '"' + text + '"';
+}
 
 } // namespace
 
@@ -19,9 +23,13 @@ void TraceViews::MoveCellMarker(int from, int to) {
   out_ << "MoveCellMarker " << from << ' ' << to << '\n';
 }
 
-void TraceViews::ShowCellMarker(int cell) { out_ << "ShowCellMarker " << cell << '\n'; }
+void TraceViews::ShowCellMarker(int cell) {
+  out_ << "ShowCellMarker " << cell << '\n';
+}
 
-void TraceViews::HideCellMarker(int cell) { out_ << "HideCellMarker " << cell << '\n'; }
+void TraceViews::HideCellMarker(int cell) {
+  out_ << "HideCellMarker " << cell << '\n';
+}
 
 void TraceViews::RefreshCommandRegisterView() {
   out_ << "RefreshCommandRegisterView " << BitsText(state_.CommandRegister) << '\n';
@@ -35,12 +43,14 @@ void TraceViews::RefreshCounterView() {
   out_ << "RefreshCounterView " << BitsText(state_.CounterBits) << '\n';
 }
 
-void TraceViews::ClearDisplay() { out_ << "ClearDisplay\n"; }
+void TraceViews::ClearDisplay() {
+  out_ << "ClearDisplay\n";
+}
 
 void TraceViews::ShowDisplayRow(int row, int cell) {
   const Word12& word = state_.Memory[static_cast<std::size_t>(cell)];
-  out_ << "ShowDisplayRow " << row << ' ' << cell << ' ' << BitsText(word) << ' '
-       << WordValue(word) << '\n';
+  out_ << "ShowDisplayRow " << row << ' ' << cell << ' ' << BitsText(word) << ' ' << WordValue(word)
+       << '\n';
 }
 
 void TraceViews::SetExecutedAddress(const std::string& text) {
@@ -64,37 +74,59 @@ void TraceViews::PauseForTact() {
   }
 }
 
-void TraceViews::EnableInfoContinue() { out_ << "EnableInfoContinue\n"; }
+void TraceViews::EnableInfoContinue() {
+  out_ << "EnableInfoContinue\n";
+}
 
 void TraceViews::SetInfoCommentsVisible(bool visible) {
   out_ << "SetInfoCommentsVisible " << (visible ? 1 : 0) << '\n';
 }
 
-void TraceViews::CloseInfoWindow() { out_ << "CloseInfoWindow\n"; }
+void TraceViews::CloseInfoWindow() {
+  out_ << "CloseInfoWindow\n";
+}
 
-void TraceViews::DisablePanelStop() { out_ << "DisablePanelStop\n"; }
+void TraceViews::DisablePanelStop() {
+  out_ << "DisablePanelStop\n";
+}
 
 void TraceViews::ShowErrorBox(const std::string& text) {
   out_ << "ShowErrorBox " << Quoted(text) << '\n';
 }
 
-void TraceViews::SetInputLamps(bool on) { out_ << "SetInputLamps " << (on ? 1 : 0) << '\n'; }
+void TraceViews::SetInputLamps(bool on) {
+  out_ << "SetInputLamps " << (on ? 1 : 0) << '\n';
+}
 
-void TraceViews::ShowWantedWindows() { out_ << "ShowWantedWindows\n"; }
+void TraceViews::ShowWantedWindows() {
+  out_ << "ShowWantedWindows\n";
+}
+
+std::vector<std::string> TraceLines(const std::string& trace) {
+  std::vector<std::string> lines;
+  std::istringstream in(trace);
+  for (std::string line; std::getline(in, line);) {
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+std::string TraceOperation(const std::string& line) {
+  return line.substr(0, line.find(' '));
+}
 
 void PrintMachineState(std::ostream& out, const MachineState& state, std::uint64_t commands) {
   out << "Memory";
   for (const Word12& cell : state.Memory) {
     out << ' ' << BitsText(cell);
   }
-  out << "\nCommandRegister " << BitsText(state.CommandRegister)
-      << "\nAccumulator " << BitsText(state.Accumulator) << "\nCounter " << state.Counter
-      << "\nCounterBits " << BitsText(state.CounterBits) << "\nPreviousCounter "
-      << state.PreviousCounter << "\nRunMode " << state.RunMode << "\nHalted "
-      << (state.Halted ? 1 : 0) << "\nConditionMet " << (state.ConditionMet ? 1 : 0)
-      << "\nErrorMessage " << Quoted(state.ErrorMessage) << "\nTargetCell " << state.TargetCell
-      << "\nOpcode " << state.Opcode << "\nA1 " << state.A1 << "\nFirstOperand "
-      << state.FirstOperand << "\nA2 " << state.A2 << "\nA3 " << state.A3
+  out << "\nCommandRegister " << BitsText(state.CommandRegister) << "\nAccumulator "
+      << BitsText(state.Accumulator) << "\nCounter " << state.Counter << "\nCounterBits "
+      << BitsText(state.CounterBits) << "\nPreviousCounter " << state.PreviousCounter
+      << "\nRunMode " << state.RunMode << "\nHalted " << (state.Halted ? 1 : 0) << "\nConditionMet "
+      << (state.ConditionMet ? 1 : 0) << "\nErrorMessage " << Quoted(state.ErrorMessage)
+      << "\nTargetCell " << state.TargetCell << "\nOpcode " << state.Opcode << "\nA1 " << state.A1
+      << "\nFirstOperand " << state.FirstOperand << "\nA2 " << state.A2 << "\nA3 " << state.A3
       << "\nSecondOperand " << state.SecondOperand << "\nCommands " << commands << '\n';
 }
 

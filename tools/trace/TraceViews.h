@@ -7,6 +7,8 @@
 
 #include <cstdint>
 #include <ostream>
+#include <string>
+#include <vector>
 
 namespace soyka {
 
@@ -45,6 +47,11 @@ private:
   std::uint64_t stopAtPause_;
   std::uint64_t pauses_ = 0;
 };
+
+// A trace split into its lines, one view call or state field each.
+std::vector<std::string> TraceLines(const std::string& trace);
+// The operation a trace line records: its first word.
+std::string TraceOperation(const std::string& line);
 
 // The whole state, one field a line, in the record's order.
 void PrintMachineState(std::ostream& out, const MachineState& state, std::uint64_t commands);

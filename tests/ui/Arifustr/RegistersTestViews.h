@@ -48,9 +48,8 @@ public:
   // The names of the operations called so far, in order.
   std::vector<std::string> Operations() const {
     std::vector<std::string> names;
-    std::istringstream in(log.str());
-    for (std::string line; std::getline(in, line);) {
-      names.push_back(line.substr(0, line.find(' ')));
+    for (const std::string& line : TraceLines(log.str())) {
+      names.push_back(TraceOperation(line));
     }
     return names;
   }

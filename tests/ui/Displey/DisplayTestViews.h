@@ -5,6 +5,7 @@
 #include "Displey.h"
 #include "TraceViews.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <sstream>
 #include <string>
@@ -46,12 +47,8 @@ public:
 
   // How many times the window was asked to clear itself.
   int ClearCount() const {
-    int count = 0;
-    std::istringstream in(log.str());
-    for (std::string line; std::getline(in, line);) {
-      count += line == "ClearDisplay" ? 1 : 0;
-    }
-    return count;
+    const std::vector<std::string> lines = TraceLines(log.str());
+    return static_cast<int>(std::count(lines.begin(), lines.end(), "ClearDisplay"));
   }
 
 private:

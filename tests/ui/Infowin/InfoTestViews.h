@@ -53,14 +53,7 @@ public:
     ui::ShowErrorMessage(nullptr, text);
   }
 
-  std::vector<std::string> Lines() const {
-    std::vector<std::string> lines;
-    std::istringstream in(CallLog::log.str());
-    for (std::string line; std::getline(in, line);) {
-      lines.push_back(line);
-    }
-    return lines;
-  }
+  std::vector<std::string> Lines() const { return TraceLines(CallLog::log.str()); }
 
   // Logged calls of one operation (lines that begin with its name).
   std::vector<std::string> Calls(const std::string& operation) const {

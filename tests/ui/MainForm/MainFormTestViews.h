@@ -23,9 +23,8 @@ public:
   // Operation names, in call order.
   std::vector<std::string> Operations() const {
     std::vector<std::string> names;
-    std::istringstream in(log.str());
-    for (std::string line; std::getline(in, line);) {
-      names.push_back(line.substr(0, line.find(' ')));
+    for (const std::string& line : TraceLines(log.str())) {
+      names.push_back(TraceOperation(line));
     }
     return names;
   }

@@ -68,14 +68,7 @@ public:
     }
   }
 
-  std::vector<std::string> Lines() const {
-    std::vector<std::string> lines;
-    std::istringstream in(log.str());
-    for (std::string line; std::getline(in, line);) {
-      lines.push_back(line);
-    }
-    return lines;
-  }
+  std::vector<std::string> Lines() const { return TraceLines(log.str()); }
 
   void ClearLog() {
     log.str("");
