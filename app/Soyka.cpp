@@ -15,5 +15,10 @@ int main(int, char** argv) {
   soyka::InitializeMachine(state);
   soyka::ui::SoykaWindows windows(state);
   windows.Show();
+  // Closing the main window ends the program. The toolkit's own quit would first ask every window
+  // to close and give up when one refuses, and the panel and the views refuse the window
+  // system's close requests: so the program leaves the event loop itself.
+  QObject::connect(&app, &QGuiApplication::lastWindowClosed, &app,
+                   [] { QCoreApplication::exit(0); });
   return QApplication::exec();
 }

@@ -5,6 +5,7 @@
 #include "FixedWindow.h"
 #include "Fonts.h"
 
+#include <QCloseEvent>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -94,4 +95,8 @@ void TALU::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QWidget::keyPressEvent(event);
+}
+
+void TALU::closeEvent(QCloseEvent* event) {
+  event->ignore();
 }

@@ -31,6 +31,9 @@ public slots:
 protected:
   bool event(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  // Only the close button closes the view: the window system's requests are refused, so the open
+  // flag and the screen always agree.
+  void closeEvent(QCloseEvent* event) override;
 
 private:
   void AddCaption(const QString& text, int left, int top);

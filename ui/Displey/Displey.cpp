@@ -6,6 +6,7 @@
 #include "Fonts.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QKeyEvent>
 
 namespace {
@@ -108,4 +109,8 @@ void Tdisp::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QWidget::keyPressEvent(event);
+}
+
+void Tdisp::closeEvent(QCloseEvent* event) {
+  event->ignore();
 }

@@ -31,6 +31,9 @@ public slots:
 
 protected:
   void keyPressEvent(QKeyEvent* event) override;
+  // Only the close button closes the view: the window system's requests are refused, so the open
+  // flag and the screen always agree.
+  void closeEvent(QCloseEvent* event) override;
 
 private:
   QLabel* AddValueLabel(const QString& name, int row);

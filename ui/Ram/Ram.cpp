@@ -9,6 +9,7 @@
 #include "HeaderBox.h"
 #include "Palette.h"
 
+#include <QCloseEvent>
 #include <QEvent>
 
 using soyka::AddressText;
@@ -216,6 +217,10 @@ void TSoyka_mem::BitBtn1Click() {
   hide();
   state_.MemoryWindowOpen = false;
   views_.ShowWantedWindows();
+}
+
+void TSoyka_mem::closeEvent(QCloseEvent* event) {
+  event->ignore();
 }
 
 void TSoyka_mem::FormCreate() {

@@ -62,6 +62,9 @@ protected:
   // Key preview: every key meant for the grid passes here first.
   bool eventFilter(QObject* watched, QEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
+  // Only the close button closes the view: the window system's requests are refused, so the open
+  // flag and the screen always agree.
+  void closeEvent(QCloseEvent* event) override;
 
 private:
   void CreateControls();

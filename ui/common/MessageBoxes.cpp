@@ -5,7 +5,13 @@
 
 namespace soyka::ui {
 
-QString ApplicationTitle() { return QStringLiteral("Учебная ЭВМ \"Сойка\""); }
+QString ApplicationTitle() {
+  return QStringLiteral("Учебная ЭВМ \"Сойка\"");
+}
+
+QString ErrorTitle() {
+  return QStringLiteral("Ошибка");
+}
 
 QString ShownText(const std::string& text) {
   QString shown = QString::fromStdString(text);
@@ -15,9 +21,9 @@ QString ShownText(const std::string& text) {
 
 namespace {
 
-int Show(QWidget* parent, QMessageBox::Icon icon, const std::string& text,
+int Show(QWidget* parent, QMessageBox::Icon icon, const QString& title, const std::string& text,
          QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton) {
-  QMessageBox box(icon, ApplicationTitle(), ShownText(text), buttons, parent);
+  QMessageBox box(icon, title, ShownText(text), buttons, parent);
   box.setDefaultButton(defaultButton);
   if (buttons & QMessageBox::No) {
     box.setEscapeButton(QMessageBox::No);
@@ -28,16 +34,16 @@ int Show(QWidget* parent, QMessageBox::Icon icon, const std::string& text,
 } // namespace
 
 void ShowErrorMessage(QWidget* parent, const std::string& text) {
-  Show(parent, QMessageBox::Critical, text, QMessageBox::Ok, QMessageBox::Ok);
+  Show(parent, QMessageBox::Critical, ErrorTitle(), text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 void ShowPlainMessage(QWidget* parent, const std::string& text) {
-  Show(parent, QMessageBox::NoIcon, text, QMessageBox::Ok, QMessageBox::Ok);
+  Show(parent, QMessageBox::NoIcon, ApplicationTitle(), text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 bool AskYesNo(QWidget* parent, const std::string& text) {
-  return Show(parent, QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No,
-              QMessageBox::Yes) == QMessageBox::Yes;
+  return Show(parent, QMessageBox::Question, ApplicationTitle(), text,
+              QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
 }
 
 } // namespace soyka::ui

@@ -11,6 +11,8 @@ namespace soyka::ui {
 
 // The program's own title, used as the caption of plain boxes.
 QString ApplicationTitle();
+// The caption of the machine-error box.
+QString ErrorTitle();
 
 // A machine text with its carriage returns turned into the toolkit's line breaks.
 QString ShownText(const std::string& text);

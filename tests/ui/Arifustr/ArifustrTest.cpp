@@ -19,6 +19,9 @@ using soyka::testing::W;
 
 namespace {
 
+// A closing row that asks the window to close as the window system does.
+constexpr int WindowSystemClose = -1;
+
 struct Registers {
   Registers() {
     soyka::InitializeMachine(state);
@@ -404,6 +407,8 @@ void ArifustrTest::closing_data() {
   QTest::newRow("A") << int(Qt::Key_A) << false;
   QTest::newRow("Return") << int(Qt::Key_Return) << false;
   QTest::newRow("Delete") << int(Qt::Key_Delete) << false;
+  // Alt+F4, a taskbar's close: the view stays, or its flag would disagree with the screen.
+  QTest::newRow("window system's close request") << WindowSystemClose << false;
 }
 
 void ArifustrTest::closing() {
@@ -419,6 +424,8 @@ void ArifustrTest::closing() {
 
   if (key == 0) {
     QTest::mouseClick(r.window.BitBtn1, Qt::LeftButton);
+  } else if (key == WindowSystemClose) {
+    QVERIFY(!r.window.close());
   } else {
     QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key));
   }

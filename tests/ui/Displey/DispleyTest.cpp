@@ -16,6 +16,9 @@ using soyka::testing::W;
 
 namespace {
 
+// A closing row that asks the window to close as the window system does.
+constexpr int WindowSystemClose = -1;
+
 const QString EightBlanks = QStringLiteral("        ");
 
 struct OutputWindow {
@@ -460,6 +463,8 @@ void DispleyTest::closing_data() {
   QTest::newRow("A") << int(Qt::Key_A) << false;
   QTest::newRow("Return") << int(Qt::Key_Return) << false;
   QTest::newRow("0") << int(Qt::Key_0) << false;
+  // Alt+F4, a taskbar's close: the view stays, or its flag would disagree with the screen.
+  QTest::newRow("window system's close request") << WindowSystemClose << false;
 }
 
 void DispleyTest::closing() {
@@ -475,6 +480,8 @@ void DispleyTest::closing() {
 
   if (key == 0) {
     QTest::mouseClick(d.window.BitBtn1, Qt::LeftButton);
+  } else if (key == WindowSystemClose) {
+    QVERIFY(!d.window.close());
   } else {
     QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key));
   }

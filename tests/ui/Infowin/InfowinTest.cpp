@@ -573,10 +573,12 @@ void InfowinTest::tactAfterDivisionByZero() {
   Fixture f(soyka::RunModeTact, {{0, CommandValue(2, 4, 5, 6)}, {4, 10}, {5, 0}});
   QList<PauseView> pauses;
   QString errorBox;
+  QString errorTitle;
   QMessageBox::Icon errorIcon = QMessageBox::NoIcon;
   ModalAnswerer answerer([&](QWidget* modal) {
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
       errorBox = box->text();
+      errorTitle = box->windowTitle();
       errorIcon = box->icon();
     } else {
       pauses << Look(f.info);
@@ -588,6 +590,7 @@ void InfowinTest::tactAfterDivisionByZero() {
 
   QCOMPARE(errorBox, QStringLiteral("Деление на 0!"));
   QCOMPARE(errorIcon, QMessageBox::Critical);
+  QCOMPARE(errorTitle, QStringLiteral("Ошибка"));
   QCOMPARE(pauses.size(), 4);
   const QStringList tacts{"1", "2", "3"};
   for (int tact = 0; tact < 3; ++tact) {

@@ -197,6 +197,18 @@ private slots:
     QCOMPARE(GridMismatch(rig->window, rig->state), QString());
   }
 
+  void windowSystemCloseRequestIsRefused() {
+    rig->state.MemoryWindowOpen = true;
+    rig->window.show();
+    rig->views.ClearLog();
+
+    QVERIFY(!rig->window.close());
+
+    QVERIFY(rig->window.isVisible());
+    QVERIFY(rig->state.MemoryWindowOpen);
+    QVERIFY(rig->views.wantedCalls.empty());
+  }
+
   void focusGridActivatesTheWindowAndKeepsTheCursor() {
     Grid()->setCurrentCell(5, 9);
     QWidget other;
