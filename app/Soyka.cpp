@@ -1,11 +1,13 @@
 // The program body: the machine's state first, then every window in order, then the event loop.
 #include "Main.h"
 #include "Pictures.h"
+#include "PlatformChoice.h"
 #include "SoykaWindows.h"
 
 #include <QApplication>
 
 int main(int, char** argv) {
+  soyka::app::ChoosePlatform();
   // The program takes no arguments: none reach the toolkit either (some of its own read files).
   int toolkitArgc = 1;
   QApplication app(toolkitArgc, argv);
