@@ -1,0 +1,328 @@
+"""What every pass over the program shares: checks that wait on conditions, real input through
+xdotool, the screen read back through the accessibility tree the way a screen reader reads it,
+the X server's view of windows, and starting the program and waiting for its exit status.
+A pass is a small script run inside run-session by /usr/bin/python3 (where the accessibility
+bindings live) that calls run_pass with its steps."""
+
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+MAIN_TITLE = 'Учебная ЭВМ "Сойка"'
+PANEL_TITLE = 'Пульт управления'
+MEMORY_TITLE = 'Память'
+DISPLAY_TITLE = 'Дисплей'
+PAUSE_TITLE = 'Выполнено:'
+
+# The bound on every wait: far above what a loaded machine needs, so only a fault reaches it.
+WAIT = 30.0
+POLL_INTERVAL = 0.1
+
+# --- Checks -------------------------------------------------------------------------------
+
+_passed = 0
+_started = []
+
+
+class CheckFailed(Exception):
+    pass
+
+
+def check(condition, what):
+    """Counts a passed check and prints it; a failed one ends the pass."""
+    global _passed
+    if not condition:
+        fail(what)
+    _passed += 1
+    print('ok', what, flush=True)
+
+
+def fail(what):
+    print('FAILED:', what, flush=True)
+    raise CheckFailed(what)
+
+
+def poll(read, accept, timeout=WAIT):
+    """Reads until accept(value) holds or the bound passes; returns the last value read."""
+    deadline = time.monotonic() + timeout
+    value = None
+    while True:
+        try:
+            value = read()
+            if accept(value):
+                return value
+        except Exception:  # the accessibility tree changes under our feet while windows come up
+            pass
+        if time.monotonic() >= deadline:
+            return value
+        time.sleep(POLL_INTERVAL)
+
+
+def wait_until(predicate, what, timeout=WAIT):
+    check(bool(poll(predicate, bool, timeout)), what)
+
+
+def run_pass(*steps):
+    """Runs the steps in order and prints the tally. A failed check ends the pass with status 1
+    after ending, with a signal, any program it started that is still running."""
+    try:
+        for step in steps:
+            step()
+    except CheckFailed:
+        sys.exit(1)
+    finally:
+        for program in _started:
+            program.end()
+    print(f'{_passed} passed, 0 failed', flush=True)
+
+
+# --- The program --------------------------------------------------------------------------
+
+class Program:
+    """One start of the program under test."""
+
+    def __init__(self, path, *arguments):
+        self.process = subprocess.Popen([path, *arguments])
+        _started.append(self)
+
+    def running(self):
+        return self.process.poll() is None
+
+    def exit_status(self, timeout=WAIT):
+        """Waits for the program to end by itself; None if it is still running at the bound."""
+        try:
+            return self.process.wait(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            return None
+
+    def end(self):
+        if self.running():
+            self.process.terminate()
+            try:
+                self.process.wait(timeout=10)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+                self.process.wait()
+
+
+# --- Real input -----------------------------------------------------------------------------
+
+def xdotool(*args):
+    return subprocess.run(['xdotool', *(str(a) for a in args)], check=True, capture_output=True,
+                          text=True).stdout
+
+
+def key(*keys):
+    """Presses keys one after another, as the keyboard would ('1', 'shift+0', 'Tab')."""
+    for name in keys:
+        xdotool('key', '--clearmodifiers', name)
+
+
+def click_at(x, y, button=1):
+    xdotool('mousemove', '--sync', x, y)
+    xdotool('click', button)
+
+
+def click(acc, button=1, at=(0.5, 0.5)):
+    """Clicks acc, in its middle or at the given fractions of its width and height; fails if
+    another window covers that point."""
+    x, y = point_in(acc, at)
+    xdotool('mousemove', '--sync', x, y)
+    top = top_level(acc)
+    if _window_under_pointer() != outer_frame(x_window_of(top)):
+        fail(f'«{acc.name}» in «{top.name}» is covered by another window at {x}, {y}')
+    xdotool('click', button)
+
+
+def point_in(acc, at=(0.5, 0.5)):
+    """Where a point of acc is on the screen, at fractions of its width and height. The toolkit
+    may keep a stale idea of where the window manager put a window (a dialog it centred itself,
+    say), so its position of acc is shifted by the difference between the window's place on the
+    X server and the toolkit's."""
+    x, y, width, height = extents(acc)
+    top = top_level(acc)
+    top_x, top_y, _, _ = extents(top)
+    client_x, client_y, _, _ = client_geometry(x_window_of(top))
+    shift_x, shift_y = client_x - top_x, client_y - top_y
+    return x + int(width * at[0]) + shift_x, y + int(height * at[1]) + shift_y
+
+
+def extents(acc):
+    box = acc.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return box.x, box.y, box.width, box.height
+
+
+# --- The accessibility tree -----------------------------------------------------------------
+
+def application():
+    desktop = pyatspi.Registry.getDesktop(0)
+    for i in range(desktop.childCount):
+        app = desktop.getChildAtIndex(i)
+        if app is not None and app.name == 'Soyka':
+            return app
+    return None
+
+
+def windows():
+    app = application()
+    found = [app.getChildAtIndex(i) for i in range(app.childCount)] if app else []
+    return [w for w in found if w is not None]
+
+
+def window(title):
+    """The showing top-level window of that title."""
+    return next((w for w in windows() if w.name == title and showing(w)), None)
+
+
+def showing_titles():
+    return sorted(w.name for w in windows() if showing(w))
+
+
+def top_level(acc):
+    """The window acc lies in."""
+    while True:
+        parent = acc.parent
+        if parent is None or parent.getRoleName() == 'application':
+            return acc
+        acc = parent
+
+
+def descendants(acc):
+    for i in range(acc.childCount):
+        child = acc.getChildAtIndex(i)
+        if child is None:
+            continue
+        yield child
+        yield from descendants(child)
+
+
+def find(root, role, name=None, startswith=None):
+    """The first descendant of that role whose name is name or starts so."""
+    for acc in descendants(root):
+        if acc.getRoleName() != role:
+            continue
+        if name is not None and acc.name != name:
+            continue
+        if startswith is not None and not acc.name.startswith(startswith):
+            continue
+        return acc
+    return None
+
+
+def button(title, name):
+    return find(window(title), 'push button', name)
+
+
+def has_state(acc, state):
+    return acc.getState().contains(state)
+
+
+def showing(acc):
+    return has_state(acc, pyatspi.STATE_SHOWING)
+
+
+def sensitive(acc):
+    return has_state(acc, pyatspi.STATE_SENSITIVE)
+
+
+def shown_texts(acc, role='label'):
+    """The texts a screen reader reads out: those of the labels on screen, in order."""
+    return [a.name for a in descendants(acc) if a.getRoleName() == role and showing(a)]
+
+
+# --- Readers of the machine's views ---------------------------------------------------------
+
+def lamp(title, caption):
+    """The colour word that a lamp's name ends with: 'Ввод: зелёный'."""
+    acc = next(a for a in descendants(window(title)) if a.name.startswith(caption + ':'))
+    return acc.name.split(':', 1)[1].strip()
+
+
+def table_rows(title, table_index=0, columns=12):
+    """A bit grid's rows as texts of '0', '1' and ' ' (an empty cell), read cell by cell."""
+    tables = [a for a in descendants(window(title)) if a.getRoleName() == 'table']
+    cells = [a for a in descendants(tables[table_index]) if a.getRoleName() == 'table cell']
+    bits = ''.join(c.name[-1:] if c.name[-1:] in ('0', '1') else ' ' for c in cells)
+    return [bits[i:i + columns] for i in range(0, len(bits), columns)]
+
+
+def display_values():
+    return [name.rsplit(':', 1)[-1].strip() for name in shown_texts(window(DISPLAY_TITLE))
+            if name.startswith('Значение')]
+
+
+# --- The X server's view of windows ---------------------------------------------------------
+
+def x_window(title):
+    """The X window of a mapped top-level window of that title."""
+    found = xdotool('search', '--onlyvisible', '--name', _title_pattern(title)).split()
+    if not found:
+        fail(f'no window «{title}» is mapped')
+    return found[0]
+
+
+def x_window_of(top):
+    """The X window of an accessible top-level window: of those with its title, the one of its
+    size (message boxes share the main window's title)."""
+    _, _, width, height = extents(top)
+    found = xdotool('search', '--onlyvisible', '--name', _title_pattern(top.name)).split()
+    if not found:
+        fail(f'no window «{top.name}» is mapped')
+    return next((wid for wid in found if client_geometry(wid)[2:] == (width, height)), found[0])
+
+
+def client_geometry(wid):
+    """A window's client area on the screen: left, top, width, height."""
+    values = _xwininfo(wid)
+    return (int(values['Absolute upper-left X']), int(values['Absolute upper-left Y']),
+            int(values['Width']), int(values['Height']))
+
+
+def frame_extents(wid):
+    """The window manager's frame around a client: left, right, top, bottom."""
+    extents_text = subprocess.run(['xprop', '-id', wid, '_NET_FRAME_EXTENTS'],
+                                  capture_output=True, text=True).stdout
+    if '=' not in extents_text:
+        return [0, 0, 0, 0]
+    return [int(v) for v in extents_text.split('=')[1].split(',')]
+
+
+def x_geometry(title):
+    """Client size and the frame's top-left corner of a mapped window: width, height, x, y."""
+    wid = x_window(title)
+    x, y, width, height = client_geometry(wid)
+    left, _, top, _ = frame_extents(wid)
+    return width, height, x - left, y - top
+
+
+def outer_frame(wid):
+    """The window manager's outermost window around a client: the child of the root."""
+    while True:
+        tree = subprocess.run(['xwininfo', '-tree', '-id', str(wid)], check=True,
+                              capture_output=True, text=True).stdout
+        parent_line = next(line for line in tree.splitlines() if 'Parent window id:' in line)
+        if '(the root window)' in parent_line:
+            return int(str(wid), 0)
+        wid = parent_line.split(':', 1)[1].split()[0]
+
+
+def _title_pattern(title):
+    return '^' + title.replace('"', '.') + '$'
+
+
+def _xwininfo(wid):
+    info = subprocess.run(['xwininfo', '-id', str(wid)], check=True, capture_output=True,
+                          text=True).stdout
+    values = {}
+    for line in info.splitlines():
+        name, _, value = line.strip().partition(':')
+        values[name] = value.strip()
+    return values
+
+
+def _window_under_pointer():
+    location = dict(field.split('=') for field in xdotool('getmouselocation', '--shell').split())
+    return int(location['WINDOW'])
+
