@@ -6,15 +6,17 @@ import time
 from functools import partial
 
 from session_support import (
-    DISPLAY_TITLE, MAIN_TITLE, MEMORY_TITLE, PANEL_TITLE, PAUSE_TITLE, Program, button, check,
-    click, display_values, find, key, lamp, run_pass, sensitive, showing_titles, shown_texts,
-    table_rows, wait_until, window, x_geometry)
+    DISPLAY_TITLE, MAIN_TITLE, MEMORY_TITLE, OK_CAPTIONS, PANEL_IDLE, PANEL_TITLE, PAUSE_TITLE,
+    Program, answer_message, button, check, click, counter_lamps, display_values, drag, find,
+    key, lamp, message_box, message_text, panel_state, run_pass, sensitive, showing_titles,
+    shown_texts, table_rows, title_bar_point, wait_for, wait_until, window, x_geometry)
 
 PROGRAM = sys.argv[1]
 FACTORIAL = ['101110101101', '001110111110', '110100110000', '111101101101',
              '000000000110', '000000000001', '000000000001', '000000000001']
-# 120 as the display shows it.
+# 120 and 720 as the display shows them.
 BITS_120 = '000001111000'
+BITS_720 = '001011010000'
 
 
 def start_up():
@@ -76,17 +78,59 @@ def tact_run_stopped_in_its_pause(program):
     wait_until(lambda: window(PAUSE_TITLE), 'a Tact run pauses after tact 1')
     texts = pause_texts()
     check('ячейки 000' in texts and 'Выборка' in texts, f'the pause comments tact 1 ({texts})')
+
+    # The pause stands over the whole panel; the learner moves it aside to reach the panel.
+    x, y = title_bar_point(PAUSE_TITLE)
+    drag((x, y), (x, y + 230))
+    panel_stop = button(PANEL_TITLE, 'СТОП')
+    check(not sensitive(panel_stop), 'the panel\'s СТОП is disabled during a Tact run')
+    click(panel_stop)
+    click(button(PAUSE_TITLE, 'Помощь'))
+    wait_until(message_box, 'the pause\'s Помощь shows its message')
+    help_text = message_text(message_box())
+    check(help_text == 'Выход из режимов\n"ШАГ"  и  "ТАКТ"\n Т О Л Ь К О ( !!! )\n'
+                       'по кнопке "СТОП"!!!', f'it says how to leave the run ({help_text!r})')
+    answer_message(OK_CAPTIONS)
+    texts = pause_texts()
+    check(window(PAUSE_TITLE) is not None and 'такт' in texts and texts[texts.index('такт') + 1]
+          == '1', f'a click on the panel\'s СТОП leaves the pause at tact 1 ({texts})')
+    check(lamp(PANEL_TITLE, 'Счет') == 'зелёный', 'the run is still under way')
+
     click(button(PAUSE_TITLE, 'СТОП'))
     wait_until(lambda: not window(PAUSE_TITLE), 'СТОП closes the pause')
     wait_until(lambda: lamp(PANEL_TITLE, 'Счет') == 'красный', 'the run has ended')
     check(sensitive(button(PANEL_TITLE, 'ПУСК')), 'ПУСК usable again')
+    wait_for(panel_state, PANEL_IDLE, 'the panel\'s lamps and buttons are idle')
+    wait_for(counter_lamps, '000', 'the counter lamps show 000: the stop came before tact 2')
     check(program.running(), 'the program is still running')
+
+
+def step_run():
+    """From F = 120 and K = 6 left by the Auto run, one pass of the loop: four commands."""
+    panel = window(PANEL_TITLE)
+    click(find(panel, 'radio button', 'Шаг'))
+    click(find(panel, 'push button', 'ПУСК'))
+    expected = [('000', ' A1 * A2 ==> A3'), ('001', ' A1 + A2 ==> A3'),
+                ('010', ' при A1 > A2 к A3'), ('011', ' ВЫВОД, СТОП')]
+    for address, comment in expected:
+        def pause_reads():
+            texts = pause_texts()
+            return texts[texts.index('команда') + 1], texts[texts.index('Комментарии') + 2]
+        wait_for(pause_reads, (address, comment),
+                 f'a Step pause after the command in cell {address}')
+        click(button(PAUSE_TITLE, 'Дальше'))
+    wait_until(lambda: not window(PAUSE_TITLE), 'Дальше after the output command ends the pauses')
+    wait_for(panel_state, PANEL_IDLE, 'the Step run ends with the panel\'s lamps and buttons idle')
+    wait_for(counter_lamps, '100', 'the counter lamps show 100, the cell after the output')
+    values = display_values()
+    check(table_rows(DISPLAY_TITLE) == [BITS_720] * 3 and values == ['720'] * 3,
+          f'the display shows 720 in all rows ({values})')
 
 
 def main():
     program = Program(PROGRAM)
     run_pass(start_up, type_the_factorial, auto_run,
-             partial(tact_run_stopped_in_its_pause, program))
+             partial(tact_run_stopped_in_its_pause, program), step_run)
 
 
 main()

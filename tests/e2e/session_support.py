@@ -15,6 +15,8 @@ PANEL_TITLE = 'Пульт управления'
 MEMORY_TITLE = 'Память'
 DISPLAY_TITLE = 'Дисплей'
 PAUSE_TITLE = 'Выполнено:'
+# Message boxes carry the toolkit's own button captions, which follow its language.
+OK_CAPTIONS = ('OK', 'ОК')
 
 # The bound on every wait: far above what a loaded machine needs, so only a fault reaches it.
 WAIT = 30.0
@@ -62,6 +64,13 @@ def poll(read, accept, timeout=WAIT):
 
 def wait_until(predicate, what, timeout=WAIT):
     check(bool(poll(predicate, bool, timeout)), what)
+
+
+def wait_for(read, expected, what, timeout=WAIT):
+    """Waits until read() gives expected and checks it, quoting what was read last."""
+    value = poll(read, lambda v: v == expected, timeout)
+    check(value == expected, f'{what} ({value!r})')
+    return value
 
 
 def run_pass(*steps):
@@ -136,6 +145,16 @@ def click(acc, button=1, at=(0.5, 0.5)):
     xdotool('click', button)
 
 
+def drag(start, end, steps=10):
+    """Presses the left button at start, moves to end in small steps, releases it there."""
+    xdotool('mousemove', '--sync', *start)
+    xdotool('mousedown', 1)
+    for step in range(1, steps + 1):
+        xdotool('mousemove', '--sync', start[0] + (end[0] - start[0]) * step // steps,
+                start[1] + (end[1] - start[1]) * step // steps)
+    xdotool('mouseup', 1)
+
+
 def point_in(acc, at=(0.5, 0.5)):
     """Where a point of acc is on the screen, at fractions of its width and height. The toolkit
     may keep a stale idea of where the window manager put a window (a dialog it centred itself,
@@ -152,6 +171,32 @@ def point_in(acc, at=(0.5, 0.5)):
 def extents(acc):
     box = acc.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     return box.x, box.y, box.width, box.height
+
+
+def answer_message(captions):
+    """Presses the button of the showing message box whose caption is one of captions, from the
+    keyboard (Tab moves the focus to it, Space presses it), and waits until the box has gone.
+    The keyboard reaches a button that another window may cover."""
+    box = poll(message_box, lambda found: found is not None and active(found))
+    if box is None or not active(box):
+        fail(f'no active message box to answer with «{captions[0]}»')
+    for _ in range(len(_box_buttons(box)) + 1):
+        caption = poll(lambda: _focused_caption(box), lambda found: found is not None)
+        if caption in captions:
+            key('space')
+            wait_until(lambda: message_box() is None, f'«{caption}» closes the message box')
+            return
+        key('Tab')
+        poll(lambda: _focused_caption(box), lambda found: found not in (None, caption))
+    fail(f'the message box has no button {captions}')
+
+
+def _box_buttons(box):
+    return [a for a in descendants(box) if a.getRoleName() == 'push button']
+
+
+def _focused_caption(box):
+    return next((b.name for b in _box_buttons(box) if has_state(b, pyatspi.STATE_FOCUSED)), None)
 
 
 # --- The accessibility tree -----------------------------------------------------------------
@@ -178,6 +223,11 @@ def window(title):
 
 def showing_titles():
     return sorted(w.name for w in windows() if showing(w))
+
+
+def message_box():
+    """The showing message box, whatever its title: its role is alert."""
+    return next((w for w in windows() if w.getRoleName() == 'alert' and showing(w)), None)
 
 
 def top_level(acc):
@@ -227,9 +277,18 @@ def sensitive(acc):
     return has_state(acc, pyatspi.STATE_SENSITIVE)
 
 
+def active(acc):
+    return has_state(acc, pyatspi.STATE_ACTIVE)
+
+
 def shown_texts(acc, role='label'):
     """The texts a screen reader reads out: those of the labels on screen, in order."""
     return [a.name for a in descendants(acc) if a.getRoleName() == role and showing(a)]
+
+
+def message_text(box):
+    """A message box's text, with the line breaks a screen reader gets."""
+    return '\n'.join(name for name in shown_texts(box) if name)
 
 
 # --- Readers of the machine's views ---------------------------------------------------------
@@ -238,6 +297,12 @@ def lamp(title, caption):
     """The colour word that a lamp's name ends with: 'Ввод: зелёный'."""
     acc = next(a for a in descendants(window(title)) if a.name.startswith(caption + ':'))
     return acc.name.split(':', 1)[1].strip()
+
+
+def counter_lamps():
+    """The panel's three counter lamps, most significant first, as 1 (green) and 0 (grey)."""
+    return ''.join('1' if lamp(PANEL_TITLE, f'Счетчик, бит {bit}') == 'зелёный' else '0'
+                   for bit in (3, 2, 1))
 
 
 def table_rows(title, table_index=0, columns=12):
@@ -251,6 +316,25 @@ def table_rows(title, table_index=0, columns=12):
 def display_values():
     return [name.rsplit(':', 1)[-1].strip() for name in shown_texts(window(DISPLAY_TITLE))
             if name.startswith('Значение')]
+
+
+def panel_state():
+    """The panel's run lamp, input lamp and controls as a learner sees them."""
+    panel = window(PANEL_TITLE)
+    return {
+        'Счет': lamp(PANEL_TITLE, 'Счет'),
+        'Ввод': lamp(PANEL_TITLE, 'Ввод'),
+        'ПУСК': sensitive(find(panel, 'push button', 'ПУСК')),
+        'СТОП': sensitive(find(panel, 'push button', 'СТОП')),
+        'ВВОД': sensitive(find(panel, 'push button', 'ВВОД')),
+        'режимы': all(sensitive(find(panel, 'radio button', mode))
+                      for mode in ('Авто', 'Шаг', 'Такт')),
+    }
+
+
+# The panel between runs: no run, no input, everything but СТОП usable.
+PANEL_IDLE = {'Счет': 'красный', 'Ввод': 'красный', 'ПУСК': True, 'СТОП': False, 'ВВОД': True,
+              'режимы': True}
 
 
 # --- The X server's view of windows ---------------------------------------------------------
@@ -308,6 +392,20 @@ def outer_frame(wid):
         wid = parent_line.split(':', 1)[1].split()[0]
 
 
+def title_bar_point(title, from_right=None):
+    """A point on the window manager's title bar of a window: its middle, or the middle of the
+    square button that stands from_right buttons from the right end (0: the rightmost)."""
+    wid = x_window(title)
+    x, y, width, _ = client_geometry(wid)
+    _, right, top, bottom = frame_extents(wid)
+    border = bottom
+    bar_height = top - border
+    middle_y = y - top + border + bar_height // 2
+    if from_right is None:
+        return x + width // 2, middle_y
+    return x + width + right - border - bar_height * from_right - bar_height // 2, middle_y
+
+
 def _title_pattern(title):
     return '^' + title.replace('"', '.') + '$'
 
@@ -325,4 +423,3 @@ def _xwininfo(wid):
 def _window_under_pointer():
     location = dict(field.split('=') for field in xdotool('getmouselocation', '--shell').split())
     return int(location['WINDOW'])
-
