@@ -6,10 +6,11 @@ import time
 from functools import partial
 
 from session_support import (
-    DISPLAY_TITLE, MAIN_TITLE, MEMORY_TITLE, OK_CAPTIONS, PANEL_IDLE, PANEL_TITLE, PAUSE_TITLE,
-    Program, answer_message, button, check, click, counter_lamps, display_values, drag, find,
-    key, lamp, message_box, message_text, panel_state, run_pass, sensitive, showing_titles,
-    shown_texts, table_rows, title_bar_point, wait_for, wait_until, window, x_geometry)
+    DISPLAY_TITLE, MAIN_TITLE, MEMORY_TITLE, NO_CAPTIONS, OK_CAPTIONS, PANEL_IDLE, PANEL_TITLE,
+    PAUSE_TITLE, YES_CAPTIONS, Program, answer_message, bring_to_front, button, check,
+    choose_menu, click, click_at, counter_lamps, display_values, drag, find, key, lamp,
+    message_box, message_text, panel_state, run_pass, sensitive, showing_titles, shown_texts,
+    table_rows, title_bar_point, wait_for, wait_until, window, x_geometry)
 
 PROGRAM = sys.argv[1]
 FACTORIAL = ['101110101101', '001110111110', '110100110000', '111101101101',
@@ -127,10 +128,41 @@ def step_run():
           f'the display shows 720 in all rows ({values})')
 
 
+def exit_refused(program):
+    before = showing_titles()
+    bring_to_front(MAIN_TITLE)
+    choose_menu('Выход')
+    wait_until(message_box, '«Выход» asks first')
+    question = message_text(message_box())
+    check(question == 'Действительно хотите выйти из программы?', f'the question ({question!r})')
+    answer_message(NO_CAPTIONS)
+    wait_for(showing_titles, before, 'after «Нет» every window is still on screen')
+    check(program.running(), 'the program is still running')
+
+
+def exit_confirmed(program):
+    bring_to_front(MAIN_TITLE)
+    choose_menu('Выход')
+    wait_until(message_box, '«Выход» asks again')
+    answer_message(YES_CAPTIONS)
+    status = program.exit_status()
+    check(status == 0, f'«Да» ends the program with status 0 ({status})')
+
+
+def title_bar_close():
+    program = Program(PROGRAM)
+    wait_until(lambda: window(MAIN_TITLE) and window(PANEL_TITLE),
+               'a second start: the main window and the control panel are on screen')
+    click_at(*title_bar_point(MAIN_TITLE, from_right=0))
+    status = program.exit_status()
+    check(status == 0, f'the title bar\'s close button ends the program with status 0 ({status})')
+
+
 def main():
     program = Program(PROGRAM)
     run_pass(start_up, type_the_factorial, auto_run,
-             partial(tact_run_stopped_in_its_pause, program), step_run)
+             partial(tact_run_stopped_in_its_pause, program), step_run,
+             partial(exit_refused, program), partial(exit_confirmed, program), title_bar_close)
 
 
 main()

@@ -16,6 +16,8 @@ MEMORY_TITLE = 'Память'
 DISPLAY_TITLE = 'Дисплей'
 PAUSE_TITLE = 'Выполнено:'
 # Message boxes carry the toolkit's own button captions, which follow its language.
+YES_CAPTIONS = ('Да', 'Yes')
+NO_CAPTIONS = ('Нет', 'No')
 OK_CAPTIONS = ('OK', 'ОК')
 
 # The bound on every wait: far above what a loaded machine needs, so only a fault reaches it.
@@ -140,8 +142,10 @@ def click(acc, button=1, at=(0.5, 0.5)):
     x, y = point_in(acc, at)
     xdotool('mousemove', '--sync', x, y)
     top = top_level(acc)
-    if _window_under_pointer() != outer_frame(x_window_of(top)):
-        fail(f'«{acc.name}» in «{top.name}» is covered by another window at {x}, {y}')
+    if top.getRoleName() != 'popup menu':  # a menu is placed by the program, over everything
+        under = _window_under_pointer()
+        if under != outer_frame(x_window_of(top)):
+            fail(f'«{acc.name}» in «{top.name}» is covered by another window at {x}, {y}')
     xdotool('click', button)
 
 
@@ -162,9 +166,11 @@ def point_in(acc, at=(0.5, 0.5)):
     X server and the toolkit's."""
     x, y, width, height = extents(acc)
     top = top_level(acc)
-    top_x, top_y, _, _ = extents(top)
-    client_x, client_y, _, _ = client_geometry(x_window_of(top))
-    shift_x, shift_y = client_x - top_x, client_y - top_y
+    shift_x, shift_y = (0, 0)
+    if top.getRoleName() != 'popup menu':  # placed by the program itself, not by the manager
+        top_x, top_y, _, _ = extents(top)
+        client_x, client_y, _, _ = client_geometry(x_window_of(top))
+        shift_x, shift_y = client_x - top_x, client_y - top_y
     return x + int(width * at[0]) + shift_x, y + int(height * at[1]) + shift_y
 
 
@@ -231,12 +237,13 @@ def message_box():
 
 
 def top_level(acc):
-    """The window acc lies in."""
-    while True:
+    """The window acc lies in; a pop-up menu counts as a window of its own."""
+    while acc.getRoleName() != 'popup menu':
         parent = acc.parent
         if parent is None or parent.getRoleName() == 'application':
-            return acc
+            break
         acc = parent
+    return acc
 
 
 def descendants(acc):
@@ -289,6 +296,33 @@ def shown_texts(acc, role='label'):
 def message_text(box):
     """A message box's text, with the line breaks a screen reader gets."""
     return '\n'.join(name for name in shown_texts(box) if name)
+
+
+# --- Menus ----------------------------------------------------------------------------------
+
+def choose_menu(bar_item, item=None):
+    """Clicks a menu-bar item of the main window (its caption without the padding blanks), then
+    the item of its submenu. An item that opens a modal window returns at once."""
+    bar = find(window(MAIN_TITLE), 'menu bar')
+    click(next(a for a in descendants(bar)
+               if a.getRoleName() == 'menu item' and a.name.strip() == bar_item))
+    if item is not None:
+        choose_popup_item(item)
+
+
+def choose_popup_item(item):
+    """Clicks the item of that name in the pop-up menu that is showing."""
+    target = poll(lambda: _showing_menu_item(item), lambda found: found is not None)
+    check(target is not None, f'the menu shows «{item}»')
+    click(target)
+
+
+def _showing_menu_item(name):
+    for root in windows():
+        for acc in descendants(root):
+            if acc.getRoleName() == 'menu item' and acc.name == name and showing(acc):
+                return acc
+    return None
 
 
 # --- Readers of the machine's views ---------------------------------------------------------
@@ -404,6 +438,11 @@ def title_bar_point(title, from_right=None):
     if from_right is None:
         return x + width // 2, middle_y
     return x + width + right - border - bar_height * from_right - bar_height // 2, middle_y
+
+
+def bring_to_front(title):
+    """Activates a window through the window manager, as a click on its taskbar button does."""
+    xdotool('windowactivate', '--sync', x_window(title))
 
 
 def _title_pattern(title):
