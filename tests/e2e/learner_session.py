@@ -6,18 +6,27 @@ import time
 from functools import partial
 
 from session_support import (
-    DISPLAY_TITLE, MAIN_TITLE, MEMORY_TITLE, NO_CAPTIONS, OK_CAPTIONS, PANEL_IDLE, PANEL_TITLE,
-    PAUSE_TITLE, YES_CAPTIONS, Program, answer_message, bring_to_front, button, check,
-    choose_menu, click, click_at, counter_lamps, display_values, drag, find, key, lamp,
-    message_box, message_text, panel_state, run_pass, sensitive, showing_titles, shown_texts,
-    table_rows, title_bar_point, wait_for, wait_until, window, x_geometry)
+    DISPLAY_TITLE, EXAMPLE_TITLE, MAIN_TITLE, MEMORY_TITLE, NO_CAPTIONS, OK_CAPTIONS,
+    PANEL_IDLE, PANEL_TITLE, PAUSE_TITLE, REGISTERS_TITLE, YES_CAPTIONS, Program, active,
+    answer_message, bring_to_front, button, check, choose_menu, choose_popup_item, click,
+    click_at, counter_lamps, display_values, drag, find, key, lamp, memory_cell, menu_items,
+    message_box, message_text, open_context_menu, panel_state, request_close, run_pass,
+    sensitive, showing_titles, shown_texts, table_rows, title_bar_point, wait_for, wait_until,
+    window, x_geometry)
 
 PROGRAM = sys.argv[1]
 FACTORIAL = ['101110101101', '001110111110', '110100110000', '111101101101',
              '000000000110', '000000000001', '000000000001', '000000000001']
+# The factorial's rows that its run never writes: everything but F (101) and K (110).
+FACTORIAL_CODE_ROWS = (0, 1, 2, 3, 4, 7)
 # 120 and 720 as the display shows them.
 BITS_120 = '000001111000'
 BITS_720 = '001011010000'
+# Typed into cell 000 from bit 12 on: eleven digits, the twelfth with Shift held (the cursor
+# steps back to bit 2), then the digit that lands on bit 2 over the eleventh.
+CELL_000_KEYS = ['1', '0', '0', '0', '0', '0', '0', '0', '0', '0', '1', 'shift+0', '0']
+# "Jump to 000 if cell 000 equals cell 000": a run that only a change of memory can end.
+ENDLESS_LOOP = '100000000000'
 
 
 def start_up():
@@ -140,6 +149,74 @@ def exit_refused(program):
     check(program.running(), 'the program is still running')
 
 
+def open_registers():
+    bring_to_front(MAIN_TITLE)  # the display window covers the processor area
+    click(find(window(MAIN_TITLE), 'label', 'АЛУ'))
+    wait_until(lambda: window(REGISTERS_TITLE), 'the processor area opens the registers window')
+
+
+def type_into_cell_000():
+    before = table_rows(MEMORY_TITLE)
+    click(button(PANEL_TITLE, 'ВВОД'))
+    wait_until(lambda: active(window(MEMORY_TITLE)), 'ВВОД makes the memory window active')
+    check(lamp(PANEL_TITLE, 'Ввод') == 'зелёный' and lamp(MEMORY_TITLE, 'Ввод') == 'зелёный',
+          'both input lamps green')
+    click(memory_cell(0, 0))
+    key(*CELL_000_KEYS)
+    expected = [ENDLESS_LOOP] + before[1:]
+    wait_for(lambda: table_rows(MEMORY_TITLE), expected,
+             'the keys fill cell 000 bit by bit; after Shift+0 the next digit lands one cell to '
+             'the left; no other cell changes')
+
+
+def views_refuse_close_requests():
+    views = [MEMORY_TITLE, REGISTERS_TITLE, DISPLAY_TITLE]
+    for title in views:
+        request_close(title)
+    # The requests reach the program before the click on ПУСК, so once the run lamp answers,
+    # each view has had its request.
+    panel = window(PANEL_TITLE)
+    click(find(panel, 'radio button', 'Авто'))
+    click(find(panel, 'push button', 'ПУСК'))
+    wait_until(lambda: lamp(PANEL_TITLE, 'Счет') == 'зелёный',
+               'ПУСК starts an Auto run of the endless loop in cell 000')
+    shown = showing_titles()
+    check(all(title in shown for title in views),
+          f'a close request from the window system leaves each view on screen ({shown})')
+
+
+def load_example_during_the_run():
+    menu = open_context_menu(memory_cell(2, 5))
+    items = menu_items(menu)
+    check(items == ['Команда', 'Адреса', '10-е число'], f'the memory menu reads {items}')
+    choose_popup_item('Команда')
+    wait_until(message_box, '«Команда» shows its message')
+    decoded = message_text(message_box())
+    check(decoded == 'Ячейка 000:\nкоманда - 100  при A1 = A2 к A3',
+          f'it decodes the cell under the cursor, which the run keeps at 000 ({decoded!r})')
+    answer_message(OK_CAPTIONS)
+    check(lamp(PANEL_TITLE, 'Счет') == 'зелёный', 'the run goes on behind the message')
+
+    bring_to_front(MAIN_TITLE)
+    choose_menu('Помощь', 'Пример')
+    wait_until(lambda: window(EXAMPLE_TITLE), '«Пример» opens the example window')
+    click(button(EXAMPLE_TITLE, 'Ввести в ОЗУ'))
+    wait_until(lambda: not sensitive(button(EXAMPLE_TITLE, 'Ввести в ОЗУ')),
+               'the example window comes back with «Ввести в ОЗУ» disabled')
+    rows = table_rows(MEMORY_TITLE)
+    check([rows[r] for r in FACTORIAL_CODE_ROWS] == [FACTORIAL[r] for r in FACTORIAL_CODE_ROWS],
+          f'the memory now holds the factorial program ({rows})')
+    check(lamp(PANEL_TITLE, 'Счет') == 'зелёный', 'the run goes on while the memory is replaced')
+    click(find(window(EXAMPLE_TITLE), 'push button', names=OK_CAPTIONS))
+    wait_until(lambda: not window(EXAMPLE_TITLE), 'OK closes the example window')
+
+    wait_until(lambda: lamp(PANEL_TITLE, 'Счет') == 'красный',
+               'the same run, now of the factorial, ends by itself', timeout=60)
+    values = display_values()
+    check(table_rows(DISPLAY_TITLE) == [BITS_120] * 3 and values == ['120'] * 3,
+          f'the three display rows are equal: 120 ({values})')
+
+
 def exit_confirmed(program):
     bring_to_front(MAIN_TITLE)
     choose_menu('Выход')
@@ -162,7 +239,9 @@ def main():
     program = Program(PROGRAM)
     run_pass(start_up, type_the_factorial, auto_run,
              partial(tact_run_stopped_in_its_pause, program), step_run,
-             partial(exit_refused, program), partial(exit_confirmed, program), title_bar_close)
+             partial(exit_refused, program), open_registers, type_into_cell_000,
+             views_refuse_close_requests, load_example_during_the_run,
+             partial(exit_confirmed, program), title_bar_close)
 
 
 main()

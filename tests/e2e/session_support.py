@@ -4,17 +4,21 @@ the X server's view of windows, and starting the program and waiting for its exi
 A pass is a small script run inside run-session by /usr/bin/python3 (where the accessibility
 bindings live) that calls run_pass with its steps."""
 
+import ctypes
 import subprocess
 import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 MAIN_TITLE = 'Учебная ЭВМ "Сойка"'
 PANEL_TITLE = 'Пульт управления'
 MEMORY_TITLE = 'Память'
+REGISTERS_TITLE = 'Арифметическое устройство'
 DISPLAY_TITLE = 'Дисплей'
 PAUSE_TITLE = 'Выполнено:'
+EXAMPLE_TITLE = 'Пример программы'
 # Message boxes carry the toolkit's own button captions, which follow its language.
 YES_CAPTIONS = ('Да', 'Yes')
 NO_CAPTIONS = ('Нет', 'No')
@@ -53,6 +57,7 @@ def poll(read, accept, timeout=WAIT):
     deadline = time.monotonic() + timeout
     value = None
     while True:
+        _deliver_events()
         try:
             value = read()
             if accept(value):
@@ -255,14 +260,16 @@ def descendants(acc):
         yield from descendants(child)
 
 
-def find(root, role, name=None, startswith=None):
-    """The first descendant of that role whose name is name or starts so."""
+def find(root, role, name=None, startswith=None, names=None):
+    """The first descendant of that role whose name is name, starts so, or is one of names."""
     for acc in descendants(root):
         if acc.getRoleName() != role:
             continue
         if name is not None and acc.name != name:
             continue
         if startswith is not None and not acc.name.startswith(startswith):
+            continue
+        if names is not None and acc.name not in names:
             continue
         return acc
     return None
@@ -317,8 +324,41 @@ def choose_popup_item(item):
     click(target)
 
 
+def open_context_menu(acc):
+    """Right-clicks acc and waits for its pop-up menu. The tree does not list a pop-up menu
+    among the program's windows: like a screen reader, we learn of it from its showing event."""
+    _popups.clear()
+    pyatspi.Registry.registerEventListener(_note_popup, 'object:state-changed:showing')
+    try:
+        click(acc, 3)
+        menu = poll(lambda: next((p for p in _popups if showing(p)), None),
+                    lambda found: found is not None)
+    finally:
+        pyatspi.Registry.deregisterEventListener(_note_popup, 'object:state-changed:showing')
+    check(menu is not None, 'a right click opens a pop-up menu')
+    return menu
+
+
+def menu_items(menu):
+    return [a.name for a in descendants(menu) if a.getRoleName() == 'menu item']
+
+
+_popups = []
+
+
+def _note_popup(event):
+    if event.detail1 == 1 and event.source.getRoleName() == 'popup menu':
+        _popups.append(event.source)
+
+
+def _deliver_events():
+    context = GLib.MainContext.default()
+    while context.iteration(False):
+        pass
+
+
 def _showing_menu_item(name):
-    for root in windows():
+    for root in windows() + _popups:
         for acc in descendants(root):
             if acc.getRoleName() == 'menu item' and acc.name == name and showing(acc):
                 return acc
@@ -345,6 +385,12 @@ def table_rows(title, table_index=0, columns=12):
     cells = [a for a in descendants(tables[table_index]) if a.getRoleName() == 'table cell']
     bits = ''.join(c.name[-1:] if c.name[-1:] in ('0', '1') else ' ' for c in cells)
     return [bits[i:i + columns] for i in range(0, len(bits), columns)]
+
+
+def memory_cell(row, column):
+    """The memory grid's cell at row (the cell number) and column (0 shows bit 12)."""
+    return find(window(MEMORY_TITLE), 'table cell',
+                startswith=f'Ячейка {row:03b}, разряд {12 - column}:')
 
 
 def display_values():
@@ -445,6 +491,27 @@ def bring_to_front(title):
     xdotool('windowactivate', '--sync', x_window(title))
 
 
+def request_close(title):
+    """Asks a window to close the way a window manager, a taskbar or wmctrl finally does: the
+    ICCCM's WM_DELETE_WINDOW message, sent to the window's client. (icewm offers no close of
+    its own for a window whose hints leave close out, so its Alt+F4 never reaches the program.)"""
+    wid = int(x_window(title))
+    xlib = _xlib()
+    display = xlib.XOpenDisplay(None)
+    try:
+        event = _XEvent()
+        event.xclient.type = _CLIENT_MESSAGE
+        event.xclient.window = wid
+        event.xclient.message_type = xlib.XInternAtom(display, b'WM_PROTOCOLS', False)
+        event.xclient.format = 32
+        event.xclient.data[0] = xlib.XInternAtom(display, b'WM_DELETE_WINDOW', False)
+        event.xclient.data[1] = 0  # CurrentTime
+        xlib.XSendEvent(display, wid, False, 0, ctypes.byref(event))
+        xlib.XSync(display, False)
+    finally:
+        xlib.XCloseDisplay(display)
+
+
 def _title_pattern(title):
     return '^' + title.replace('"', '.') + '$'
 
@@ -462,3 +529,30 @@ def _xwininfo(wid):
 def _window_under_pointer():
     location = dict(field.split('=') for field in xdotool('getmouselocation', '--shell').split())
     return int(location['WINDOW'])
+
+
+_CLIENT_MESSAGE = 33
+
+
+class _XClientMessageEvent(ctypes.Structure):
+    _fields_ = [('type', ctypes.c_int), ('serial', ctypes.c_ulong), ('send_event', ctypes.c_int),
+                ('display', ctypes.c_void_p), ('window', ctypes.c_ulong),
+                ('message_type', ctypes.c_ulong), ('format', ctypes.c_int),
+                ('data', ctypes.c_long * 5)]
+
+
+class _XEvent(ctypes.Union):
+    _fields_ = [('xclient', _XClientMessageEvent), ('pad', ctypes.c_long * 24)]
+
+
+def _xlib():
+    xlib = ctypes.CDLL('libX11.so.6')
+    xlib.XOpenDisplay.restype = ctypes.c_void_p
+    xlib.XOpenDisplay.argtypes = [ctypes.c_char_p]
+    xlib.XInternAtom.restype = ctypes.c_ulong
+    xlib.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+    xlib.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
+                                ctypes.POINTER(_XEvent)]
+    xlib.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
+    xlib.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    return xlib
