@@ -126,8 +126,9 @@ class Program:
 # --- Real input -----------------------------------------------------------------------------
 
 def xdotool(*args):
+    """Runs xdotool; a command that waits on the window manager (--sync) gives up at the bound."""
     return subprocess.run(['xdotool', *(str(a) for a in args)], check=True, capture_output=True,
-                          text=True).stdout
+                          text=True, timeout=WAIT).stdout
 
 
 def key(*keys):
