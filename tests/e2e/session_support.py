@@ -133,8 +133,7 @@ def xdotool(*args):
 
 def key(*keys):
     """Presses keys one after another, as the keyboard would ('1', 'shift+0', 'Tab')."""
-    for name in keys:
-        xdotool('key', '--clearmodifiers', name)
+    xdotool('key', '--clearmodifiers', *keys)
 
 
 def click_at(x, y, button=1):
