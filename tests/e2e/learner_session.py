@@ -169,20 +169,20 @@ def type_into_cell_000():
              'the left; no other cell changes')
 
 
-def views_refuse_close_requests():
-    views = [MEMORY_TITLE, REGISTERS_TITLE, DISPLAY_TITLE]
-    for title in views:
+def close_requests_refused():
+    refusing = [MEMORY_TITLE, REGISTERS_TITLE, DISPLAY_TITLE, PANEL_TITLE]
+    for title in refusing:
         request_close(title)
     # The requests reach the program before the click on ПУСК, so once the run lamp answers,
-    # each view has had its request.
+    # each window has had its request.
     panel = window(PANEL_TITLE)
     click(find(panel, 'radio button', 'Авто'))
     click(find(panel, 'push button', 'ПУСК'))
     wait_until(lambda: lamp(PANEL_TITLE, 'Счет') == 'зелёный',
                'ПУСК starts an Auto run of the endless loop in cell 000')
     shown = showing_titles()
-    check(all(title in shown for title in views),
-          f'a close request from the window system leaves each view on screen ({shown})')
+    check(all(title in shown for title in refusing), 'a close request from the window system '
+          f'leaves each view and the panel on screen ({shown})')
 
 
 def load_example_during_the_run():
@@ -240,7 +240,7 @@ def main():
     run_pass(start_up, type_the_factorial, auto_run,
              partial(tact_run_stopped_in_its_pause, program), step_run,
              partial(exit_refused, program), open_registers, type_into_cell_000,
-             views_refuse_close_requests, load_example_during_the_run,
+             close_requests_refused, load_example_during_the_run,
              partial(exit_confirmed, program), title_bar_close)
 
 
