@@ -3,6 +3,7 @@
 #include "Pictures.h"
 #include "PlatformChoice.h"
 #include "SoykaWindows.h"
+#include "ToolkitLanguage.h"
 
 #include <QApplication>
 
@@ -11,6 +12,7 @@ int main(int, char** argv) {
   // The program takes no arguments: none reach the toolkit either (some of its own read files).
   int toolkitArgc = 1;
   QApplication app(toolkitArgc, argv);
+  soyka::ui::UseRussianToolkitTexts(app);
   // Every window, the panel and the dialogs included, carries the program's icon.
   QApplication::setWindowIcon(soyka::ui::ApplicationIcon());
   soyka::MachineState state;

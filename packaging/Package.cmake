@@ -1,6 +1,6 @@
 # The Debian package: its dependencies are read off the installed binary by dpkg-shlibdeps; the
-# two it cannot see are named here (the toolkit loads its display plugin at run time, and the
-# windows ask for the DejaVu faces by name).
+# three it cannot see are named here (the toolkit loads its display plugin and its Russian
+# translation at run time, and the windows ask for the DejaVu faces by name).
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME soyka)
 set(CPACK_PACKAGE_VENDOR "The Soyka developers")
@@ -16,5 +16,5 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-dejavu-core")
 include(CPack)

@@ -19,9 +19,9 @@ REGISTERS_TITLE = 'Арифметическое устройство'
 DISPLAY_TITLE = 'Дисплей'
 PAUSE_TITLE = 'Выполнено:'
 EXAMPLE_TITLE = 'Пример программы'
-# Message boxes carry the toolkit's own button captions, which follow its language.
-YES_CAPTIONS = ('Да', 'Yes')
-NO_CAPTIONS = ('Нет', 'No')
+# Message boxes carry the toolkit's own button captions, in Russian like every other text.
+YES_CAPTIONS = ('Да',)
+NO_CAPTIONS = ('Нет',)
 OK_CAPTIONS = ('OK', 'ОК')
 
 # The bound on every wait: far above what a loaded machine needs, so only a fault reaches it.

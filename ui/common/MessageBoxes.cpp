@@ -24,6 +24,8 @@ namespace {
 int Show(QWidget* parent, QMessageBox::Icon icon, const QString& title, const std::string& text,
          QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton) {
   QMessageBox box(icon, title, ShownText(text), buttons, parent);
+  // Above the control panel, which stays on top and would otherwise cover the box's buttons.
+  box.setWindowFlag(Qt::WindowStaysOnTopHint);
   box.setDefaultButton(defaultButton);
   if (buttons & QMessageBox::No) {
     box.setEscapeButton(QMessageBox::No);

@@ -1,0 +1,19 @@
+#include "ToolkitLanguage.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace soyka::ui {
+
+void UseRussianToolkitTexts(QCoreApplication& application) {
+  auto* translator = new QTranslator(&application);
+  if (translator->load(QStringLiteral("qtbase_ru"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QCoreApplication::installTranslator(translator);
+  } else {
+    delete translator;
+  }
+}
+
+} // namespace soyka::ui
