@@ -20,7 +20,10 @@ using soyka::testing::PanelTestViews;
 namespace {
 
 constexpr int FastTickMs = 5;
+// Only so that a broken build does not wait for ever.
 constexpr int RunTimeoutMs = 10000;
+// Enough ticks to show what every tick of a state does.
+constexpr int SomeTicks = 3;
 
 // A machine with a program, the panel, the pause window and the logging views around them.
 struct Fixture {
@@ -96,6 +99,16 @@ void ContinueIfPossible(TInfo_win& info, QWidget* modal) {
   } else {
     info.BitBtn2->click();
   }
+}
+
+// Lets the panel's own timer deliver `count` more ticks; false if they never came. Counted by a
+// queued call, as the panel's handler is called, so every tick counted has been handled.
+bool TicksHandled(TPult& panel, int count) {
+  int ticks = 0;
+  QObject counter;
+  QObject::connect(
+      panel.Timer1, &QTimer::timeout, &counter, [&ticks] { ++ticks; }, Qt::QueuedConnection);
+  return QTest::qWaitFor([&ticks, count] { return ticks >= count; }, RunTimeoutMs);
 }
 
 } // namespace
@@ -368,11 +381,8 @@ void Pult_uprTest::counterLamps() {
 
 void Pult_uprTest::idleTicksChangeNothing() {
   Fixture f(SumProgram);
-  int ticks = 0;
-  connect(f.panel.Timer1, &QTimer::timeout, this, [&] { ++ticks; });
   const auto memory = f.state.Memory;
-  QTest::qWait(100);
-  QVERIFY(ticks >= 3);
+  QVERIFY(TicksHandled(f.panel, SomeTicks));
   QVERIFY(f.views.Lines().empty());
   QVERIFY(f.state.Memory == memory);
   QCOMPARE(f.state.Counter, 0);
@@ -468,7 +478,7 @@ void Pult_uprTest::runs() {
 
   // Afterwards the ticks change nothing.
   const int commands = f.views.Count("MoveCellMarker");
-  QTest::qWait(50);
+  QVERIFY(TicksHandled(f.panel, SomeTicks));
   QCOMPARE(f.views.Count("MoveCellMarker"), commands);
   QCOMPARE(PanelState(f.panel), Idle);
 }
@@ -490,7 +500,7 @@ void Pult_uprTest::autoRunGoesOnUntilStop() {
   QCOMPARE(f.views.Lines(), (std::vector<std::string>{"CloseInfoWindow", "SetInputLamps 0"}));
   QCOMPARE(ColourName(f.panel.input_ind->Color()), QStringLiteral("red"));
   QVERIFY(f.info.isHidden());
-  QTest::qWait(50);
+  QVERIFY(TicksHandled(f.panel, SomeTicks));
   QCOMPARE(f.views.Count("MoveCellMarker"), 0);
 }
 
@@ -507,11 +517,10 @@ void Pult_uprTest::noCommandWhileModalWaits() {
   QFETCH(int, runMode);
   QFETCH(QList<int>, program);
   QFETCH(bool, holdErrorBox);
-  constexpr int HoldMs = 200;
 
   Fixture f(program);
   f.ChooseMode(runMode);
-  int ticksDuringWait = -1;
+  bool ticksDuringWait = false;
   int commandsDuringWait = -1;
   bool held = false;
   ModalAnswerer answerer(
@@ -519,13 +528,8 @@ void Pult_uprTest::noCommandWhileModalWaits() {
         const bool isBox = modal != &f.info;
         if (!held && isBox == holdErrorBox) {
           held = true;
-          int ticks = 0;
-          const auto counting =
-              connect(f.panel.Timer1, &QTimer::timeout, this, [&ticks] { ++ticks; });
           const int commands = f.views.Count("MoveCellMarker");
-          QTest::qWait(HoldMs);
-          disconnect(counting);
-          ticksDuringWait = ticks;
+          ticksDuringWait = TicksHandled(f.panel, SomeTicks);
           commandsDuringWait = f.views.Count("MoveCellMarker") - commands;
         }
         if (isBox) {
@@ -539,26 +543,27 @@ void Pult_uprTest::noCommandWhileModalWaits() {
   QTRY_VERIFY_WITH_TIMEOUT(f.panel.BitBtn1->isEnabled(), RunTimeoutMs);
 
   QVERIFY(held);
-  QVERIFY2(ticksDuringWait >= 3, qPrintable(QString::number(ticksDuringWait)));
+  QVERIFY(ticksDuringWait);
   QCOMPARE(commandsDuringWait, 0);
   QCOMPARE(f.views.Count("MoveCellMarker"), 1);
   QCOMPARE(f.state.ErrorMessage, std::string(soyka::AbortMessage));
 }
 
 void Pult_uprTest::runGoesOnBehindOtherModals() {
+  constexpr int SomeCommands = 2;
   Fixture f(EndlessProgram);
   f.panel.BitBtn1->click();
-  int commandsBehind = -1;
+  bool commandsBehind = false;
   ModalDriver driver([&](QWidget* modal) {
     const int commands = f.views.Count("MoveCellMarker");
-    QTest::qWait(100);
-    commandsBehind = f.views.Count("MoveCellMarker") - commands;
+    commandsBehind = QTest::qWaitFor(
+        [&] { return f.views.Count("MoveCellMarker") - commands >= SomeCommands; }, RunTimeoutMs);
     soyka::testing::PressMessageBoxButton(modal);
   });
   // A box that no tick opened, as the main window's help and information dialogs are.
   soyka::ui::ShowPlainMessage(nullptr, "…");
   QVERIFY(driver.Answered());
-  QVERIFY2(commandsBehind >= 2, qPrintable(QString::number(commandsBehind)));
+  QVERIFY(commandsBehind);
   QCOMPARE(PanelState(f.panel), RunningAuto);
   f.panel.BitBtn2->click();
   QCOMPARE(PanelState(f.panel), Idle);
