@@ -3,6 +3,7 @@
 #include "Monkey.h"
 #include "EngineTestSupport.h"
 #include "Invariants.h"
+#include "ModalDriver.h"
 #include "TickWatch.h"
 
 #include "Palette.h"
@@ -223,18 +224,22 @@ private slots:
     windows->Pult.Timer1->stop();
     windows->Pult.RadioGroup1Items->button(1)->click();
     windows->Pult.BitBtn1Click();
-    watch.PostTicks(1);
     int underWayInPause = 0;
-    QTimer::singleShot(0, this, [&] {
-      QTRY_VERIFY(windows->Info_win.isVisible());
+    QWidget* pause = nullptr;
+    // Its own timeout closes the pause if the answer never comes, so the test cannot hang.
+    soyka::testing::ModalDriver driver([&](QWidget* modal) {
+      pause = modal;
       underWayInPause = watch.UnderWay();
       state.Halted = false;
       watch.PostTicks(3);
-      QTest::qWait(20);
+      QCoreApplication::processEvents();
       state.Halted = true;
       windows->Info_win.BitBtn2->click();
     });
+    watch.PostTicks(1);
     QTRY_VERIFY(windows->Pult.BitBtn1->isEnabled());
+    QVERIFY(!driver.TimedOut());
+    QCOMPARE(pause, &windows->Info_win);
     QCOMPARE(underWayInPause, 1);
     QVERIFY2(watch.Reentry().contains("Halted clear while 1 tick(s) waited"),
              qPrintable(watch.Reentry()));
