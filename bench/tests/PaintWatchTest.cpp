@@ -36,7 +36,7 @@ void PaintWatchTest::callsBackOnce() {
   QTRY_COMPARE(calls, 1);
   window.repaint();
   window.update();
-  QTest::qWait(50);
+  QVERIFY(WaitUntilPainted({&window}));
   QCOMPARE(calls, 1);
 }
 
@@ -52,7 +52,7 @@ void PaintWatchTest::childPaintCountsForItsWindow() {
   bool painted = false;
   PaintWatch watch({&window}, [&painted] { painted = true; });
   unrelated.show();
-  QTest::qWait(50);
+  QVERIFY(WaitUntilPainted({&unrelated}));
   QVERIFY(!painted);
   window.show();
   QTRY_VERIFY(painted);
