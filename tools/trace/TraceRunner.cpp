@@ -1,6 +1,7 @@
 #include "TraceRunner.h"
 
 #include "Main.h"
+#include "MemoryImage.h"
 #include "RunLoop.h"
 #include "TraceViews.h"
 
@@ -64,48 +65,20 @@ std::optional<BadInput> ParseOptions(const std::vector<std::string>& args, Trace
   return std::nullopt;
 }
 
-bool IsWord(const std::string& line) {
-  return line.size() == static_cast<std::size_t>(WordBits) &&
-         line.find_first_not_of("01") == std::string::npos;
-}
-
-std::optional<BadInput> ParseImage(std::istream& in, std::array<Word12, CellCount>& image) {
-  std::string line;
-  int lineNumber = 0;
-  int words = 0;
-  while (std::getline(in, line)) {
-    ++lineNumber;
-    line.erase(line.find_last_not_of(" \r") + 1);
-    if (line.empty() || line.front() == '#') {
-      continue;
-    }
-    if (!IsWord(line)) {
-      return BadInput{"line " + std::to_string(lineNumber) +
-                      ": not a 12-bit word of the digits 0 and 1"};
-    }
-    if (words == CellCount) {
-      return BadInput{"line " + std::to_string(lineNumber) + ": more than 8 words"};
-    }
-    Word12& word = image[static_cast<std::size_t>(words++)];
-    for (int c = 0; c < WordBits; ++c) {
-      word[WordBits - c] = static_cast<std::uint8_t>(line[static_cast<std::size_t>(c)] - '0');
-    }
-  }
-  if (words < CellCount) {
-    return BadInput{"expected 8 words, got " + std::to_string(words)};
-  }
-  return std::nullopt;
-}
-
 } // namespace
 
 int RunTrace(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
              std::ostream& err) {
   TraceOptions options;
-  std::array<Word12, CellCount> image{};
+  MemoryImage image{};
   std::optional<BadInput> bad = ParseOptions(args, options);
   if (!bad) {
-    bad = ParseImage(in, image);
+    const ImageReading reading = ReadMemoryImage(in);
+    if (const auto* error = std::get_if<ImageError>(&reading)) {
+      bad = BadInput{EnglishDescription(*error)};
+    } else {
+      image = std::get<MemoryImage>(reading);
+    }
   }
   if (bad) {
     err << "soyka-trace: " << bad->problem << '\n';

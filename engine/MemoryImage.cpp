@@ -1,0 +1,95 @@
+#include "MemoryImage.h"
+
+#include "Utf8Text.h"
+
+#include <cstdint>
+#include <fstream>
+#include <system_error>
+
+namespace soyka {
+namespace {
+
+// Editors on some systems open a UTF-8 file with this mark; it is not part of the first line.
+constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+
+bool IsWord(std::string_view line) {
+  return line.size() == static_cast<std::size_t>(WordBits) &&
+         line.find_first_not_of("01") == std::string_view::npos;
+}
+
+Word12 WordFromDigits(std::string_view digits) {
+  Word12 word;
+  for (int c = 0; c < WordBits; ++c) {
+    word[WordBits - c] = static_cast<std::uint8_t>(digits[static_cast<std::size_t>(c)] - '0');
+  }
+  return word;
+}
+
+} // namespace
+
+ImageReading ReadMemoryImage(std::string_view text) {
+  if (text.size() > ImageSizeLimit) {
+    return ImageError{ImageFault::TooLarge};
+  }
+  if (text.starts_with(ByteOrderMark)) {
+    text.remove_prefix(ByteOrderMark.size());
+  }
+  MemoryImage image{};
+  int words = 0;
+  int lineNumber = 0;
+  while (!text.empty()) {
+    const std::size_t end = text.find('\n');
+    std::string_view line = text.substr(0, end);
+    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    ++lineNumber;
+    line = line.substr(0, line.find_last_not_of(" \r") + 1);
+    if (line.empty()) {
+      continue;
+    }
+    if (line.front() == '#') {
+      if (!IsUtf8Text(line)) {
+        return ImageError{ImageFault::NotText, lineNumber};
+      }
+      continue;
+    }
+    if (!IsWord(line)) {
+      return ImageError{ImageFault::NotAWord, lineNumber};
+    }
+    if (words == CellCount) {
+      return ImageError{ImageFault::TooManyWords, lineNumber};
+    }
+    image[static_cast<std::size_t>(words++)] = WordFromDigits(line);
+  }
+  if (words < CellCount) {
+    return ImageError{ImageFault::TooFewWords, 0, words};
+  }
+  return image;
+}
+
+ImageReading ReadMemoryImage(std::istream& in) {
+  std::string text(ImageSizeLimit + 1, '\0');
+  in.read(text.data(), static_cast<std::streamsize>(text.size()));
+  if (in.bad()) {
+    return ImageError{ImageFault::Unreadable};
+  }
+  text.resize(static_cast<std::size_t>(in.gcount()));
+  return ReadMemoryImage(text);
+}
+
+ImageReading ReadMemoryImageFile(const std::filesystem::path& file) {
+  std::error_code ignored;
+  const std::filesystem::file_status status = std::filesystem::status(file, ignored);
+  if (status.type() == std::filesystem::file_type::not_found) {
+    return ImageError{ImageFault::NoSuchFile};
+  }
+  if (status.type() == std::filesystem::file_type::directory) {
+    return ImageError{ImageFault::IsFolder};
+  }
+  std::ifstream in(file, std::ios::binary);
+  if (!in) {
+    return ImageError{ImageFault::Unreadable};
+  }
+  return ReadMemoryImage(in);
+}
+
+} // namespace soyka
