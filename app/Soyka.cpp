@@ -1,4 +1,7 @@
-// The program body: the machine's state first, then every window in order, then the event loop.
+// The program body: the command line, the machine's state (with the exercise file's program,
+// if one was named), then every window in order, then the event loop.
+#include "CommandLine.h"
+#include "ExerciseStart.h"
 #include "Main.h"
 #include "Pictures.h"
 #include "PlatformChoice.h"
@@ -6,10 +9,16 @@
 #include "ToolkitLanguage.h"
 
 #include <QApplication>
+#include <iostream>
 
-int main(int, char** argv) {
+int main(int argc, char** argv) {
+  const soyka::app::CommandLine command =
+      soyka::app::ReadCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+  if (command.action != soyka::app::CommandLine::Action::Start) {
+    return soyka::app::AnswerOnConsole(command, std::cout, std::cerr);
+  }
   soyka::app::ChoosePlatform();
-  // The program takes no arguments: none reach the toolkit either (some of its own read files).
+  // The arguments are the program's own: none reach the toolkit (some of its options read files).
   int toolkitArgc = 1;
   QApplication app(toolkitArgc, argv);
   soyka::ui::UseRussianToolkitTexts(app);
@@ -17,6 +26,7 @@ int main(int, char** argv) {
   QApplication::setWindowIcon(soyka::ui::ApplicationIcon());
   soyka::MachineState state;
   soyka::InitializeMachine(state);
+  const soyka::app::ExerciseStart exercise(state, command.exercise);
   soyka::ui::SoykaWindows windows(state);
   windows.Show();
   // Closing the main window ends the program. The toolkit's own quit would first ask every window
@@ -24,5 +34,6 @@ int main(int, char** argv) {
   // system's close requests: so the program leaves the event loop itself.
   QObject::connect(&app, &QGuiApplication::lastWindowClosed, &app,
                    [] { QCoreApplication::exit(0); });
+  exercise.Present(windows);
   return QApplication::exec();
 }

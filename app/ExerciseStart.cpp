@@ -1,0 +1,35 @@
+#include "ExerciseStart.h"
+
+#include "MemoryImage.h"
+#include "MessageBoxes.h"
+#include "SoykaWindows.h"
+
+namespace soyka::app {
+
+ExerciseStart::ExerciseStart(MachineState& state,
+                             const std::optional<std::filesystem::path>& exercise) {
+  if (!exercise) {
+    return;
+  }
+  const ImageReading reading = ReadMemoryImageFile(*exercise);
+  if (const auto* error = std::get_if<ImageError>(&reading)) {
+    problem_ =
+        "Файл упражнения не загружен:\r" + exercise->string() + "\r\r" + RussianDescription(*error);
+    return;
+  }
+  state.Memory = std::get<MemoryImage>(reading);
+  state.MemoryWindowOpen = true;
+  loaded_ = true;
+}
+
+void ExerciseStart::Present(ui::SoykaWindows& windows) const {
+  if (loaded_) {
+    windows.views.RefreshMemoryView();
+    windows.views.ShowWantedWindows();
+  }
+  if (problem_) {
+    ui::ShowPlainMessage(&windows.Form1, *problem_);
+  }
+}
+
+} // namespace soyka::app
