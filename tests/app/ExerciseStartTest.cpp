@@ -83,11 +83,8 @@ private slots:
     QTest::addColumn<QString>("named");
     const QString dir = folder.path();
     QTest::newRow("missing") << dir + "/missing.soyka" << QByteArray() << "Такого файла нет.";
-    QTest::newRow("folder") << dir << QByteArray() << "Это папка, а не файл.";
     QTest::newRow("digit 2") << dir + "/two.soyka"
                              << QByteArray("# N!\n101110101101\n001110111112\n") << "Строка 3: ";
-    QTest::newRow("too few") << dir + "/few.soyka" << QByteArray("101110101101\n")
-                             << "Слов в файле: 1,";
   }
 
   void aBadFileLeavesZerosAndShowsOneMessageNamingIt() {

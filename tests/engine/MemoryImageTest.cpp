@@ -68,11 +68,8 @@ class GoodMemoryImage : public ::testing::TestWithParam<std::string> {};
 TEST_P(GoodMemoryImage, ReadsTheFactorial) {
   const ImageReading reading = ReadMemoryImage(GetParam());
   ASSERT_TRUE(std::holds_alternative<MemoryImage>(reading));
-  std::vector<int> values;
-  for (const Word12& word : std::get<MemoryImage>(reading)) {
-    values.push_back(WordValue(word));
-  }
-  EXPECT_EQ(values, (std::vector<int>{2989, 958, 3376, 3949, 6, 1, 1, 1}));
+  EXPECT_EQ(WordValue(std::get<MemoryImage>(reading)[0]), 2989);
+  EXPECT_EQ(reading, ReadMemoryImage(Factorial));
 }
 
 INSTANTIATE_TEST_SUITE_P(
