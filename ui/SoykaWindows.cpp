@@ -11,18 +11,21 @@ SoykaWindows::SoykaWindows(MachineState& state)
   views.Attach(&disp);
   views.Attach(&Info_win);
   views.Attach(&Pult);
+  Soyka_mem.SetCompanionViews({&ALU, &disp});
   Form1.AttachViews(&Soyka_mem, &ALU, &disp);
   Form1.AttachDialogs(&About_avtor, &About_prog, &Thanks, &Inter, &primer);
 
   // Only closing the main window ends the program.
-  for (QWidget* window : std::initializer_list<QWidget*>{
-           &ALU, &Soyka_mem, &disp, &Info_win, &Pult, &About_avtor, &About_prog, &Thanks, &Inter,
-           &primer}) {
+  for (QWidget* window :
+       std::initializer_list<QWidget*>{&ALU, &Soyka_mem, &disp, &Info_win, &Pult, &About_avtor,
+                                       &About_prog, &Thanks, &Inter, &primer}) {
     window->setAttribute(Qt::WA_QuitOnClose, false);
   }
   Pult.show();
 }
 
-void SoykaWindows::Show() { Form1.show(); }
+void SoykaWindows::Show() {
+  Form1.show();
+}
 
 } // namespace soyka::ui

@@ -11,6 +11,7 @@
 
 #include <QCloseEvent>
 #include <QEvent>
+#include <algorithm>
 
 using soyka::AddressText;
 using soyka::CellCount;
@@ -207,6 +208,10 @@ void TSoyka_mem::FocusGrid() {
   Soyka_mem->setFocus(Qt::OtherFocusReason);
 }
 
+void TSoyka_mem::SetCompanionViews(std::vector<const QWidget*> views) {
+  companionViews_ = std::move(views);
+}
+
 void TSoyka_mem::BringUpSettled() {
   if (!isActiveWindow()) {
     FormDeactivate();
@@ -246,7 +251,7 @@ void TSoyka_mem::FormDeactivate() {
   // While the memory window comes up, a window manager may hand the activation to a view shown
   // along with it: take it back. Any other window, or a view after the bring-up, ends input.
   const QWidget* active = QApplication::activeWindow();
-  if (bringUp_.isActive() && active && (active->inherits("TALU") || active->inherits("Tdisp"))) {
+  if (bringUp_.isActive() && std::ranges::find(companionViews_, active) != companionViews_.end()) {
     activateWindow();
     return;
   }

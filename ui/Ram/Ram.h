@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <vector>
 
 class QKeyEvent;
 
@@ -37,6 +38,9 @@ public:
   // may first hand the activation to the other views just put on screen: until it settles,
   // losing it does not end input, and input ends only if the window is then not active.
   void FocusGrid();
+  // The views that come up along with this window (the registers and the display): the only
+  // windows that may hold the activation for a moment while the grid is being focused.
+  void SetCompanionViews(std::vector<const QWidget*> views);
 
   QPushButton* BitBtn1;
   std::array<QLabel*, soyka::CellCount> RowLabels;
@@ -86,4 +90,5 @@ private:
   soyka::ViewOperations& views_;
   soyka::ui::BitGrid* grid_;
   QTimer bringUp_;
+  std::vector<const QWidget*> companionViews_;
 };

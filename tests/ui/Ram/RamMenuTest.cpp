@@ -237,6 +237,7 @@ private slots:
   void activationPassingThroughAViewWhileFocusingKeepsInput() {
     EnableInput();
     TALU registers(rig->state, rig->views);
+    rig->window.SetCompanionViews({&registers});
     QStringList activated;
     QObject watch;
     connect(qApp, &QGuiApplication::focusWindowChanged, &watch,
