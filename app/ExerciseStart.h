@@ -3,7 +3,7 @@
 // once the windows exist the memory window shows it, as after loading the example. A file that
 // cannot be used leaves the memory all zeros and is reported in one plain message box.
 
-#include "Main.h"
+#include "Machine.h"
 
 #include <filesystem>
 #include <optional>

@@ -2,7 +2,7 @@
 // if one was named), then every window in order, then the event loop.
 #include "CommandLine.h"
 #include "ExerciseStart.h"
-#include "Main.h"
+#include "Machine.h"
 #include "Pictures.h"
 #include "PlatformChoice.h"
 #include "SoykaWindows.h"

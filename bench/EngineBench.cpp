@@ -1,6 +1,6 @@
 // Commands per second of the engine in Auto mode, with views that draw nothing.
-#include "Computer.h"
-#include "Main.h"
+#include "InstructionCycle.h"
+#include "Machine.h"
 
 #include <benchmark/benchmark.h>
 

@@ -5,7 +5,7 @@
 // ignored. The text must be UTF-8 and at most ImageSizeLimit bytes. Either the whole image is
 // read or nothing is: a reading yields the eight words or the one fault found first.
 
-#include "Main.h"
+#include "Machine.h"
 
 #include <array>
 #include <cstddef>

@@ -1,10 +1,12 @@
 #include "RunLoop.h"
 
-#include "Computer.h"
+#include "InstructionCycle.h"
 
 namespace soyka {
 
-void SelectRunMode(MachineState& state, int itemIndex) { state.RunMode = itemIndex + RunModeAuto; }
+void SelectRunMode(MachineState& state, int itemIndex) {
+  state.RunMode = itemIndex + RunModeAuto;
+}
 
 void StartRun(MachineState& state, ViewOperations& views) {
   views.EnableInfoContinue();

@@ -2,7 +2,7 @@
 // The control panel's run loop without the panel: what ПУСК, СТОП, ВВОД and each timer tick do to
 // the machine and ask of the views. The panel adds only its own lamp, buttons and selector.
 
-#include "Main.h"
+#include "Machine.h"
 #include "ViewOperations.h"
 
 namespace soyka {

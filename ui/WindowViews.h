@@ -2,7 +2,7 @@
 // The view operations answered by the windows: the one place that knows which window answers
 // which operation. A window not attached (in a test) simply answers nothing.
 
-#include "Main.h"
+#include "Machine.h"
 #include "ViewOperations.h"
 
 class TALU;

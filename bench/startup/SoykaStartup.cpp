@@ -1,7 +1,7 @@
 // The program's own start-up, as its body does it, timed to the moment the main window and the
 // control panel are both painted. With --every-window it then shows the nine other windows once
 // and reports the peak memory with all eleven on screen.
-#include "Main.h"
+#include "Machine.h"
 #include "PaintWatch.h"
 #include "ProcessFigures.h"
 #include "Report.h"

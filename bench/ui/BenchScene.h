@@ -2,7 +2,7 @@
 // The program as a learner leaves it before a measurement: every window created, a program that
 // runs forever in memory, and the memory, registers and display windows opened from the board.
 
-#include "Main.h"
+#include "Machine.h"
 #include "SoykaWindows.h"
 
 namespace soyka::bench {

@@ -1,8 +1,8 @@
 #pragma once
 // A fresh machine with a program in memory and a log of every view call, for the engine's tests.
 
-#include "Computer.h"
-#include "Main.h"
+#include "InstructionCycle.h"
+#include "Machine.h"
 #include "RunLoop.h"
 #include "TraceViews.h"
 

@@ -6,8 +6,8 @@
 // Input: byte 0 picks the mode; 16 bytes give the eight cells (two bytes each, 12 bits used);
 // every later bit answers one pause (1 = СТОП); when they run out, pauses are answered Дальше.
 
-#include "Computer.h"
-#include "Main.h"
+#include "InstructionCycle.h"
+#include "Machine.h"
 #include "RunLoop.h"
 #include "ViewOperations.h"
 

@@ -1,6 +1,6 @@
 #include "TraceRunner.h"
 
-#include "Main.h"
+#include "Machine.h"
 #include "MemoryImage.h"
 #include "RunLoop.h"
 #include "TraceViews.h"

@@ -2,7 +2,7 @@
 // View operations that print each call as one line instead of drawing it, answering every pause
 // and error box on their own. The console runner and the engine's tests both read these lines.
 
-#include "Main.h"
+#include "Machine.h"
 #include "ViewOperations.h"
 
 #include <cstdint>

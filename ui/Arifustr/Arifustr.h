@@ -1,7 +1,7 @@
 #pragma once
 // The registers window: the command address counter, the command register and the accumulator.
 
-#include "Main.h"
+#include "Machine.h"
 #include "ViewOperations.h"
 
 #include <QPushButton>

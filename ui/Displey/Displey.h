@@ -1,7 +1,7 @@
 #pragma once
 // The display window: the three numbers written by the output command.
 
-#include "Main.h"
+#include "Machine.h"
 #include "ViewOperations.h"
 
 #include <QLabel>

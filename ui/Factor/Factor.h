@@ -1,7 +1,7 @@
 #pragma once
 // The example program window, and the example's memory image.
 
-#include "Main.h"
+#include "Machine.h"
 
 #include <QDialog>
 #include <QFrame>

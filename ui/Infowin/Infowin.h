@@ -2,7 +2,7 @@
 // The execution info window: the modal pause of a run, with the executed address, the tact,
 // the commentary and any machine error.
 
-#include "Main.h"
+#include "Machine.h"
 
 #include <QDialog>
 #include <QFrame>

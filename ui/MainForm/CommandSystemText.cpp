@@ -1,6 +1,6 @@
 #include "CommandSystemText.h"
 
-#include "Main.h"
+#include "Machine.h"
 
 std::string CommandSystemText() {
   std::string text = "    Система команд:\r\r";

@@ -2,7 +2,7 @@
 // The main window: the board picture whose areas open the views, and the menus. Every action
 // ends by bringing the wanted views back to the front (the view operation ShowWantedWindows).
 
-#include "Main.h"
+#include "Machine.h"
 #include "ViewOperations.h"
 
 #include <QAction>

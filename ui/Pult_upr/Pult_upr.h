@@ -2,7 +2,7 @@
 // The control panel: run mode, ПУСК, СТОП, ВВОД, the lamps, and the timer that drives a run.
 
 #include "Lamp.h"
-#include "Main.h"
+#include "Machine.h"
 #include "ViewOperations.h"
 
 #include <QButtonGroup>

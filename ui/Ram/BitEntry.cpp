@@ -1,6 +1,6 @@
 #include "BitEntry.h"
 
-#include "Main.h"
+#include "Machine.h"
 
 #include <QKeyEvent>
 

@@ -1,7 +1,7 @@
 #include "BitGrid.h"
 
 #include "Fonts.h"
-#include "Main.h"
+#include "Machine.h"
 #include "Palette.h"
 
 #include <QHeaderView>

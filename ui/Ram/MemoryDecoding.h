@@ -2,7 +2,7 @@
 // The texts of the decoding menu: a cell read as a command, as its three addresses with the
 // numbers stored there, or as a number. Lines are separated by carriage returns.
 
-#include "Main.h"
+#include "Machine.h"
 
 #include <array>
 #include <string>

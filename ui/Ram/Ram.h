@@ -3,7 +3,7 @@
 // cell and the decoding menu.
 
 #include "Lamp.h"
-#include "Main.h"
+#include "Machine.h"
 #include "ViewOperations.h"
 
 #include <QFrame>

@@ -2,7 +2,7 @@
 // Rows of bit cells: read-only 20 x 20 boxes on white, each holding "0", "1" or nothing, most
 // significant bit on the left. Every cell tells a screen reader its row, bit number and value.
 
-#include "Main.h"
+#include "Machine.h"
 
 #include <QRect>
 #include <QString>

@@ -3,7 +3,7 @@
 // how many executed a command, and whether one began while another waited with Halted clear,
 // which would enter ExecuteCommand a second time. Such a tick is refused, not delivered.
 
-#include "Main.h"
+#include "Machine.h"
 
 #include <QObject>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "Computer.h"
+#include "InstructionCycle.h"
 
 #include <array>
 #include <cstdlib>

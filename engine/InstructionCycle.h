@@ -1,7 +1,7 @@
 #pragma once
 // The instruction cycle: one whole command, tact by tact, with its commentary and pauses.
 
-#include "Main.h"
+#include "Machine.h"
 #include "ViewOperations.h"
 
 #include <string_view>

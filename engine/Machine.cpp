@@ -1,4 +1,4 @@
-#include "Main.h"
+#include "Machine.h"
 
 namespace soyka {
 
