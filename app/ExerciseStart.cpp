@@ -28,7 +28,7 @@ void ExerciseStart::Present(ui::SoykaWindows& windows) const {
     windows.views.ShowWantedWindows();
   }
   if (problem_) {
-    ui::ShowPlainMessage(&windows.Form1, *problem_);
+    ui::showPlainMessage(&windows.Form1, *problem_);
   }
 }
 

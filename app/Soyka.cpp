@@ -21,9 +21,9 @@ int main(int argc, char** argv) {
   // The arguments are the program's own: none reach the toolkit (some of its options read files).
   int toolkitArgc = 1;
   QApplication app(toolkitArgc, argv);
-  soyka::ui::UseRussianToolkitTexts(app);
+  soyka::ui::useRussianToolkitTexts(app);
   // Every window, the panel and the dialogs included, carries the program's icon.
-  QApplication::setWindowIcon(soyka::ui::ApplicationIcon());
+  QApplication::setWindowIcon(soyka::ui::applicationIcon());
   soyka::MachineState state;
   soyka::InitializeMachine(state);
   const soyka::app::ExerciseStart exercise(state, command.exercise);

@@ -34,7 +34,7 @@ bool WriteScalable(const QString& root, const QString& name) {
   if (!painter.begin(&svg)) {
     return false;
   }
-  soyka::ui::DrawApplicationIcon(painter, QRectF(0, 0, DrawingSide, DrawingSide));
+  soyka::ui::drawApplicationIcon(painter, QRectF(0, 0, DrawingSide, DrawingSide));
   return painter.end();
 }
 
@@ -43,7 +43,7 @@ bool WritePixels(const QString& root, const QString& name, int side) {
   image.fill(Qt::transparent);
   {
     QPainter painter(&image);
-    soyka::ui::DrawApplicationIcon(painter, QRectF(0, 0, side, side));
+    soyka::ui::drawApplicationIcon(painter, QRectF(0, 0, side, side));
   }
   const QString size = QStringLiteral("%1x%1").arg(side);
   return image.save(AppsFolder(root, size) + QLatin1Char('/') + name + QStringLiteral(".png"));

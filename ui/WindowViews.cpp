@@ -114,7 +114,7 @@ void WindowViews::DisablePanelStop() {
 }
 
 void WindowViews::ShowErrorBox(const std::string& text) {
-  ShowErrorMessage(QApplication::activeWindow(), text);
+  showErrorMessage(QApplication::activeWindow(), text);
 }
 
 void WindowViews::SetInputLamps(bool on) {
@@ -138,7 +138,7 @@ void WindowViews::SetInputLamps(bool on) {
 
 namespace {
 
-void ShowAndRaise(QWidget* window) {
+void showAndRaise(QWidget* window) {
   if (window) {
     window->show();
     window->raise();
@@ -149,13 +149,13 @@ void ShowAndRaise(QWidget* window) {
 
 void WindowViews::ShowWantedWindows() {
   if (state_.MemoryWindowOpen) {
-    ShowAndRaise(memory_);
+    showAndRaise(memory_);
   }
   if (state_.RegistersWindowOpen) {
-    ShowAndRaise(registers_);
+    showAndRaise(registers_);
   }
   if (state_.DisplayWindowOpen) {
-    ShowAndRaise(display_);
+    showAndRaise(display_);
   }
   if (state_.MemoryWindowOpen && memory_) {
     memory_->FocusGrid();

@@ -18,7 +18,7 @@ using soyka::bench::MonotonicMicroseconds;
 // Draws the board once; milliseconds, or a negative value if nothing came out.
 double DrawingMs() {
   const auto start = MonotonicMicroseconds();
-  const QImage board = soyka::ui::BoardPicture();
+  const QImage board = soyka::ui::boardPicture();
   const auto drawn = MonotonicMicroseconds();
   return board.isNull() ? -1.0 : static_cast<double>(drawn - start) / 1000.0;
 }

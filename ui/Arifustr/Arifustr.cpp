@@ -14,12 +14,12 @@ using soyka::ui::BitCellLines;
 
 TALU::TALU(soyka::MachineState& state, soyka::ViewOperations& views, QWidget* parent)
     : QWidget(parent), state_(state), views_(views) {
-  soyka::ui::SetUpFixedWindow(this, QStringLiteral("Арифметическое устройство"), 261, 154,
+  soyka::ui::setUpFixedWindow(this, QStringLiteral("Арифметическое устройство"), 261, 154,
                               soyka::ui::TitleButtons::None, false);
   move(332, 0);
   // The stand-in face runs wider than the classic one; its narrower cut keeps "адреса команд"
   // clear of the counter cells beside it.
-  QFont font = soyka::ui::SystemFont(16);
+  QFont font = soyka::ui::systemFont(16);
   font.setStretch(QFont::SemiCondensed);
   setFont(font);
 
@@ -36,19 +36,19 @@ TALU::TALU(soyka::MachineState& state, soyka::ViewOperations& views, QWidget* pa
   PC = new QTableWidget(this);
   PC->setObjectName(QStringLiteral("PC"));
   PC->setAccessibleName(QStringLiteral("Счетчик адреса команд"));
-  soyka::ui::SetUpBitCells(PC, QRect(170, 7, 55, 22), {QStringLiteral("Счетчик адреса команд")},
+  soyka::ui::setUpBitCells(PC, QRect(170, 7, 55, 22), {QStringLiteral("Счетчик адреса команд")},
                            soyka::CounterBitCount, BitCellLines::None);
 
   RgK = new QTableWidget(this);
   RgK->setObjectName(QStringLiteral("RgK"));
   RgK->setAccessibleName(QStringLiteral("Регистр команд"));
-  soyka::ui::SetUpBitCells(RgK, QRect(10, 66, 239, 23), {QStringLiteral("Регистр команд")},
+  soyka::ui::setUpBitCells(RgK, QRect(10, 66, 239, 23), {QStringLiteral("Регистр команд")},
                            soyka::WordBits, BitCellLines::None);
 
   Sm = new QTableWidget(this);
   Sm->setObjectName(QStringLiteral("Sm"));
   Sm->setAccessibleName(QStringLiteral("Сумматор"));
-  soyka::ui::SetUpBitCells(Sm, QRect(10, 120, 239, 25), {QStringLiteral("Сумматор")},
+  soyka::ui::setUpBitCells(Sm, QRect(10, 120, 239, 25), {QStringLiteral("Сумматор")},
                            soyka::WordBits, BitCellLines::None);
 }
 
@@ -59,15 +59,15 @@ void TALU::AddCaption(const QString& text, int left, int top) {
 }
 
 void TALU::RefreshCommandRegisterView() {
-  soyka::ui::ShowBits(RgK, 0, state_.CommandRegister);
+  soyka::ui::showBits(RgK, 0, state_.CommandRegister);
 }
 
 void TALU::RefreshAccumulatorView() {
-  soyka::ui::ShowBits(Sm, 0, state_.Accumulator);
+  soyka::ui::showBits(Sm, 0, state_.Accumulator);
 }
 
 void TALU::RefreshCounterView() {
-  soyka::ui::ShowBits(PC, 0, state_.CounterBits);
+  soyka::ui::showBits(PC, 0, state_.CounterBits);
 }
 
 void TALU::BitBtn1Click() {

@@ -10,17 +10,17 @@
 #include <QStyle>
 
 TAbout_avtor::TAbout_avtor(QWidget* parent) : QDialog(parent) {
-  soyka::ui::SetUpFixedWindow(this, QStringLiteral("Автор"), 360, 190,
+  soyka::ui::setUpFixedWindow(this, QStringLiteral("Автор"), 360, 190,
                               soyka::ui::TitleButtons::CloseOnly, false);
-  setFont(soyka::ui::SystemFont(13));
+  setFont(soyka::ui::systemFont(13));
 
-  Image1 = new soyka::ui::PictureBox(soyka::ui::DrawTeamPicture, this);
+  Image1 = new soyka::ui::PictureBox(soyka::ui::drawTeamPicture, this);
   Image1->setGeometry(12, 12, 88, 88);
   Image1->setAccessibleName(QStringLiteral("Рисунок: команда разработчиков"));
 
   AuthorName = new QLabel(QStringLiteral("Разработчики проекта «Сойка»"), this);
   AuthorName->setGeometry(112, 12, 236, 40);
-  AuthorName->setFont(soyka::ui::SystemFont(16, true));
+  AuthorName->setFont(soyka::ui::systemFont(16, true));
   AuthorName->setWordWrap(true);
 
   Comments = new QLabel(QStringLiteral("Программа сделана для занятий по устройству ЭВМ в школе "

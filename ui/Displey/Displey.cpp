@@ -23,10 +23,10 @@ constexpr int ValueRowStep = 24;
 
 Tdisp::Tdisp(soyka::MachineState& state, soyka::ViewOperations& views, QWidget* parent)
     : QWidget(parent), state_(state), views_(views) {
-  soyka::ui::SetUpFixedWindow(this, QStringLiteral("Дисплей"), 299, 105,
+  soyka::ui::setUpFixedWindow(this, QStringLiteral("Дисплей"), 299, 105,
                               soyka::ui::TitleButtons::None, false);
   move(332, 182);
-  setFont(soyka::ui::SystemFont(16));
+  setFont(soyka::ui::systemFont(16));
   QPalette background = palette();
   background.setColor(QPalette::Window, Teal);
   setPalette(background);
@@ -47,7 +47,7 @@ Tdisp::Tdisp(soyka::MachineState& state, soyka::ViewOperations& views, QWidget* 
   disp = new QTableWidget(this);
   disp->setObjectName(QStringLiteral("disp"));
   disp->setAccessibleName(QStringLiteral("Дисплей"));
-  soyka::ui::SetUpBitCells(
+  soyka::ui::setUpBitCells(
       disp, QRect(10, 32, 239, 64),
       {QStringLiteral("Строка 1"), QStringLiteral("Строка 2"), QStringLiteral("Строка 3")},
       soyka::WordBits, soyka::ui::BitCellLines::BetweenRows);
@@ -85,7 +85,7 @@ void Tdisp::SetValueText(int row, const QString& text) {
 }
 
 void Tdisp::ClearDisplay() {
-  soyka::ui::ClearBitCells(disp);
+  soyka::ui::clearBitCells(disp);
   for (int row = 1; row <= soyka::DisplayRowCount; ++row) {
     SetValueText(row, NoValue);
   }
@@ -93,7 +93,7 @@ void Tdisp::ClearDisplay() {
 
 void Tdisp::ShowDisplayRow(int row, int cell) {
   const soyka::Word12& word = state_.Memory[static_cast<std::size_t>(cell)];
-  soyka::ui::ShowBits(disp, row - 1, word);
+  soyka::ui::showBits(disp, row - 1, word);
   SetValueText(row, QString::number(soyka::WordValue(word)));
 }
 

@@ -10,7 +10,7 @@
 
 namespace {
 
-QString ExampleText() {
+QString exampleText() {
   const QStringList lines = {
       QStringLiteral("       Вычисление N!  (n<7)"),
       QStringLiteral("==============================="),
@@ -33,7 +33,7 @@ QString ExampleText() {
 
 // The rule under the heading is wider than the memo in this face; its own letters are narrowed
 // until it fits on one line, so that the text below it keeps the room to show every line.
-void FitRuleToWidth(QPlainTextEdit* memo, int blockNumber) {
+void fitRuleToWidth(QPlainTextEdit* memo, int blockNumber) {
   const QTextBlock rule = memo->document()->findBlockByNumber(blockNumber);
   const int room =
       memo->contentsRect().width() - 2 * static_cast<int>(memo->document()->documentMargin()) - 2;
@@ -51,7 +51,7 @@ void FitRuleToWidth(QPlainTextEdit* memo, int blockNumber) {
 
 // The style's retry glyph with room on its right, so that glyph and caption stand further apart
 // than the style alone would put them.
-QIcon SpacedRetryIcon(const QStyle& style, int extraGap) {
+QIcon spacedRetryIcon(const QStyle& style, int extraGap) {
   const int side = style.pixelMetric(QStyle::PM_ButtonIconSize);
   QPixmap glyph = style.standardIcon(QStyle::SP_DialogRetryButton).pixmap(side, side);
   if (glyph.isNull()) {
@@ -67,9 +67,9 @@ QIcon SpacedRetryIcon(const QStyle& style, int extraGap) {
 } // namespace
 
 Tprimer::Tprimer(soyka::MachineState& state, QWidget* parent) : QDialog(parent), state_(state) {
-  soyka::ui::SetUpFixedWindow(this, QStringLiteral("Пример программы"), 297, 318,
+  soyka::ui::setUpFixedWindow(this, QStringLiteral("Пример программы"), 297, 318,
                               soyka::ui::TitleButtons::None, true);
-  setFont(soyka::ui::SystemFont(13));
+  setFont(soyka::ui::systemFont(13));
 
   Panel1 = new QFrame(this);
   Panel1->setGeometry(8, 8, 281, 265);
@@ -81,8 +81,8 @@ Tprimer::Tprimer(soyka::MachineState& state, QWidget* parent) : QDialog(parent),
   Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  Memo1->setPlainText(ExampleText());
-  FitRuleToWidth(Memo1, 1);
+  Memo1->setPlainText(exampleText());
+  fitRuleToWidth(Memo1, 1);
   Memo1->setAccessibleName(QStringLiteral("Программа вычисления факториала"));
 
   BitBtn1 =
@@ -94,7 +94,7 @@ Tprimer::Tprimer(soyka::MachineState& state, QWidget* parent) : QDialog(parent),
   BitBtn2 = new QPushButton(QStringLiteral("Ввести в ОЗУ"), this);
   BitBtn2->setGeometry(128, 280, 145, 33);
   const int styleGap = 4;
-  const QIcon retry = SpacedRetryIcon(*style(), 8 - styleGap);
+  const QIcon retry = spacedRetryIcon(*style(), 8 - styleGap);
   BitBtn2->setIcon(retry);
   BitBtn2->setIconSize(retry.availableSizes().value(0));
   connect(BitBtn2, &QPushButton::clicked, this, &Tprimer::BitBtn2Click);

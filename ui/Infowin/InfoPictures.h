@@ -10,12 +10,12 @@ namespace soyka::ui {
 inline constexpr int InfoPictureSize = GlyphIconSize;
 
 // Дальше: a green arrow pointing right, greyed out while the button is disabled.
-QIcon ContinuePicture();
+QIcon continuePicture();
 
 // The icon with `gap` blank pixels on its right, to widen the space between picture and caption
 // (the style itself leaves 4).
-QIcon WithGapAfter(const QIcon& icon, int gap);
+QIcon withGapAfter(const QIcon& icon, int gap);
 // The size to show such an icon at.
-QSize WithGapAfterSize(int gap);
+QSize withGapAfterSize(int gap);
 
 } // namespace soyka::ui

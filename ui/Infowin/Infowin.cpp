@@ -23,17 +23,17 @@ const std::string HelpText = "Выход из режимов\r"
                              " Т О Л Ь К О ( !!! )\r"
                              "по кнопке \"СТОП\"!!!";
 
-void SetLabelText(QLabel* label, const QString& text) {
+void setLabelText(QLabel* label, const QString& text) {
   if (label->text() != text) {
     label->setText(text);
   }
 }
 
-void SetLabelText(QLabel* label, const std::string& text) {
-  SetLabelText(label, QString::fromStdString(text));
+void setLabelText(QLabel* label, const std::string& text) {
+  setLabelText(label, QString::fromStdString(text));
 }
 
-QFrame* MakePanel(QWidget* parent, const char* name, const QString& accessibleName,
+QFrame* makePanel(QWidget* parent, const char* name, const QString& accessibleName,
                   const QRect& geometry) {
   auto* panel = new QFrame(parent);
   panel->setObjectName(QLatin1String(name));
@@ -48,7 +48,7 @@ QFrame* MakePanel(QWidget* parent, const char* name, const QString& accessibleNa
   return panel;
 }
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
                   Qt::Alignment horizontal) {
   auto* label = new QLabel(text, parent);
   label->setObjectName(QLatin1String(name));
@@ -58,13 +58,13 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const 
 }
 
 // The longest error and comment texts are wider than their labels in the regular cut of the face.
-void UseNarrowFace(QLabel* label) {
+void useNarrowFace(QLabel* label) {
   QFont font = label->font();
   font.setStretch(QFont::Condensed);
   label->setFont(font);
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, const QIcon& icon,
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, const QIcon& icon,
                         const QRect& geometry, const QString& hint) {
   auto* button = new QPushButton(icon, text, parent);
   button->setObjectName(QLatin1String(name));
@@ -82,7 +82,7 @@ TInfo_win::TInfo_win(soyka::MachineState& state, QWidget* parent) : QDialog(pare
   setWindowTitle(QStringLiteral("Выполнено:"));
   setFixedSize(ClientWidth, ClientHeight);
   move(WindowLeft, WindowTop);
-  setFont(soyka::ui::SystemFont(13));
+  setFont(soyka::ui::systemFont(13));
   QPalette palette = this->palette();
   palette.setColor(QPalette::Window, palette.color(QPalette::Dark));
   setPalette(palette);
@@ -96,45 +96,45 @@ void TInfo_win::CreatePanels() {
   constexpr Qt::Alignment Centred = Qt::AlignHCenter;
   constexpr Qt::Alignment Left = Qt::AlignLeft;
 
-  Panel1 = MakePanel(this, "Panel1", QStringLiteral("Выполняемая команда"), QRect(32, 8, 129, 33));
-  Label1 = MakeLabel(Panel1, "Label1", QStringLiteral("команда"), QRect(8, 9, 81, 16), Centred);
-  LabPCS = MakeLabel(Panel1, "LabPCS", QStringLiteral("000"), QRect(88, 10, 32, 16), Centred);
+  Panel1 = makePanel(this, "Panel1", QStringLiteral("Выполняемая команда"), QRect(32, 8, 129, 33));
+  Label1 = makeLabel(Panel1, "Label1", QStringLiteral("команда"), QRect(8, 9, 81, 16), Centred);
+  LabPCS = makeLabel(Panel1, "LabPCS", QStringLiteral("000"), QRect(88, 10, 32, 16), Centred);
 
-  Panel2 = MakePanel(this, "Panel2", QStringLiteral("Такт"), QRect(TactPanelLeftAlone, 48, 65, 36));
-  Label2 = MakeLabel(Panel2, "Label2", QStringLiteral("такт"), QRect(8, 9, 41, 16), Centred);
-  LabTakt = MakeLabel(Panel2, "LabTakt", QStringLiteral("1"), QRect(48, 10, 8, 16), Centred);
+  Panel2 = makePanel(this, "Panel2", QStringLiteral("Такт"), QRect(TactPanelLeftAlone, 48, 65, 36));
+  Label2 = makeLabel(Panel2, "Label2", QStringLiteral("такт"), QRect(8, 9, 41, 16), Centred);
+  LabTakt = makeLabel(Panel2, "LabTakt", QStringLiteral("1"), QRect(48, 10, 8, 16), Centred);
 
-  Panel3 = MakePanel(this, "Panel3", QStringLiteral("Ошибка"), QRect(80, 48, 105, 36));
-  Label3 = MakeLabel(Panel3, "Label3", QStringLiteral("ОШИБКА:"), QRect(8, 1, 89, 16), Centred);
+  Panel3 = makePanel(this, "Panel3", QStringLiteral("Ошибка"), QRect(80, 48, 105, 36));
+  Label3 = makeLabel(Panel3, "Label3", QStringLiteral("ОШИБКА:"), QRect(8, 1, 89, 16), Centred);
   QPalette maroon = Label3->palette();
   maroon.setColor(QPalette::WindowText, QColor(128, 0, 0));
   Label3->setPalette(maroon);
-  LabErrMess = MakeLabel(Panel3, "LabErrMess", QStringLiteral("Деление на 0"), QRect(1, 18, 96, 16),
+  LabErrMess = makeLabel(Panel3, "LabErrMess", QStringLiteral("Деление на 0"), QRect(1, 18, 96, 16),
                          Centred);
-  UseNarrowFace(LabErrMess);
+  useNarrowFace(LabErrMess);
 
-  Panel4 = MakePanel(this, "Panel4", QStringLiteral("Комментарии"), QRect(192, 8, 121, 76));
+  Panel4 = makePanel(this, "Panel4", QStringLiteral("Комментарии"), QRect(192, 8, 121, 76));
   Label4 =
-      MakeLabel(Panel4, "Label4", QStringLiteral("Комментарии"), QRect(8, 8, 105, 16), Centred);
-  LabCom1 = MakeLabel(Panel4, "LabCom1", QStringLiteral("+1 в СчК."), QRect(1, 24, 111, 16), Left);
+      makeLabel(Panel4, "Label4", QStringLiteral("Комментарии"), QRect(8, 8, 105, 16), Centred);
+  LabCom1 = makeLabel(Panel4, "LabCom1", QStringLiteral("+1 в СчК."), QRect(1, 24, 111, 16), Left);
   LabCom2 =
-      MakeLabel(Panel4, "LabCom2", QStringLiteral("подготовка к"), QRect(1, 40, 111, 16), Left);
+      makeLabel(Panel4, "LabCom2", QStringLiteral("подготовка к"), QRect(1, 40, 111, 16), Left);
   LabCom3 =
-      MakeLabel(Panel4, "LabCom3", QStringLiteral("след. команде"), QRect(1, 56, 111, 16), Left);
+      makeLabel(Panel4, "LabCom3", QStringLiteral("след. команде"), QRect(1, 56, 111, 16), Left);
   for (QLabel* line : {LabCom1, LabCom2, LabCom3}) {
-    UseNarrowFace(line);
+    useNarrowFace(line);
   }
 }
 
 void TInfo_win::CreateButtons() {
-  BitBtn1 = MakeButton(this, "BitBtn1", QStringLiteral("Дальше"), soyka::ui::ContinuePicture(),
+  BitBtn1 = makeButton(this, "BitBtn1", QStringLiteral("Дальше"), soyka::ui::continuePicture(),
                        QRect(8, 89, 93, 33), QStringLiteral("Продолжить выполнение"));
-  BitBtn2 = MakeButton(
+  BitBtn2 = makeButton(
       this, "BitBtn2", QStringLiteral("СТОП"),
-      soyka::ui::WithGapAfter(style()->standardIcon(QStyle::SP_BrowserStop), StopPictureGap),
+      soyka::ui::withGapAfter(style()->standardIcon(QStyle::SP_BrowserStop), StopPictureGap),
       QRect(112, 89, 93, 33), QStringLiteral("Прервать выполнение"));
-  BitBtn2->setIconSize(soyka::ui::WithGapAfterSize(StopPictureGap));
-  BitBtn3 = MakeButton(this, "BitBtn3", QStringLiteral("Помощь"),
+  BitBtn2->setIconSize(soyka::ui::withGapAfterSize(StopPictureGap));
+  BitBtn3 = makeButton(this, "BitBtn3", QStringLiteral("Помощь"),
                        style()->standardIcon(QStyle::SP_MessageBoxQuestion), QRect(216, 89, 93, 33),
                        QStringLiteral("Как выйти?"));
   setTabOrder(BitBtn1, BitBtn2);
@@ -145,15 +145,15 @@ void TInfo_win::CreateButtons() {
 }
 
 void TInfo_win::SetExecutedAddress(const std::string& text) {
-  SetLabelText(LabPCS, text);
+  setLabelText(LabPCS, text);
 }
 
 void TInfo_win::SetTactComment(int tact, const std::string& line1, const std::string& line2,
                                const std::string& line3) {
-  SetLabelText(LabTakt, QString::number(tact));
-  SetLabelText(LabCom1, line1);
-  SetLabelText(LabCom2, line2);
-  SetLabelText(LabCom3, line3);
+  setLabelText(LabTakt, QString::number(tact));
+  setLabelText(LabCom1, line1);
+  setLabelText(LabCom2, line2);
+  setLabelText(LabCom3, line3);
 }
 
 void TInfo_win::PauseForTact() {
@@ -163,15 +163,15 @@ void TInfo_win::PauseForTact() {
   Panel2->setVisible(state_.RunMode == soyka::RunModeTact);
   Panel2->move(error ? TactPanelLeftBesideError : TactPanelLeftAlone, Panel2->y());
   Panel3->setVisible(error);
-  SetLabelText(LabErrMess, state_.ErrorMessage);
+  setLabelText(LabErrMess, state_.ErrorMessage);
   if (error) {
     // After an error the run can only be stopped; the next run start enables it again.
     BitBtn1->setEnabled(false);
   }
   if (state_.RunMode == soyka::RunModeStep) {
-    SetLabelText(LabCom1, QString());
-    SetLabelText(LabCom2, soyka::StepDescription(state_.Opcode));
-    SetLabelText(LabCom3, QString());
+    setLabelText(LabCom1, QString());
+    setLabelText(LabCom2, soyka::StepDescription(state_.Opcode));
+    setLabelText(LabCom3, QString());
   }
   (BitBtn1->isEnabled() ? BitBtn1 : BitBtn2)->setFocus();
   if (exec() != ResultContinue) {
@@ -195,5 +195,5 @@ void TInfo_win::CloseInfoWindow() {
 }
 
 void TInfo_win::BitBtn3Click() {
-  soyka::ui::ShowPlainMessage(this, HelpText);
+  soyka::ui::showPlainMessage(this, HelpText);
 }

@@ -10,7 +10,7 @@
 namespace {
 
 // The rules, line by line; the blanks are part of the layout of the text.
-QString HelpText() {
+QString helpText() {
   const QStringList lines = {
       QStringLiteral("Некоторые правила работы с программой:"),
       QStringLiteral("====================================="),
@@ -49,9 +49,9 @@ QString HelpText() {
 } // namespace
 
 TInter::TInter(QWidget* parent) : QDialog(parent) {
-  soyka::ui::SetUpFixedWindow(this, QStringLiteral("Интерфейс"), 354, 207,
+  soyka::ui::setUpFixedWindow(this, QStringLiteral("Интерфейс"), 354, 207,
                               soyka::ui::TitleButtons::None, false);
-  setFont(soyka::ui::SystemFont(13));
+  setFont(soyka::ui::systemFont(13));
 
   Panel1 = new QFrame(this);
   Panel1->setGeometry(8, 8, 337, 153);
@@ -65,7 +65,7 @@ TInter::TInter(QWidget* parent) : QDialog(parent) {
   Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   // Tab passes it by; a click still lets the learner scroll it with the keys.
   Memo1->setFocusPolicy(Qt::ClickFocus);
-  Memo1->setPlainText(HelpText());
+  Memo1->setPlainText(helpText());
   Memo1->setAccessibleName(QStringLiteral("Правила работы с программой"));
 
   BitBtn1 =

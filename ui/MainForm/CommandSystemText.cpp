@@ -2,7 +2,7 @@
 
 #include "Machine.h"
 
-std::string CommandSystemText() {
+std::string commandSystemText() {
   std::string text = "    Система команд:\r\r";
   for (std::string_view command : soyka::CommandTable) {
     text += command;

@@ -3,4 +3,4 @@
 
 #include <string>
 
-std::string CommandSystemText();
+std::string commandSystemText();

@@ -19,13 +19,13 @@ constexpr int ClientWidth = 582;
 constexpr int ClientHeight = 409;
 const QColor LabelYellow(255, 255, 0);
 
-QString AreaHint() {
+QString areaHint() {
   return QStringLiteral("Раскрыть - щелчок мыши");
 }
 
 // A purple frame with rounded corners, drawn as a rounded-rectangle shape: the ellipse of each
 // corner is a quarter of the shorter side.
-QWidget* PurpleFrame(QWidget* surface, const QRect& geometry) {
+QWidget* purpleFrame(QWidget* surface, const QRect& geometry) {
   auto* frame = new soyka::ui::PictureBox(
       [](QPainter& painter, const QRectF& box) {
         const double radius = std::min(box.width(), box.height()) / 8.0;
@@ -41,10 +41,10 @@ QWidget* PurpleFrame(QWidget* surface, const QRect& geometry) {
 
 // The big yellow caption of an area. The face is as high as asked; if the caption would not fit
 // its box, the letters are narrowed rather than cut.
-QLabel* AreaLabel(QWidget* surface, const QString& text, const QRect& geometry) {
+QLabel* areaLabel(QWidget* surface, const QString& text, const QRect& geometry) {
   auto* label = new QLabel(text, surface);
   label->setGeometry(geometry);
-  QFont font = soyka::ui::SystemFont(33);
+  QFont font = soyka::ui::systemFont(33);
   const int room = geometry.width() - 2;
   for (int stretch = 99; stretch >= 50 && QFontMetrics(font).horizontalAdvance(text) > room;
        --stretch) {
@@ -57,17 +57,17 @@ QLabel* AreaLabel(QWidget* surface, const QString& text, const QRect& geometry) 
   colours.setColor(QPalette::Window, LabelYellow);
   colours.setColor(QPalette::WindowText, Qt::black);
   label->setPalette(colours);
-  label->setToolTip(AreaHint());
+  label->setToolTip(areaHint());
   return label;
 }
 
-QWidget* AreaPicture(QWidget* surface, soyka::ui::PictureBox::Drawing drawing,
+QWidget* areaPicture(QWidget* surface, soyka::ui::PictureBox::Drawing drawing,
                      const QRect& geometry, const QString& name) {
   auto* picture = new soyka::ui::PictureBox(std::move(drawing), surface);
   picture->setGeometry(geometry);
-  picture->setToolTip(AreaHint());
+  picture->setToolTip(areaHint());
   picture->setAccessibleName(name);
-  picture->setAccessibleDescription(AreaHint());
+  picture->setAccessibleDescription(areaHint());
   return picture;
 }
 
@@ -76,9 +76,9 @@ QWidget* AreaPicture(QWidget* surface, soyka::ui::PictureBox::Drawing drawing,
 TForm1::TForm1(soyka::MachineState& state, soyka::ViewOperations& views, QWidget* parent)
     : QMainWindow(parent), state_(state), views_(views) {
   setWindowTitle(QStringLiteral("Учебная ЭВМ \"Сойка\""));
-  setWindowIcon(soyka::ui::ApplicationIcon());
+  setWindowIcon(soyka::ui::applicationIcon());
   setWindowFlags(windowFlags() | Qt::MSWindowsFixedSizeDialogHint);
-  setFont(soyka::ui::SystemFont(16));
+  setFont(soyka::ui::systemFont(16));
 
   auto* surface = new QWidget(this);
   surface->setFixedSize(ClientWidth, ClientHeight);
@@ -93,23 +93,23 @@ TForm1::TForm1(soyka::MachineState& state, soyka::ViewOperations& views, QWidget
 void TForm1::BuildBoard(QWidget* surface) {
   MotherBoard = new QLabel(surface);
   MotherBoard->setGeometry(-4, -8, soyka::ui::BoardWidth, soyka::ui::BoardHeight);
-  MotherBoard->setPixmap(QPixmap::fromImage(soyka::ui::BoardPicture()));
+  MotherBoard->setPixmap(QPixmap::fromImage(soyka::ui::boardPicture()));
   MotherBoard->setAccessibleName(QStringLiteral("Плата ЭВМ: микросхемы, конденсаторы, клавиатура"));
   MotherBoard->setContextMenuPolicy(Qt::CustomContextMenu);
 
-  pPentium = PurpleFrame(surface, QRect(282, 20, 132, 114));
-  pRAM = PurpleFrame(surface, QRect(72, 123, 159, 110));
-  RAM1 = AreaPicture(surface, nullptr, QRect(76, 128, 50, 100), QStringLiteral("ОЗУ, блок 1"));
-  RAM2 = AreaPicture(surface, nullptr, QRect(126, 128, 50, 100), QStringLiteral("ОЗУ, блок 2"));
-  RAM3 = AreaPicture(surface, nullptr, QRect(176, 128, 50, 100), QStringLiteral("ОЗУ, блок 3"));
-  Label1 = AreaLabel(surface, QStringLiteral("ОЗУ"), QRect(112, 158, 58, 32));
-  pDisp = PurpleFrame(surface, QRect(394, 162, 164, 140));
-  tv = AreaPicture(surface, soyka::ui::DrawDisplayPicture, QRect(400, 168, 153, 129),
+  pPentium = purpleFrame(surface, QRect(282, 20, 132, 114));
+  pRAM = purpleFrame(surface, QRect(72, 123, 159, 110));
+  RAM1 = areaPicture(surface, nullptr, QRect(76, 128, 50, 100), QStringLiteral("ОЗУ, блок 1"));
+  RAM2 = areaPicture(surface, nullptr, QRect(126, 128, 50, 100), QStringLiteral("ОЗУ, блок 2"));
+  RAM3 = areaPicture(surface, nullptr, QRect(176, 128, 50, 100), QStringLiteral("ОЗУ, блок 3"));
+  Label1 = areaLabel(surface, QStringLiteral("ОЗУ"), QRect(112, 158, 58, 32));
+  pDisp = purpleFrame(surface, QRect(394, 162, 164, 140));
+  tv = areaPicture(surface, soyka::ui::drawDisplayPicture, QRect(400, 168, 153, 129),
                    QStringLiteral("Дисплей"));
-  Label3 = AreaLabel(surface, QStringLiteral("Дисплей"), QRect(416, 128, 118, 32));
-  Pentium = AreaPicture(surface, soyka::ui::DrawProcessorPicture, QRect(288, 24, 121, 105),
+  Label3 = areaLabel(surface, QStringLiteral("Дисплей"), QRect(416, 128, 118, 32));
+  Pentium = areaPicture(surface, soyka::ui::drawProcessorPicture, QRect(288, 24, 121, 105),
                         QStringLiteral("Процессор: арифметическое устройство"));
-  Label2 = AreaLabel(surface, QStringLiteral("АЛУ"), QRect(352, 24, 52, 32));
+  Label2 = areaLabel(surface, QStringLiteral("АЛУ"), QRect(352, 24, 52, 32));
 
   // The board and the frames have no action of their own: a click there is a click on the
   // window's surface.

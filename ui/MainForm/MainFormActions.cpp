@@ -30,7 +30,7 @@ void TForm1::FormClick() {
 }
 
 void TForm1::N7Click() {
-  soyka::ui::ShowPlainMessage(this, CommandSystemText());
+  soyka::ui::showPlainMessage(this, commandSystemText());
   views_.ShowWantedWindows();
 }
 
@@ -72,7 +72,7 @@ void TForm1::N6Click() {
 }
 
 void TForm1::N1Click() {
-  if (soyka::ui::AskYesNo(this, "Действительно хотите выйти из программы?")) {
+  if (soyka::ui::askYesNo(this, "Действительно хотите выйти из программы?")) {
     close();
     return;
   }

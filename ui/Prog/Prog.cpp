@@ -11,7 +11,7 @@
 
 namespace {
 
-QLabel* TextLabel(QWidget* parent, const QString& text, const QRect& geometry, const QFont& font) {
+QLabel* textLabel(QWidget* parent, const QString& text, const QRect& geometry, const QFont& font) {
   auto* label = new QLabel(text, parent);
   label->setGeometry(geometry);
   label->setFont(font);
@@ -23,25 +23,25 @@ QLabel* TextLabel(QWidget* parent, const QString& text, const QRect& geometry, c
 } // namespace
 
 TAbout_prog::TAbout_prog(QWidget* parent) : QDialog(parent) {
-  soyka::ui::SetUpFixedWindow(this, QStringLiteral("Программа"), 380, 236,
+  soyka::ui::setUpFixedWindow(this, QStringLiteral("Программа"), 380, 236,
                               soyka::ui::TitleButtons::CloseOnly, false);
-  setFont(soyka::ui::SystemFont(13));
+  setFont(soyka::ui::systemFont(13));
 
-  Image1 = new soyka::ui::PictureBox(soyka::ui::DrawProcessorPicture, this);
+  Image1 = new soyka::ui::PictureBox(soyka::ui::drawProcessorPicture, this);
   Image1->setGeometry(12, 12, 88, 88);
   Image1->setAccessibleName(QStringLiteral("Рисунок: процессор учебной ЭВМ"));
 
-  ProductName = TextLabel(this, QStringLiteral("Учебная ЭВМ «Сойка»"), QRect(112, 12, 256, 22),
-                          soyka::ui::SystemFont(16, true));
-  Comments = TextLabel(this,
+  ProductName = textLabel(this, QStringLiteral("Учебная ЭВМ «Сойка»"), QRect(112, 12, 256, 22),
+                          soyka::ui::systemFont(16, true));
+  Comments = textLabel(this,
                        QStringLiteral("Тренажёр для уроков информатики: программа вводится в "
                                       "память по битам и выполняется целиком, по командам или "
                                       "по тактам, а окна показывают работу каждой части ЭВМ."),
-                       QRect(112, 38, 256, 110), soyka::ui::SystemFont(13));
-  Version = TextLabel(this, QStringLiteral("Версия 1.0"), QRect(12, 154, 356, 18),
-                      soyka::ui::SystemFont(13));
-  Copyright = TextLabel(this, QStringLiteral("Свободная программа, лицензия MIT."),
-                        QRect(12, 172, 356, 18), soyka::ui::SystemFont(13));
+                       QRect(112, 38, 256, 110), soyka::ui::systemFont(13));
+  Version = textLabel(this, QStringLiteral("Версия 1.0"), QRect(12, 154, 356, 18),
+                      soyka::ui::systemFont(13));
+  Copyright = textLabel(this, QStringLiteral("Свободная программа, лицензия MIT."),
+                        QRect(12, 172, 356, 18), soyka::ui::systemFont(13));
 
   OKButton =
       new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);

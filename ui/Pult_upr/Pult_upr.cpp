@@ -23,7 +23,7 @@ constexpr int WindowLeft = 340;
 constexpr int WindowTop = 339;
 constexpr int ButtonIconSize = 16;
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, const QIcon& icon,
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, const QIcon& icon,
                         const QRect& geometry, const QString& hint) {
   auto* button = new QPushButton(icon, text, parent);
   button->setObjectName(QLatin1String(name));
@@ -33,7 +33,7 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, 
   return button;
 }
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {
   auto* label = new QLabel(text, parent);
   label->setObjectName(QLatin1String(name));
   label->setGeometry(geometry);
@@ -42,17 +42,17 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const 
 }
 
 // The small black caption over a lamp.
-QLabel* MakeLampCaption(QWidget* parent, const char* name, const QString& text,
+QLabel* makeLampCaption(QWidget* parent, const char* name, const QString& text,
                         const QRect& geometry) {
-  QLabel* label = MakeLabel(parent, name, text, geometry);
-  label->setFont(soyka::ui::SmallFont(9));
+  QLabel* label = makeLabel(parent, name, text, geometry);
+  label->setFont(soyka::ui::smallFont(9));
   QPalette palette = label->palette();
   palette.setColor(QPalette::WindowText, Qt::black);
   label->setPalette(palette);
   return label;
 }
 
-Lamp* MakeLamp(QWidget* parent, const char* name, const QString& caption, const QColor& color,
+Lamp* makeLamp(QWidget* parent, const char* name, const QString& caption, const QColor& color,
                const QPoint& topLeft) {
   constexpr int LampDiameter = 17;
   auto* lamp = new Lamp(caption, color, parent);
@@ -65,10 +65,10 @@ Lamp* MakeLamp(QWidget* parent, const char* name, const QString& caption, const 
 
 TPult::TPult(soyka::MachineState& state, soyka::ViewOperations& views, QWidget* parent)
     : QWidget(parent), state_(state), views_(views) {
-  soyka::ui::SetUpFixedWindow(this, QStringLiteral("Пульт управления"), ClientWidth, ClientHeight,
+  soyka::ui::setUpFixedWindow(this, QStringLiteral("Пульт управления"), ClientWidth, ClientHeight,
                               soyka::ui::TitleButtons::None, true);
   move(WindowLeft, WindowTop);
-  setFont(soyka::ui::SystemFont(13));
+  setFont(soyka::ui::systemFont(13));
   QPalette palette = this->palette();
   palette.setColor(QPalette::Window, palette.color(QPalette::Button));
   setPalette(palette);
@@ -93,14 +93,14 @@ TPult::TPult(soyka::MachineState& state, soyka::ViewOperations& views, QWidget* 
 }
 
 void TPult::CreateButtons() {
-  BitBtn3 = MakeButton(this, "BitBtn3", QStringLiteral("ВВОД"),
+  BitBtn3 = makeButton(this, "BitBtn3", QStringLiteral("ВВОД"),
                        style()->standardIcon(QStyle::SP_BrowserReload), QRect(175, 48, 73, 33),
                        QStringLiteral("Редактировать ОЗУ"));
-  BitBtn2 = MakeButton(this, "BitBtn2", QStringLiteral("СТОП"),
+  BitBtn2 = makeButton(this, "BitBtn2", QStringLiteral("СТОП"),
                        style()->standardIcon(QStyle::SP_BrowserStop), QRect(95, 48, 73, 33),
                        QStringLiteral("Прервать программу"));
   BitBtn2->setEnabled(false);
-  BitBtn1 = MakeButton(this, "BitBtn1", QStringLiteral("ПУСК"), soyka::ui::StartPicture(),
+  BitBtn1 = makeButton(this, "BitBtn1", QStringLiteral("ПУСК"), soyka::ui::startPicture(),
                        QRect(8, 48, 73, 33), QStringLiteral("Выполнить программу"));
   connect(BitBtn3, &QPushButton::clicked, this, &TPult::BitBtn3Click);
   connect(BitBtn2, &QPushButton::clicked, this, &TPult::BitBtn2Click);
@@ -139,14 +139,14 @@ void TPult::CreateSelector() {
 }
 
 void TPult::CreateLamps() {
-  Work_ind = MakeLamp(this, "Work_ind", QStringLiteral("Счет"), LampRed, QPoint(184, 22));
-  Label1 = MakeLampCaption(this, "Label1", QStringLiteral("Счет"), QRect(176, 8, 26, 11));
-  input_ind = MakeLamp(this, "input_ind", QStringLiteral("Ввод"), LampRed, QPoint(264, 62));
-  Label2 = MakeLampCaption(this, "Label2", QStringLiteral("Ввод"), QRect(256, 48, 29, 11));
-  p2 = MakeLamp(this, "p2", QStringLiteral("Счетчик, бит 3"), LampGrey, QPoint(216, 22));
-  p1 = MakeLamp(this, "p1", QStringLiteral("Счетчик, бит 2"), LampGrey, QPoint(240, 22));
-  p0 = MakeLamp(this, "p0", QStringLiteral("Счетчик, бит 1"), LampGrey, QPoint(264, 22));
-  Label3 = MakeLabel(this, "Label3", QStringLiteral("Счетчик"), QRect(214, 4, 54, 16));
+  Work_ind = makeLamp(this, "Work_ind", QStringLiteral("Счет"), LampRed, QPoint(184, 22));
+  Label1 = makeLampCaption(this, "Label1", QStringLiteral("Счет"), QRect(176, 8, 26, 11));
+  input_ind = makeLamp(this, "input_ind", QStringLiteral("Ввод"), LampRed, QPoint(264, 62));
+  Label2 = makeLampCaption(this, "Label2", QStringLiteral("Ввод"), QRect(256, 48, 29, 11));
+  p2 = makeLamp(this, "p2", QStringLiteral("Счетчик, бит 3"), LampGrey, QPoint(216, 22));
+  p1 = makeLamp(this, "p1", QStringLiteral("Счетчик, бит 2"), LampGrey, QPoint(240, 22));
+  p0 = makeLamp(this, "p0", QStringLiteral("Счетчик, бит 1"), LampGrey, QPoint(264, 22));
+  Label3 = makeLabel(this, "Label3", QStringLiteral("Счетчик"), QRect(214, 4, 54, 16));
   Label3->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 }
 
@@ -155,13 +155,13 @@ void TPult::DisablePanelStop() {
 }
 
 void TPult::SetInputLamp(bool on) {
-  input_ind->SetColor(on ? LampGreen : LampRed);
+  input_ind->setColor(on ? LampGreen : LampRed);
 }
 
 void TPult::SetCounterLamps(const soyka::CounterBits3& bits) {
-  p0->SetColor(bits[1] != 0 ? LampGreen : LampGrey);
-  p1->SetColor(bits[2] != 0 ? LampGreen : LampGrey);
-  p2->SetColor(bits[3] != 0 ? LampGreen : LampGrey);
+  p0->setColor(bits[1] != 0 ? LampGreen : LampGrey);
+  p1->setColor(bits[2] != 0 ? LampGreen : LampGrey);
+  p2->setColor(bits[3] != 0 ? LampGreen : LampGrey);
 }
 
 void TPult::SetTimerInterval(int milliseconds) {
@@ -173,7 +173,7 @@ void TPult::RadioGroup1Click() {
 }
 
 void TPult::BitBtn1Click() {
-  Work_ind->SetColor(LampGreen);
+  Work_ind->setColor(LampGreen);
   BitBtn1->setEnabled(false);
   // Step and Tact runs are left only through the pause window's own СТОП.
   BitBtn2->setEnabled(state_.RunMode <= soyka::RunModeAuto);
@@ -183,7 +183,7 @@ void TPult::BitBtn1Click() {
 }
 
 void TPult::BitBtn2Click() {
-  Work_ind->SetColor(LampRed);
+  Work_ind->setColor(LampRed);
   soyka::StopRun(state_, views_);
   ShowIdle();
 }
@@ -199,7 +199,7 @@ void TPult::Timer1Timer() {
 }
 
 void TPult::ShowIdle() {
-  Work_ind->SetColor(LampRed);
+  Work_ind->setColor(LampRed);
   BitBtn1->setEnabled(true);
   BitBtn2->setEnabled(false);
   BitBtn3->setEnabled(true);

@@ -4,8 +4,8 @@
 
 namespace soyka::ui {
 
-QIcon StartPicture() {
-  return GreenGlyphIcon(QPolygonF({QPointF(3, 2), QPointF(14, 8), QPointF(3, 14)}));
+QIcon startPicture() {
+  return greenGlyphIcon(QPolygonF({QPointF(3, 2), QPointF(14, 8), QPointF(3, 14)}));
 }
 
 } // namespace soyka::ui

@@ -9,6 +9,6 @@ namespace soyka::ui {
 
 inline constexpr int StartPictureSize = GlyphIconSize;
 
-QIcon StartPicture();
+QIcon startPicture();
 
 } // namespace soyka::ui

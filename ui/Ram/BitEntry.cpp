@@ -16,7 +16,7 @@ constexpr quint32 XkbKeycodeOne = 10;
 constexpr quint32 VirtualKeyZero = 0x30;
 constexpr quint32 VirtualKeyOne = 0x31;
 
-std::optional<int> BitOfNativeKey(const QKeyEvent& key, const QString& platformName) {
+std::optional<int> bitOfNativeKey(const QKeyEvent& key, const QString& platformName) {
   if (platformName == QLatin1String("xcb") || platformName == QLatin1String("wayland")) {
     if (key.nativeScanCode() == XkbKeycodeZero) {
       return 0;
@@ -37,13 +37,13 @@ std::optional<int> BitOfNativeKey(const QKeyEvent& key, const QString& platformN
 
 } // namespace
 
-GridCell StepCell(GridCell cell, bool forward) {
+GridCell stepCell(GridCell cell, bool forward) {
   const int index = cell.row * WordBits + cell.column;
   const int next = (index + (forward ? 1 : GridCells - 1)) % GridCells;
   return {next / WordBits, next % WordBits};
 }
 
-std::optional<int> TypedBit(const QKeyEvent& key, const QString& platformName) {
+std::optional<int> typedBit(const QKeyEvent& key, const QString& platformName) {
   if (key.modifiers().testFlag(Qt::KeypadModifier)) {
     return std::nullopt;
   }
@@ -53,7 +53,7 @@ std::optional<int> TypedBit(const QKeyEvent& key, const QString& platformName) {
   if (key.key() == Qt::Key_1) {
     return 1;
   }
-  return BitOfNativeKey(key, platformName);
+  return bitOfNativeKey(key, platformName);
 }
 
 } // namespace soyka::ui

@@ -17,11 +17,11 @@ struct GridCell {
 
 // One cell on (Tab) or back (Shift+Tab) in reading order; the last cell wraps to the first and
 // the first back to the last, so the cursor never leaves the grid.
-GridCell StepCell(GridCell cell, bool forward);
+GridCell stepCell(GridCell cell, bool forward);
 
 // The bit typed by the main keyboard's 0 or 1 key whatever modifiers are held, or nothing for
 // any other key, the keypad's digits included. With Shift the toolkit reports the shifted symbol
 // (")" or "!"), so the key's position decides on the platforms that tell it.
-std::optional<int> TypedBit(const QKeyEvent& key, const QString& platformName);
+std::optional<int> typedBit(const QKeyEvent& key, const QString& platformName);
 
 } // namespace soyka::ui

@@ -39,7 +39,7 @@ public:
   }
 };
 
-void SetFixedSections(QHeaderView* header, int size) {
+void setFixedSections(QHeaderView* header, int size) {
   header->hide();
   header->setMinimumSectionSize(1);
   header->setSectionResizeMode(QHeaderView::Fixed);
@@ -66,8 +66,8 @@ public:
 
 BitGrid::BitGrid(QWidget* parent) : QTableWidget(CellCount, WordBits, parent) {
   setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
-  SetFixedSections(horizontalHeader(), ColumnWidth + LineWidth);
-  SetFixedSections(verticalHeader(), RowHeight + LineWidth);
+  setFixedSections(horizontalHeader(), ColumnWidth + LineWidth);
+  setFixedSections(verticalHeader(), RowHeight + LineWidth);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setShowGrid(false);
@@ -76,7 +76,7 @@ BitGrid::BitGrid(QWidget* parent) : QTableWidget(CellCount, WordBits, parent) {
   setDragDropMode(QAbstractItemView::NoDragDrop);
   setAutoScroll(false);
   setAttribute(Qt::WA_InputMethodEnabled, false);
-  setFont(SerifFont(24, true));
+  setFont(serifFont(24, true));
   QPalette colors = palette();
   colors.setColor(QPalette::Base, GridSilver);
   colors.setColor(QPalette::Text, Purple);
@@ -91,7 +91,7 @@ BitGrid::BitGrid(QWidget* parent) : QTableWidget(CellCount, WordBits, parent) {
   }
 }
 
-void BitGrid::SetCellText(int row, int column, const QString& text) {
+void BitGrid::setCellText(int row, int column, const QString& text) {
   QTableWidgetItem* cell = item(row, column);
   if (cell->text() == text) {
     return;

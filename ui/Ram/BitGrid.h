@@ -21,7 +21,7 @@ public:
   explicit BitGrid(QWidget* parent);
 
   // Writes the cell only if its text differs, so a refresh on every tick stays cheap.
-  void SetCellText(int row, int column, const QString& text);
+  void setCellText(int row, int column, const QString& text);
 
 protected:
   // Only the left button moves the cursor: a right click opens the window's menu and must

@@ -13,13 +13,13 @@ constexpr std::array<AddressField, 3> AddressFields{{{"A1", 9, 7}, {"A2", 6, 4},
 
 } // namespace
 
-std::string DecodeCommandText(const Word12& cell, int row) {
+std::string decodeCommandText(const Word12& cell, int row) {
   const int opcode = FieldValue(cell, 12, 10);
   return "Ячейка " + AddressText(row) + ":\rкоманда - " +
          std::string(CommandTable[static_cast<std::size_t>(opcode)]);
 }
 
-std::string DecodeAddressesText(const MemoryCells& memory, int row) {
+std::string decodeAddressesText(const MemoryCells& memory, int row) {
   const Word12& cell = memory[static_cast<std::size_t>(row)];
   std::string text = "Команда " + AddressText(row) + ":\r";
   for (const AddressField& field : AddressFields) {
@@ -31,7 +31,7 @@ std::string DecodeAddressesText(const MemoryCells& memory, int row) {
   return text;
 }
 
-std::string DecodeNumberText(const Word12& cell, int row) {
+std::string decodeNumberText(const Word12& cell, int row) {
   return "Ячейка " + AddressText(row) + ": число " + std::to_string(WordValue(cell));
 }
 

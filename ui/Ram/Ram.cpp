@@ -37,29 +37,29 @@ constexpr std::array<int, 2> HeaderTops{5, 315};
 constexpr int HeaderWidth = 68;
 constexpr int HeaderHeight = 20;
 
-bool IsCell(int cell) {
+bool isCell(int cell) {
   return cell >= 0 && cell < CellCount;
 }
 
 // The stand-in serif face is wider than the classic one: its condensed cut keeps "000" clear of
 // the vertical marker bar at its right.
-QFont RowLabelFont() {
-  QFont font = SerifFont(13, true);
+QFont rowLabelFont() {
+  QFont font = serifFont(13, true);
   font.setStretch(QFont::SemiCondensed);
   return font;
 }
 
-QString CellName(int cell) {
+QString cellName(int cell) {
   return QString::fromStdString(AddressText(cell));
 }
 
-void PaintBlack(QWidget* widget) {
+void paintBlack(QWidget* widget) {
   QPalette colors = widget->palette();
   colors.setColor(QPalette::WindowText, Qt::black);
   widget->setPalette(colors);
 }
 
-QFrame* MarkerBar(QWidget* parent, const QString& name, const QString& description,
+QFrame* markerBar(QWidget* parent, const QString& name, const QString& description,
                   const QRect& geometry) {
   auto* bar = new QFrame(parent);
   bar->setObjectName(name);
@@ -77,10 +77,10 @@ QFrame* MarkerBar(QWidget* parent, const QString& name, const QString& descripti
 TSoyka_mem::TSoyka_mem(soyka::MachineState& state, soyka::ViewOperations& views, QWidget* parent)
     : QWidget(parent), state_(state), views_(views) {
   setObjectName(QStringLiteral("Soyka_mem"));
-  SetUpFixedWindow(this, QStringLiteral("Память"), ClientWidth, ClientHeight, TitleButtons::None,
+  setUpFixedWindow(this, QStringLiteral("Память"), ClientWidth, ClientHeight, TitleButtons::None,
                    false);
   move(WindowLeft, WindowTop);
-  setFont(SystemFont(16));
+  setFont(systemFont(16));
   CreateControls();
   CreatePanel();
   CreateMenu();
@@ -99,26 +99,26 @@ void TSoyka_mem::CreateControls() {
 
   for (int cell = 0; cell < CellCount; ++cell) {
     const auto index = static_cast<std::size_t>(cell);
-    QLabel* label = new QLabel(CellName(cell), this);
-    label->setFont(RowLabelFont());
-    PaintBlack(label);
+    QLabel* label = new QLabel(cellName(cell), this);
+    label->setFont(rowLabelFont());
+    paintBlack(label);
     label->move(4, RowLabelTops[index]);
     label->adjustSize();
-    label->setAccessibleName(QStringLiteral("Ячейка ") + CellName(cell));
+    label->setAccessibleName(QStringLiteral("Ячейка ") + cellName(cell));
     RowLabels[index] = label;
 
-    const QString marker = QStringLiteral("Метка ячейки ") + CellName(cell);
-    u[index] = MarkerBar(this, QStringLiteral("u%1").arg(cell), marker,
+    const QString marker = QStringLiteral("Метка ячейки ") + cellName(cell);
+    u[index] = markerBar(this, QStringLiteral("u%1").arg(cell), marker,
                          QRect(2, HorizontalBarTops[index], 31, 5));
-    u1[index] = MarkerBar(this, QStringLiteral("u1%1").arg(cell), marker,
+    u1[index] = markerBar(this, QStringLiteral("u1%1").arg(cell), marker,
                           QRect(28, VerticalBarTops[index], 5, 17));
     u[index]->setVisible(cell == 0);
     u1[index]->setVisible(cell == 0);
   }
 
   InputCaption = new QLabel(QStringLiteral("Ввод"), this);
-  InputCaption->setFont(SmallFont(9));
-  PaintBlack(InputCaption);
+  InputCaption->setFont(smallFont(9));
+  paintBlack(InputCaption);
   InputCaption->move(0, 312);
   InputCaption->adjustSize();
 
@@ -169,7 +169,7 @@ void TSoyka_mem::RefreshMemoryView() {
   for (int row = 0; row < CellCount; ++row) {
     const soyka::Word12& cell = state_.Memory[static_cast<std::size_t>(row)];
     for (int column = 0; column < WordBits; ++column) {
-      grid_->SetCellText(row, column,
+      grid_->setCellText(row, column,
                          cell[WordBits - column] != 0 ? QStringLiteral("1") : QStringLiteral("0"));
     }
   }
@@ -177,7 +177,7 @@ void TSoyka_mem::RefreshMemoryView() {
 
 void TSoyka_mem::MoveCellMarker(int from, int to) {
   // A cursor outside the grid would leave the next typed bit nowhere to go.
-  if (IsCell(to)) {
+  if (isCell(to)) {
     Soyka_mem->setCurrentCell(to, WordBits - 1);
   }
   HideCellMarker(from);
@@ -185,21 +185,21 @@ void TSoyka_mem::MoveCellMarker(int from, int to) {
 }
 
 void TSoyka_mem::ShowCellMarker(int cell) {
-  if (IsCell(cell)) {
+  if (isCell(cell)) {
     u[static_cast<std::size_t>(cell)]->show();
     u1[static_cast<std::size_t>(cell)]->show();
   }
 }
 
 void TSoyka_mem::HideCellMarker(int cell) {
-  if (IsCell(cell)) {
+  if (isCell(cell)) {
     u[static_cast<std::size_t>(cell)]->hide();
     u1[static_cast<std::size_t>(cell)]->hide();
   }
 }
 
 void TSoyka_mem::SetInputLamp(bool on) {
-  input_ind->SetColor(on ? LampGreen : LampRed);
+  input_ind->setColor(on ? LampGreen : LampRed);
 }
 
 void TSoyka_mem::FocusGrid() {

@@ -40,13 +40,13 @@ bool TSoyka_mem::FormKeyDown(const QKeyEvent& key) {
   if (!state_.InputEnabled) {
     return false;
   }
-  const std::optional<int> bit = soyka::ui::TypedBit(key, QGuiApplication::platformName());
+  const std::optional<int> bit = soyka::ui::typedBit(key, QGuiApplication::platformName());
   if (!bit) {
     return false;
   }
   const int row = Soyka_mem->currentRow();
   const int column = Soyka_mem->currentColumn();
-  grid_->SetCellText(row, column, QString::number(*bit));
+  grid_->setCellText(row, column, QString::number(*bit));
   // The memory takes the bit from the cell's text, so the two can never disagree.
   state_.Memory[static_cast<std::size_t>(row)][WordBits - column] =
       static_cast<std::uint8_t>(Soyka_mem->item(row, column)->text().toInt());
@@ -69,6 +69,6 @@ bool TSoyka_mem::Soyka_memKeyPress(const QKeyEvent& key) const {
 
 void TSoyka_mem::StepCursor(bool forward) {
   const GridCell next =
-      soyka::ui::StepCell({Soyka_mem->currentRow(), Soyka_mem->currentColumn()}, forward);
+      soyka::ui::stepCell({Soyka_mem->currentRow(), Soyka_mem->currentColumn()}, forward);
   Soyka_mem->setCurrentCell(next.row, next.column);
 }

@@ -6,7 +6,7 @@
 
 #include <QContextMenuEvent>
 
-using soyka::ui::ShowPlainMessage;
+using soyka::ui::showPlainMessage;
 
 void TSoyka_mem::contextMenuEvent(QContextMenuEvent* event) {
   const QPoint pointer = event->globalPos();
@@ -20,16 +20,16 @@ int TSoyka_mem::CursorRow() const {
 
 void TSoyka_mem::N1Click() {
   const int row = CursorRow();
-  ShowPlainMessage(this,
-                   soyka::ui::DecodeCommandText(state_.Memory[static_cast<std::size_t>(row)], row));
+  showPlainMessage(this,
+                   soyka::ui::decodeCommandText(state_.Memory[static_cast<std::size_t>(row)], row));
 }
 
 void TSoyka_mem::N2Click() {
-  ShowPlainMessage(this, soyka::ui::DecodeAddressesText(state_.Memory, CursorRow()));
+  showPlainMessage(this, soyka::ui::decodeAddressesText(state_.Memory, CursorRow()));
 }
 
 void TSoyka_mem::N3Click() {
   const int row = CursorRow();
-  ShowPlainMessage(this,
-                   soyka::ui::DecodeNumberText(state_.Memory[static_cast<std::size_t>(row)], row));
+  showPlainMessage(this,
+                   soyka::ui::decodeNumberText(state_.Memory[static_cast<std::size_t>(row)], row));
 }

@@ -30,9 +30,9 @@ QStringList TThanks::TextLines(int index) {
 }
 
 TThanks::TThanks(QWidget* parent) : QDialog(parent) {
-  soyka::ui::SetUpFixedWindow(this, QStringLiteral("Благодарности"), 330, 180,
+  soyka::ui::setUpFixedWindow(this, QStringLiteral("Благодарности"), 330, 180,
                               soyka::ui::TitleButtons::CloseOnly, false);
-  setFont(soyka::ui::SystemFont(13));
+  setFont(soyka::ui::systemFont(13));
 
   Memo1 = new QPlainTextEdit(this);
   Memo1->setGeometry(8, 8, 314, 126);

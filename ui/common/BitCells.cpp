@@ -46,7 +46,7 @@ public:
   }
 };
 
-QString AccessibleCellText(const QTableWidget* cells, int row, int column, const QString& text) {
+QString accessibleCellText(const QTableWidget* cells, int row, int column, const QString& text) {
   const int bit = cells->columnCount() - column;
   const QString value = text.isEmpty() ? QStringLiteral("пусто") : text;
   return QStringLiteral("%1, разряд %2: %3")
@@ -55,14 +55,14 @@ QString AccessibleCellText(const QTableWidget* cells, int row, int column, const
       .arg(value);
 }
 
-void FixSections(QHeaderView* header, int defaultSize) {
+void fixSections(QHeaderView* header, int defaultSize) {
   header->hide();
   header->setMinimumSectionSize(0);
   header->setDefaultSectionSize(defaultSize);
   header->setSectionResizeMode(QHeaderView::Fixed);
 }
 
-void PaintWhiteWithBlackText(QTableWidget* cells) {
+void paintWhiteWithBlackText(QTableWidget* cells) {
   QPalette palette = cells->palette();
   for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
     palette.setColor(group, QPalette::Base, Qt::white);
@@ -73,14 +73,14 @@ void PaintWhiteWithBlackText(QTableWidget* cells) {
 
 } // namespace
 
-void SetUpBitCells(QTableWidget* cells, const QRect& geometry, const QStringList& rowCaptions,
+void setUpBitCells(QTableWidget* cells, const QRect& geometry, const QStringList& rowCaptions,
                    int columns, BitCellLines lines) {
   const auto rows = static_cast<int>(rowCaptions.size());
   cells->setGeometry(geometry);
   cells->setRowCount(rows);
   cells->setColumnCount(columns);
-  FixSections(cells->horizontalHeader(), BitCellSize);
-  FixSections(cells->verticalHeader(), BitCellSize);
+  fixSections(cells->horizontalHeader(), BitCellSize);
+  fixSections(cells->verticalHeader(), BitCellSize);
   cells->setShowGrid(false);
   cells->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   cells->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -92,7 +92,7 @@ void SetUpBitCells(QTableWidget* cells, const QRect& geometry, const QStringList
   cells->setTabKeyNavigation(false);
   cells->setAutoScroll(false);
   cells->viewport()->installEventFilter(new InputSwallower(cells));
-  PaintWhiteWithBlackText(cells);
+  paintWhiteWithBlackText(cells);
 
   if (lines == BitCellLines::BetweenRows) {
     cells->setItemDelegate(new RowLineDelegate(cells));
@@ -106,25 +106,25 @@ void SetUpBitCells(QTableWidget* cells, const QRect& geometry, const QStringList
     for (int column = 0; column < columns; ++column) {
       auto* item = new QTableWidgetItem();
       item->setFlags(Qt::ItemIsEnabled);
-      item->setData(Qt::AccessibleTextRole, AccessibleCellText(cells, row, column, QString()));
+      item->setData(Qt::AccessibleTextRole, accessibleCellText(cells, row, column, QString()));
       cells->setItem(row, column, item);
     }
   }
 }
 
-void SetBitCellText(QTableWidget* cells, int row, int column, const QString& text) {
+void setBitCellText(QTableWidget* cells, int row, int column, const QString& text) {
   QTableWidgetItem* item = cells->item(row, column);
   if (item->text() == text) {
     return;
   }
   item->setText(text);
-  item->setData(Qt::AccessibleTextRole, AccessibleCellText(cells, row, column, text));
+  item->setData(Qt::AccessibleTextRole, accessibleCellText(cells, row, column, text));
 }
 
-void ClearBitCells(QTableWidget* cells) {
+void clearBitCells(QTableWidget* cells) {
   for (int row = 0; row < cells->rowCount(); ++row) {
     for (int column = 0; column < cells->columnCount(); ++column) {
-      SetBitCellText(cells, row, column, QString());
+      setBitCellText(cells, row, column, QString());
     }
   }
 }

@@ -16,20 +16,20 @@ inline constexpr int BitCellSize = 20;
 enum class BitCellLines { None, BetweenRows };
 
 // One caption per row names the row to a screen reader; every cell starts empty.
-void SetUpBitCells(QTableWidget* cells, const QRect& geometry, const QStringList& rowCaptions,
+void setUpBitCells(QTableWidget* cells, const QRect& geometry, const QStringList& rowCaptions,
                    int columns, BitCellLines lines);
 
 // Changes the cell only if its text differs, so frequent refreshes stay cheap.
-void SetBitCellText(QTableWidget* cells, int row, int column, const QString& text);
+void setBitCellText(QTableWidget* cells, int row, int column, const QString& text);
 
 // Column c shows bit Count - c.
-template <int Count> void ShowBits(QTableWidget* cells, int row, const BitRow<Count>& bits) {
+template <int Count> void showBits(QTableWidget* cells, int row, const BitRow<Count>& bits) {
   for (int column = 0; column < Count; ++column) {
-    SetBitCellText(cells, row, column,
+    setBitCellText(cells, row, column,
                    bits[Count - column] != 0 ? QStringLiteral("1") : QStringLiteral("0"));
   }
 }
 
-void ClearBitCells(QTableWidget* cells);
+void clearBitCells(QTableWidget* cells);
 
 } // namespace soyka::ui

@@ -6,7 +6,7 @@
 namespace soyka::ui {
 namespace {
 
-QIcon CrossIcon() {
+QIcon crossIcon() {
   QPixmap pixmap(16, 16);
   pixmap.fill(Qt::transparent);
   QPainter painter(&pixmap);
@@ -21,7 +21,7 @@ QIcon CrossIcon() {
 
 CloseButton::CloseButton(QWidget* parent) : QPushButton(QStringLiteral(" "), parent) {
   setGeometry(8, 0, 25, 25);
-  setIcon(CrossIcon());
+  setIcon(crossIcon());
   setIconSize(QSize(14, 14));
   setToolTip(QStringLiteral("Закрыть"));
   setAccessibleName(QStringLiteral("Закрыть"));

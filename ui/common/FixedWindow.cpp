@@ -2,7 +2,7 @@
 
 namespace soyka::ui {
 
-void SetUpFixedWindow(QWidget* window, const QString& caption, int clientWidth, int clientHeight,
+void setUpFixedWindow(QWidget* window, const QString& caption, int clientWidth, int clientHeight,
                       TitleButtons buttons, bool stayOnTop) {
   Qt::WindowFlags flags = Qt::Window | Qt::MSWindowsFixedSizeDialogHint;
   if (buttons != TitleButtons::Standard) {

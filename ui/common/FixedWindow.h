@@ -9,7 +9,7 @@ namespace soyka::ui {
 enum class TitleButtons { None, CloseOnly, Standard };
 
 // Sets the caption, the fixed client size and the frame's top-left corner on the screen.
-void SetUpFixedWindow(QWidget* window, const QString& caption, int clientWidth, int clientHeight,
+void setUpFixedWindow(QWidget* window, const QString& caption, int clientWidth, int clientHeight,
                       TitleButtons buttons, bool stayOnTop);
 
 } // namespace soyka::ui

@@ -3,7 +3,7 @@
 namespace soyka::ui {
 namespace {
 
-QFont Face(const QString& family, int pixelSize, bool bold) {
+QFont face(const QString& family, int pixelSize, bool bold) {
   QFont font(family);
   font.setPixelSize(pixelSize);
   font.setBold(bold);
@@ -13,14 +13,16 @@ QFont Face(const QString& family, int pixelSize, bool bold) {
 
 } // namespace
 
-QFont SystemFont(int pixelSize, bool bold) {
-  return Face(QStringLiteral("DejaVu Sans"), pixelSize, bold);
+QFont systemFont(int pixelSize, bool bold) {
+  return face(QStringLiteral("DejaVu Sans"), pixelSize, bold);
 }
 
-QFont SmallFont(int pixelSize) { return Face(QStringLiteral("DejaVu Sans"), pixelSize, true); }
+QFont smallFont(int pixelSize) {
+  return face(QStringLiteral("DejaVu Sans"), pixelSize, true);
+}
 
-QFont SerifFont(int pixelSize, bool bold) {
-  return Face(QStringLiteral("DejaVu Serif"), pixelSize, bold);
+QFont serifFont(int pixelSize, bool bold) {
+  return face(QStringLiteral("DejaVu Serif"), pixelSize, bold);
 }
 
 } // namespace soyka::ui

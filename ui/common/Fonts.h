@@ -6,10 +6,10 @@
 namespace soyka::ui {
 
 // "System": the plain sans-serif face of every window.
-QFont SystemFont(int pixelSize, bool bold = false);
+QFont systemFont(int pixelSize, bool bold = false);
 // "Small Fonts": the small bold captions over the lamps.
-QFont SmallFont(int pixelSize = 9);
+QFont smallFont(int pixelSize = 9);
 // "MS Serif": the memory window's row labels and digits.
-QFont SerifFont(int pixelSize, bool bold = true);
+QFont serifFont(int pixelSize, bool bold = true);
 
 } // namespace soyka::ui

@@ -8,14 +8,14 @@
 namespace soyka::ui {
 namespace {
 
-QPixmap Canvas() {
+QPixmap canvas() {
   QPixmap pixmap(GlyphIconSize, GlyphIconSize);
   pixmap.fill(Qt::transparent);
   return pixmap;
 }
 
-QPixmap EnabledImage(const QPolygonF& shape) {
-  QPixmap pixmap = Canvas();
+QPixmap enabledImage(const QPolygonF& shape) {
+  QPixmap pixmap = canvas();
   QPainter painter(&pixmap);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setPen(QPen(QColor(0, 64, 0), 1));
@@ -25,8 +25,8 @@ QPixmap EnabledImage(const QPolygonF& shape) {
 }
 
 // The classic disabled look: a grey shape over its white shadow.
-QPixmap DisabledImage(const QPolygonF& shape) {
-  QPixmap pixmap = Canvas();
+QPixmap disabledImage(const QPolygonF& shape) {
+  QPixmap pixmap = canvas();
   QPainter painter(&pixmap);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setPen(Qt::NoPen);
@@ -39,10 +39,10 @@ QPixmap DisabledImage(const QPolygonF& shape) {
 
 } // namespace
 
-QIcon GreenGlyphIcon(const QPolygonF& shape) {
+QIcon greenGlyphIcon(const QPolygonF& shape) {
   QIcon icon;
-  icon.addPixmap(EnabledImage(shape), QIcon::Normal);
-  icon.addPixmap(DisabledImage(shape), QIcon::Disabled);
+  icon.addPixmap(enabledImage(shape), QIcon::Normal);
+  icon.addPixmap(disabledImage(shape), QIcon::Disabled);
   return icon;
 }
 

@@ -10,6 +10,6 @@ namespace soyka::ui {
 inline constexpr int GlyphIconSize = 16;
 
 // `shape` is drawn on a GlyphIconSize square.
-QIcon GreenGlyphIcon(const QPolygonF& shape);
+QIcon greenGlyphIcon(const QPolygonF& shape);
 
 } // namespace soyka::ui

@@ -7,7 +7,7 @@
 namespace soyka::ui {
 namespace {
 
-QString ColorName(const QColor& color) {
+QString colorName(const QColor& color) {
   if (color == LampGreen) {
     return QStringLiteral("зелёный");
   }
@@ -22,15 +22,15 @@ QString ColorName(const QColor& color) {
 Lamp::Lamp(const QString& caption, QColor color, QWidget* parent)
     : QWidget(parent), caption_(caption) {
   setFocusPolicy(Qt::NoFocus);
-  SetColor(color);
+  setColor(color);
 }
 
-void Lamp::SetColor(const QColor& color) {
+void Lamp::setColor(const QColor& color) {
   if (color == color_) {
     return;
   }
   color_ = color;
-  setAccessibleName(caption_ + QStringLiteral(": ") + ColorName(color));
+  setAccessibleName(caption_ + QStringLiteral(": ") + colorName(color));
   update();
 }
 

@@ -11,8 +11,8 @@ class Lamp : public QWidget {
 public:
   Lamp(const QString& caption, QColor color, QWidget* parent);
 
-  void SetColor(const QColor& color);
-  QColor Color() const { return color_; }
+  void setColor(const QColor& color);
+  QColor color() const { return color_; }
 
 protected:
   void paintEvent(QPaintEvent* event) override;

@@ -5,15 +5,15 @@
 
 namespace soyka::ui {
 
-QString ApplicationTitle() {
+QString applicationTitle() {
   return QStringLiteral("Учебная ЭВМ \"Сойка\"");
 }
 
-QString ErrorTitle() {
+QString errorTitle() {
   return QStringLiteral("Ошибка");
 }
 
-QString ShownText(const std::string& text) {
+QString shownText(const std::string& text) {
   QString shown = QString::fromStdString(text);
   shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
   return shown;
@@ -21,9 +21,9 @@ QString ShownText(const std::string& text) {
 
 namespace {
 
-int Show(QWidget* parent, QMessageBox::Icon icon, const QString& title, const std::string& text,
-         QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton) {
-  QMessageBox box(icon, title, ShownText(text), buttons, parent);
+int showBox(QWidget* parent, QMessageBox::Icon icon, const QString& title, const std::string& text,
+            QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton) {
+  QMessageBox box(icon, title, shownText(text), buttons, parent);
   // Above the control panel, which stays on top and would otherwise cover the box's buttons.
   box.setWindowFlag(Qt::WindowStaysOnTopHint);
   box.setDefaultButton(defaultButton);
@@ -35,17 +35,17 @@ int Show(QWidget* parent, QMessageBox::Icon icon, const QString& title, const st
 
 } // namespace
 
-void ShowErrorMessage(QWidget* parent, const std::string& text) {
-  Show(parent, QMessageBox::Critical, ErrorTitle(), text, QMessageBox::Ok, QMessageBox::Ok);
+void showErrorMessage(QWidget* parent, const std::string& text) {
+  showBox(parent, QMessageBox::Critical, errorTitle(), text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
-void ShowPlainMessage(QWidget* parent, const std::string& text) {
-  Show(parent, QMessageBox::NoIcon, ApplicationTitle(), text, QMessageBox::Ok, QMessageBox::Ok);
+void showPlainMessage(QWidget* parent, const std::string& text) {
+  showBox(parent, QMessageBox::NoIcon, applicationTitle(), text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
-bool AskYesNo(QWidget* parent, const std::string& text) {
-  return Show(parent, QMessageBox::Question, ApplicationTitle(), text,
-              QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
+bool askYesNo(QWidget* parent, const std::string& text) {
+  return showBox(parent, QMessageBox::Question, applicationTitle(), text,
+                 QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
 }
 
 } // namespace soyka::ui

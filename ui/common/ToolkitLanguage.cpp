@@ -6,7 +6,7 @@
 
 namespace soyka::ui {
 
-void UseRussianToolkitTexts(QCoreApplication& application) {
+void useRussianToolkitTexts(QCoreApplication& application) {
   auto* translator = new QTranslator(&application);
   if (translator->load(QStringLiteral("qtbase_ru"),
                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {

@@ -7,6 +7,6 @@ class QCoreApplication;
 namespace soyka::ui {
 
 // Installs the toolkit's Russian translation when the system has it; otherwise its English stays.
-void UseRussianToolkitTexts(QCoreApplication& application);
+void useRussianToolkitTexts(QCoreApplication& application);
 
 } // namespace soyka::ui

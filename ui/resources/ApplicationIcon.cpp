@@ -6,18 +6,18 @@
 namespace soyka::ui {
 namespace {
 
-QPixmap IconOfSize(int side) {
+QPixmap iconOfSize(int side) {
   QPixmap pixmap(side, side);
   pixmap.fill(Qt::transparent);
   QPainter painter(&pixmap);
-  DrawApplicationIcon(painter, QRectF(0, 0, side, side));
+  drawApplicationIcon(painter, QRectF(0, 0, side, side));
   return pixmap;
 }
 
 } // namespace
 
 // A jay's head in profile on a purple chip: the bird the machine is named after.
-void DrawApplicationIcon(QPainter& painter, const QRectF& box) {
+void drawApplicationIcon(QPainter& painter, const QRectF& box) {
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
   painter.translate(box.topLeft());
@@ -48,10 +48,10 @@ void DrawApplicationIcon(QPainter& painter, const QRectF& box) {
   painter.restore();
 }
 
-QIcon ApplicationIcon() {
+QIcon applicationIcon() {
   QIcon icon;
   for (int side : {16, 24, 32, 48, 64}) {
-    icon.addPixmap(IconOfSize(side));
+    icon.addPixmap(iconOfSize(side));
   }
   return icon;
 }

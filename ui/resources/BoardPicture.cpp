@@ -14,7 +14,7 @@ namespace {
 class Dice {
 public:
   explicit Dice(std::uint32_t seed) : state_(seed) {}
-  int Next(int limit) {
+  int next(int limit) {
     state_ = state_ * 1664525U + 1013904223U;
     return static_cast<int>((state_ >> 8) % static_cast<std::uint32_t>(limit));
   }
@@ -28,7 +28,7 @@ const QColor TraceGreen(70, 150, 82);
 const QColor Copper(214, 170, 84);
 const QColor Silkscreen(236, 236, 222);
 
-void DrawBoardBase(QPainter& painter) {
+void drawBoardBase(QPainter& painter) {
   QLinearGradient shade(0, 0, BoardWidth, BoardHeight);
   shade.setColorAt(0.0, BoardGreen.lighter(118));
   shade.setColorAt(0.55, BoardGreen);
@@ -37,7 +37,7 @@ void DrawBoardBase(QPainter& painter) {
 }
 
 // Several parallel traces along the same route, `gap` pixels apart.
-void DrawBus(QPainter& painter, const std::vector<QPointF>& route, int lines, double gap) {
+void drawBus(QPainter& painter, const std::vector<QPointF>& route, int lines, double gap) {
   painter.setPen(QPen(TraceGreen, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   painter.setBrush(Qt::NoBrush);
   for (int i = 0; i < lines; ++i) {
@@ -54,7 +54,7 @@ void DrawBus(QPainter& painter, const std::vector<QPointF>& route, int lines, do
   }
 }
 
-void DrawVia(QPainter& painter, QPointF centre) {
+void drawVia(QPainter& painter, QPointF centre) {
   painter.setPen(Qt::NoPen);
   painter.setBrush(Copper);
   painter.drawEllipse(centre, 3.0, 3.0);
@@ -62,21 +62,21 @@ void DrawVia(QPainter& painter, QPointF centre) {
   painter.drawEllipse(centre, 1.2, 1.2);
 }
 
-void DrawTraces(QPainter& painter) {
-  DrawBus(painter, {{0, 30}, {150, 30}, {175, 55}, {280, 55}}, 6, 6);
-  DrawBus(painter, {{20, 250}, {60, 250}, {90, 280}, {300, 280}, {330, 250}, {390, 250}}, 8, 5);
-  DrawBus(painter, {{250, 120}, {250, 200}, {275, 225}, {400, 225}}, 5, 6);
-  DrawBus(painter, {{420, 12}, {560, 12}, {585, 37}, {585, 160}}, 4, 5);
-  DrawBus(painter, {{300, 330}, {420, 330}, {450, 360}, {590, 360}}, 7, 5);
-  DrawBus(painter, {{10, 130}, {40, 130}, {60, 150}, {60, 240}}, 3, 6);
-  DrawBus(painter, {{180, 330}, {180, 350}, {200, 370}, {560, 370}}, 4, 6);
+void drawTraces(QPainter& painter) {
+  drawBus(painter, {{0, 30}, {150, 30}, {175, 55}, {280, 55}}, 6, 6);
+  drawBus(painter, {{20, 250}, {60, 250}, {90, 280}, {300, 280}, {330, 250}, {390, 250}}, 8, 5);
+  drawBus(painter, {{250, 120}, {250, 200}, {275, 225}, {400, 225}}, 5, 6);
+  drawBus(painter, {{420, 12}, {560, 12}, {585, 37}, {585, 160}}, 4, 5);
+  drawBus(painter, {{300, 330}, {420, 330}, {450, 360}, {590, 360}}, 7, 5);
+  drawBus(painter, {{10, 130}, {40, 130}, {60, 150}, {60, 240}}, 3, 6);
+  drawBus(painter, {{180, 330}, {180, 350}, {200, 370}, {560, 370}}, 4, 6);
   Dice dice(7);
   for (int i = 0; i < 60; ++i) {
-    DrawVia(painter, QPointF(8 + dice.Next(574), 8 + dice.Next(340)));
+    drawVia(painter, QPointF(8 + dice.next(574), 8 + dice.next(340)));
   }
 }
 
-void DrawDipChip(QPainter& painter, const QRectF& body, int pinsPerSide, const QString& mark) {
+void drawDipChip(QPainter& painter, const QRectF& body, int pinsPerSide, const QString& mark) {
   const double pitch = body.width() / pinsPerSide;
   painter.setPen(Qt::NoPen);
   painter.setBrush(QColor(196, 196, 200));
@@ -100,7 +100,7 @@ void DrawDipChip(QPainter& painter, const QRectF& body, int pinsPerSide, const Q
   painter.drawText(body, Qt::AlignCenter, mark);
 }
 
-void DrawElectrolytic(QPainter& painter, QPointF centre, double radius) {
+void drawElectrolytic(QPainter& painter, QPointF centre, double radius) {
   QRadialGradient can(centre - QPointF(radius / 3, radius / 3), radius * 1.4);
   can.setColorAt(0.0, QColor(120, 140, 220));
   can.setColorAt(1.0, QColor(20, 30, 110));
@@ -115,7 +115,7 @@ void DrawElectrolytic(QPainter& painter, QPointF centre, double radius) {
   painter.drawLine(centre - QPointF(0, radius * 0.45), centre + QPointF(0, radius * 0.45));
 }
 
-void DrawResistor(QPainter& painter, QPointF left, bool vertical, int code) {
+void drawResistor(QPainter& painter, QPointF left, bool vertical, int code) {
   static const std::array<QColor, 5> Bands = {QColor(150, 75, 0), QColor(220, 30, 30),
                                               QColor(240, 140, 0), QColor(20, 20, 20),
                                               QColor(210, 180, 40)};
@@ -137,13 +137,13 @@ void DrawResistor(QPainter& painter, QPointF left, bool vertical, int code) {
   painter.restore();
 }
 
-void DrawCeramic(QPainter& painter, QPointF centre) {
+void drawCeramic(QPainter& painter, QPointF centre) {
   painter.setPen(QPen(QColor(120, 70, 10), 0.8));
   painter.setBrush(QColor(214, 150, 50));
   painter.drawEllipse(centre, 4.5, 3.5);
 }
 
-void DrawCrystal(QPainter& painter, const QRectF& body) {
+void drawCrystal(QPainter& painter, const QRectF& body) {
   QLinearGradient metal(body.topLeft(), body.bottomRight());
   metal.setColorAt(0.0, QColor(240, 240, 244));
   metal.setColorAt(0.5, QColor(160, 162, 170));
@@ -153,7 +153,7 @@ void DrawCrystal(QPainter& painter, const QRectF& body) {
   painter.drawRoundedRect(body, body.height() / 2, body.height() / 2);
 }
 
-void DrawMountingHole(QPainter& painter, QPointF centre) {
+void drawMountingHole(QPainter& painter, QPointF centre) {
   painter.setPen(Qt::NoPen);
   painter.setBrush(Copper);
   painter.drawEllipse(centre, 9, 9);
@@ -161,7 +161,7 @@ void DrawMountingHole(QPainter& painter, QPointF centre) {
   painter.drawEllipse(centre, 5, 5);
 }
 
-void DrawLabel(QPainter& painter, QPointF at, const QString& text) {
+void drawLabel(QPainter& painter, QPointF at, const QString& text) {
   QFont font(QStringLiteral("DejaVu Sans"));
   font.setPixelSize(8);
   painter.setFont(font);
@@ -169,51 +169,51 @@ void DrawLabel(QPainter& painter, QPointF at, const QString& text) {
   painter.drawText(at, text);
 }
 
-void DrawParts(QPainter& painter) {
+void drawParts(QPainter& painter) {
   painter.setRenderHint(QPainter::Antialiasing);
-  DrawDipChip(painter, QRectF(20, 70, 70, 22), 8, QStringLiteral("К155ЛА3"));
-  DrawDipChip(painter, QRectF(110, 70, 90, 22), 10, QStringLiteral("К155ИЕ7"));
-  DrawDipChip(painter, QRectF(20, 110, 40, 18), 5, QStringLiteral("ЛН1"));
-  DrawDipChip(painter, QRectF(440, 50, 120, 26), 14, QStringLiteral("К580ВВ55"));
-  DrawDipChip(painter, QRectF(440, 100, 90, 22), 10, QStringLiteral("К155ТМ2"));
-  DrawDipChip(painter, QRectF(290, 170, 90, 22), 10, QStringLiteral("К565РУ2"));
-  DrawDipChip(painter, QRectF(290, 300, 90, 22), 10, QStringLiteral("К155ИР1"));
-  DrawDipChip(painter, QRectF(60, 300, 110, 24), 12, QStringLiteral("К573РФ2"));
-  DrawDipChip(painter, QRectF(190, 300, 80, 22), 9, QStringLiteral("К155ЛП5"));
-  DrawDipChip(painter, QRectF(490, 320, 80, 20), 8, QStringLiteral("К155ЛЕ1"));
-  DrawCrystal(painter, QRectF(230, 110, 40, 14));
-  DrawCrystal(painter, QRectF(330, 148, 34, 12));
-  DrawElectrolytic(painter, QPointF(210, 30), 13);
-  DrawElectrolytic(painter, QPointF(30, 200), 11);
-  DrawElectrolytic(painter, QPointF(575, 210), 10);
-  DrawElectrolytic(painter, QPointF(260, 160), 9);
-  DrawElectrolytic(painter, QPointF(410, 30), 8);
+  drawDipChip(painter, QRectF(20, 70, 70, 22), 8, QStringLiteral("К155ЛА3"));
+  drawDipChip(painter, QRectF(110, 70, 90, 22), 10, QStringLiteral("К155ИЕ7"));
+  drawDipChip(painter, QRectF(20, 110, 40, 18), 5, QStringLiteral("ЛН1"));
+  drawDipChip(painter, QRectF(440, 50, 120, 26), 14, QStringLiteral("К580ВВ55"));
+  drawDipChip(painter, QRectF(440, 100, 90, 22), 10, QStringLiteral("К155ТМ2"));
+  drawDipChip(painter, QRectF(290, 170, 90, 22), 10, QStringLiteral("К565РУ2"));
+  drawDipChip(painter, QRectF(290, 300, 90, 22), 10, QStringLiteral("К155ИР1"));
+  drawDipChip(painter, QRectF(60, 300, 110, 24), 12, QStringLiteral("К573РФ2"));
+  drawDipChip(painter, QRectF(190, 300, 80, 22), 9, QStringLiteral("К155ЛП5"));
+  drawDipChip(painter, QRectF(490, 320, 80, 20), 8, QStringLiteral("К155ЛЕ1"));
+  drawCrystal(painter, QRectF(230, 110, 40, 14));
+  drawCrystal(painter, QRectF(330, 148, 34, 12));
+  drawElectrolytic(painter, QPointF(210, 30), 13);
+  drawElectrolytic(painter, QPointF(30, 200), 11);
+  drawElectrolytic(painter, QPointF(575, 210), 10);
+  drawElectrolytic(painter, QPointF(260, 160), 9);
+  drawElectrolytic(painter, QPointF(410, 30), 8);
   Dice dice(11);
   for (int i = 0; i < 9; ++i) {
-    DrawResistor(painter, QPointF(20 + i * 28, 150 - (i % 2) * 2), false, dice.Next(5));
+    drawResistor(painter, QPointF(20 + i * 28, 150 - (i % 2) * 2), false, dice.next(5));
   }
   for (int i = 0; i < 4; ++i) {
-    DrawResistor(painter, QPointF(275 + i * 12, 240), true, dice.Next(5));
-    DrawResistor(painter, QPointF(570 - i * 12, 240), true, dice.Next(5));
+    drawResistor(painter, QPointF(275 + i * 12, 240), true, dice.next(5));
+    drawResistor(painter, QPointF(570 - i * 12, 240), true, dice.next(5));
   }
   for (int i = 0; i < 12; ++i) {
-    DrawCeramic(painter, QPointF(100 + i * 30, 262 + (i % 3) * 3));
+    drawCeramic(painter, QPointF(100 + i * 30, 262 + (i % 3) * 3));
   }
-  DrawMountingHole(painter, QPointF(16, 16));
-  DrawMountingHole(painter, QPointF(574, 16));
-  DrawMountingHole(painter, QPointF(574, 340));
-  DrawLabel(painter, QPointF(22, 66), QStringLiteral("D1"));
-  DrawLabel(painter, QPointF(112, 66), QStringLiteral("D2"));
-  DrawLabel(painter, QPointF(442, 44), QStringLiteral("D7"));
-  DrawLabel(painter, QPointF(62, 296), QStringLiteral("D12  ПЗУ"));
-  DrawLabel(painter, QPointF(228, 106), QStringLiteral("ZQ1"));
-  DrawLabel(painter, QPointF(190, 12), QStringLiteral("C1 +"));
-  DrawLabel(painter, QPointF(20, 168), QStringLiteral("R1...R9"));
-  DrawLabel(painter, QPointF(14, 345), QStringLiteral("СОЙКА-1  ПЛАТА ПРОЦЕССОРА"));
+  drawMountingHole(painter, QPointF(16, 16));
+  drawMountingHole(painter, QPointF(574, 16));
+  drawMountingHole(painter, QPointF(574, 340));
+  drawLabel(painter, QPointF(22, 66), QStringLiteral("D1"));
+  drawLabel(painter, QPointF(112, 66), QStringLiteral("D2"));
+  drawLabel(painter, QPointF(442, 44), QStringLiteral("D7"));
+  drawLabel(painter, QPointF(62, 296), QStringLiteral("D12  ПЗУ"));
+  drawLabel(painter, QPointF(228, 106), QStringLiteral("ZQ1"));
+  drawLabel(painter, QPointF(190, 12), QStringLiteral("C1 +"));
+  drawLabel(painter, QPointF(20, 168), QStringLiteral("R1...R9"));
+  drawLabel(painter, QPointF(14, 345), QStringLiteral("СОЙКА-1  ПЛАТА ПРОЦЕССОРА"));
 }
 
 // The edge of a keyboard in front of the board, its keys cut off by the frame.
-void DrawKeyboardEdge(QPainter& painter) {
+void drawKeyboardEdge(QPainter& painter) {
   const QRectF keyboard(0, 352, 330, 80);
   painter.setPen(Qt::NoPen);
   painter.setBrush(QColor(58, 56, 52));
@@ -241,7 +241,7 @@ void DrawKeyboardEdge(QPainter& painter) {
 }
 
 // Fine grain, as a photograph has; a fixed hash keeps it the same every time.
-void AddGrain(QImage& image) {
+void addGrain(QImage& image) {
   for (int y = 0; y < image.height(); ++y) {
     auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
     for (int x = 0; x < image.width(); ++x) {
@@ -257,17 +257,17 @@ void AddGrain(QImage& image) {
 
 } // namespace
 
-QImage BoardPicture() {
+QImage boardPicture() {
   QImage image(BoardWidth, BoardHeight, QImage::Format_RGB32);
   {
     QPainter painter(&image);
-    DrawBoardBase(painter);
+    drawBoardBase(painter);
     painter.setRenderHint(QPainter::Antialiasing);
-    DrawTraces(painter);
-    DrawParts(painter);
-    DrawKeyboardEdge(painter);
+    drawTraces(painter);
+    drawParts(painter);
+    drawKeyboardEdge(painter);
   }
-  AddGrain(image);
+  addGrain(image);
   return image;
 }
 

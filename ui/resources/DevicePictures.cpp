@@ -27,7 +27,7 @@ private:
 
 } // namespace
 
-void DrawDisplayPicture(QPainter& painter, const QRectF& box) {
+void drawDisplayPicture(QPainter& painter, const QRectF& box) {
   const Stretched canvas(painter, box);
   painter.setPen(Qt::NoPen);
   painter.setBrush(QColor(150, 146, 132));
@@ -63,7 +63,7 @@ void DrawDisplayPicture(QPainter& painter, const QRectF& box) {
   }
 }
 
-void DrawProcessorPicture(QPainter& painter, const QRectF& box) {
+void drawProcessorPicture(QPainter& painter, const QRectF& box) {
   const Stretched canvas(painter, box);
   painter.fillRect(QRectF(0, 0, Canvas, Canvas), QColor(24, 92, 50));
   painter.setPen(Qt::NoPen);
@@ -101,7 +101,7 @@ void DrawProcessorPicture(QPainter& painter, const QRectF& box) {
   painter.drawText(QRectF(28, 56, 44, 14), Qt::AlignCenter, QStringLiteral("12 бит"));
 }
 
-void DrawTeamPicture(QPainter& painter, const QRectF& box) {
+void drawTeamPicture(QPainter& painter, const QRectF& box) {
   const Stretched canvas(painter, box);
   QLinearGradient sky(0, 0, 0, Canvas);
   sky.setColorAt(0.0, QColor(200, 224, 250));

@@ -12,17 +12,17 @@ inline constexpr int BoardWidth = 590;
 inline constexpr int BoardHeight = 430;
 
 // A circuit board seen from above: traces, chips, capacitors and a few keyboard keys.
-QImage BoardPicture();
+QImage boardPicture();
 
 // Vector drawings that fill `box`, stretched to it.
-void DrawDisplayPicture(QPainter& painter, const QRectF& box);
-void DrawProcessorPicture(QPainter& painter, const QRectF& box);
-void DrawTeamPicture(QPainter& painter, const QRectF& box);
+void drawDisplayPicture(QPainter& painter, const QRectF& box);
+void drawProcessorPicture(QPainter& painter, const QRectF& box);
+void drawTeamPicture(QPainter& painter, const QRectF& box);
 
 // The program's icon, stretched to `box`; also drawn into the installed icon files.
-void DrawApplicationIcon(QPainter& painter, const QRectF& box);
+void drawApplicationIcon(QPainter& painter, const QRectF& box);
 
 // The window icon in the usual sizes.
-QIcon ApplicationIcon();
+QIcon applicationIcon();
 
 } // namespace soyka::ui

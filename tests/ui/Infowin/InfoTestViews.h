@@ -50,7 +50,7 @@ public:
   }
   void ShowErrorBox(const std::string& text) override {
     TraceViews::ShowErrorBox(text);
-    ui::ShowErrorMessage(nullptr, text);
+    ui::showErrorMessage(nullptr, text);
   }
 
   std::vector<std::string> Lines() const { return TraceLines(CallLog::log.str()); }

@@ -535,7 +535,7 @@ void InfowinTest::help() {
   QCOMPARE(answerer.Answered(), 1);
   QCOMPARE(text, HelpShown);
   QCOMPARE(text.size(), 74);
-  QCOMPARE(title, soyka::ui::ApplicationTitle());
+  QCOMPARE(title, soyka::ui::applicationTitle());
   QCOMPARE(icon, QMessageBox::NoIcon);
   QCOMPARE(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
   QVERIFY(stillWaiting);

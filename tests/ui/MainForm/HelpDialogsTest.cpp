@@ -125,13 +125,13 @@ private slots:
   void commandSystemMessageLines() {
     QFETCH(int, line);
     QFETCH(QString, text);
-    const QStringList lines = QString::fromStdString(CommandSystemText()).split(QLatin1Char('\r'));
+    const QStringList lines = QString::fromStdString(commandSystemText()).split(QLatin1Char('\r'));
     QCOMPARE(lines.size(), 17);
     QCOMPARE(lines[line - 1], text);
   }
 
   void commandSystemMessageEndsEveryLineWithACarriageReturn() {
-    const std::string text = CommandSystemText();
+    const std::string text = commandSystemText();
     QCOMPARE(std::count(text.begin(), text.end(), '\r'), std::ptrdiff_t(16));
     QCOMPARE(text.back(), '\r');
     QVERIFY(text.find('\n') == std::string::npos);

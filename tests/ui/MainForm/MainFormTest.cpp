@@ -353,8 +353,8 @@ private slots:
     action->trigger();
     QVERIFY(driver.Answered());
     QVERIFY(!driver.TimedOut());
-    QCOMPARE(driver.seenText, soyka::ui::ShownText(CommandSystemText()));
-    QCOMPARE(driver.seenTitle, soyka::ui::ApplicationTitle());
+    QCOMPARE(driver.seenText, soyka::ui::shownText(commandSystemText()));
+    QCOMPARE(driver.seenTitle, soyka::ui::applicationTitle());
     QCOMPARE(icon, QMessageBox::NoIcon);
     QCOMPARE(wantedWhileOpen, 0);
     QCOMPARE(Wanted(), 1);

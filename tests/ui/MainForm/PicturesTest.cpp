@@ -64,13 +64,13 @@ class PicturesTest : public QObject {
 
 private slots:
   void boardHasItsSizeAndIsTheSameEveryTime() {
-    const QImage first = soyka::ui::BoardPicture();
+    const QImage first = soyka::ui::boardPicture();
     QCOMPARE(first.size(), QSize(590, 430));
-    QVERIFY(first == soyka::ui::BoardPicture());
+    QVERIFY(first == soyka::ui::boardPicture());
   }
 
   void boardLooksLikeAPhotographOfAGreenBoard() {
-    const QImage board = soyka::ui::BoardPicture();
+    const QImage board = soyka::ui::boardPicture();
     QVERIFY(DistinctColours(board, board.rect()) > 2000);
     // Bare board between the parts is green.
     const QColor bare = Mean(board, QRect(300, 80, 100, 20));
@@ -79,7 +79,7 @@ private slots:
   }
 
   void boardShowsKeyboardKeysAtItsLowerEdge() {
-    const QImage board = soyka::ui::BoardPicture();
+    const QImage board = soyka::ui::boardPicture();
     // Light key caps, unlike the green board above them.
     const QColor keys = Mean(board, QRect(12, 366, 22, 20));
     QVERIFY(keys.red() > 160 && keys.green() > 150 && keys.blue() > 120);
@@ -101,8 +101,8 @@ private slots:
   void vectorPicturesFillTheirStretchedBox() {
     QFETCH(int, picture);
     QFETCH(QSize, size);
-    const Drawing drawings[] = {soyka::ui::DrawDisplayPicture, soyka::ui::DrawProcessorPicture,
-                                soyka::ui::DrawTeamPicture};
+    const Drawing drawings[] = {soyka::ui::drawDisplayPicture, soyka::ui::drawProcessorPicture,
+                                soyka::ui::drawTeamPicture};
     const QImage image = Drawn(drawings[picture], size);
     const QRect painted = PaintedArea(image);
     // Stretched: the drawing reaches close to every side of its box, and never beyond.
@@ -122,7 +122,7 @@ private slots:
     parent.setAutoFillBackground(true);
     auto* empty = new soyka::ui::PictureBox(nullptr, &parent);
     empty->setGeometry(10, 10, 50, 50);
-    auto* display = new soyka::ui::PictureBox(soyka::ui::DrawDisplayPicture, &parent);
+    auto* display = new soyka::ui::PictureBox(soyka::ui::drawDisplayPicture, &parent);
     display->setGeometry(100, 100, 80, 80);
     const QImage shot = parent.grab().toImage();
     QCOMPARE(shot.pixelColor(35, 35), QColor(Qt::red));
@@ -130,7 +130,7 @@ private slots:
   }
 
   void iconComesInTheUsualSizes() {
-    const QIcon icon = soyka::ui::ApplicationIcon();
+    const QIcon icon = soyka::ui::applicationIcon();
     QVERIFY(!icon.isNull());
     for (int side : {16, 32, 48}) {
       const QImage image = icon.pixmap(side, side).toImage();

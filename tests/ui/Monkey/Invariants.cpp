@@ -125,12 +125,12 @@ void CheckMarkers(const MachineState& state, const TSoyka_mem& memory, QStringLi
 void CheckLamps(const MachineState& state, const ui::SoykaWindows& windows, bool strictInput,
                 QStringList& broken) {
   const QColor input = state.InputEnabled ? ui::LampGreen : ui::LampRed;
-  if (windows.Pult.input_ind->Color() != input || windows.Soyka_mem.input_ind->Color() != input) {
+  if (windows.Pult.input_ind->color() != input || windows.Soyka_mem.input_ind->color() != input) {
     broken << QStringLiteral("InputEnabled is %1 but the input lamps are %2 (panel) and %3 "
                              "(memory)")
                   .arg(state.InputEnabled ? "set" : "clear")
-                  .arg(LampName(windows.Pult.input_ind->Color()),
-                       LampName(windows.Soyka_mem.input_ind->Color()));
+                  .arg(LampName(windows.Pult.input_ind->color()),
+                       LampName(windows.Soyka_mem.input_ind->color()));
   }
   if (strictInput && state.InputEnabled && QApplication::activeWindow() != &windows.Soyka_mem) {
     const QWidget* active = QApplication::activeWindow();
@@ -140,7 +140,7 @@ void CheckLamps(const MachineState& state, const ui::SoykaWindows& windows, bool
   }
   const ui::Lamp* counterLamps[] = {windows.Pult.p0, windows.Pult.p1, windows.Pult.p2};
   for (int k = 1; k <= CounterBitCount; ++k) {
-    const QColor lamp = counterLamps[k - 1]->Color();
+    const QColor lamp = counterLamps[k - 1]->color();
     if (lamp != (state.CounterBits[k] != 0 ? ui::LampGreen : ui::LampGrey)) {
       broken << QStringLiteral("counter lamp p%1 is %2 but CounterBits[%3] is %4")
                     .arg(k - 1)
@@ -158,7 +158,7 @@ QString Enabled(const QWidget* widget) {
 // The panel-state table: idle, running Auto, running Step or Tact.
 void CheckPanel(const MachineState& state, const TPult& panel, int ticksUnderWay,
                 QStringList& broken) {
-  const QColor work = panel.Work_ind->Color();
+  const QColor work = panel.Work_ind->color();
   if (work != ui::LampRed && work != ui::LampGreen) {
     broken << QStringLiteral("Work_ind is %1").arg(LampName(work));
     return;

@@ -277,8 +277,8 @@ Action LearnerActions::BlockedClick() {
 
 Action LearnerActions::Free() {
   // While a program runs the learner mostly watches it.
-  const int waiting = windows_.Pult.Work_ind->Color() == ui::LampGreen ? 40 : 8;
-  const bool typingBits = windows_.Soyka_mem.input_ind->Color() == ui::LampGreen &&
+  const int waiting = windows_.Pult.Work_ind->color() == ui::LampGreen ? 40 : 8;
+  const bool typingBits = windows_.Soyka_mem.input_ind->color() == ui::LampGreen &&
                           QApplication::focusWidget() == windows_.Soyka_mem.Soyka_mem;
   switch (random_.Weighted({32, typingBits ? 120 : 24, waiting, 8, 4, 6, 4, 6})) {
   case 0:

@@ -55,7 +55,7 @@ class ProgramTest : public QObject {
 
   bool PanelIdle() const {
     const TPult& p = windows->Pult;
-    return p.Work_ind->Color() == soyka::ui::LampRed && p.BitBtn1->isEnabled() &&
+    return p.Work_ind->color() == soyka::ui::LampRed && p.BitBtn1->isEnabled() &&
            !p.BitBtn2->isEnabled() && p.BitBtn3->isEnabled() && p.RadioGroup1->isEnabled() &&
            state.Halted;
   }
@@ -64,7 +64,7 @@ class ProgramTest : public QObject {
 
   void Start() {
     windows->Pult.BitBtn1Click();
-    QCOMPARE(windows->Pult.Work_ind->Color(), soyka::ui::LampGreen);
+    QCOMPARE(windows->Pult.Work_ind->color(), soyka::ui::LampGreen);
   }
 
 private slots:
@@ -105,9 +105,9 @@ private slots:
     QCOMPARE(RowText(windows->Soyka_mem.Soyka_mem, 5), QString("000001111000"));
     QCOMPARE(RowText(windows->ALU.RgK, 0), QString("111101101101"));
     QCOMPARE(RowText(windows->ALU.PC, 0), QString("100"));
-    QCOMPARE(windows->Pult.p2->Color(), soyka::ui::LampGreen);
-    QCOMPARE(windows->Pult.p1->Color(), soyka::ui::LampGrey);
-    QCOMPARE(windows->Pult.p0->Color(), soyka::ui::LampGrey);
+    QCOMPARE(windows->Pult.p2->color(), soyka::ui::LampGreen);
+    QCOMPARE(windows->Pult.p1->color(), soyka::ui::LampGrey);
+    QCOMPARE(windows->Pult.p0->color(), soyka::ui::LampGrey);
     QVERIFY(windows->Soyka_mem.u[3]->isVisibleTo(&windows->Soyka_mem));
     QVERIFY(!windows->Soyka_mem.u[0]->isVisibleTo(&windows->Soyka_mem));
 
@@ -214,8 +214,8 @@ private slots:
     windows->Pult.BitBtn3->click();
     QVERIFY(windows->Soyka_mem.isVisible());
     QVERIFY(state.InputEnabled);
-    QCOMPARE(windows->Pult.input_ind->Color(), soyka::ui::LampGreen);
-    QCOMPARE(windows->Soyka_mem.input_ind->Color(), soyka::ui::LampGreen);
+    QCOMPARE(windows->Pult.input_ind->color(), soyka::ui::LampGreen);
+    QCOMPARE(windows->Soyka_mem.input_ind->color(), soyka::ui::LampGreen);
     windows->Soyka_mem.activateWindow();
     QTRY_VERIFY(windows->Soyka_mem.Soyka_mem->hasFocus());
 
@@ -229,8 +229,8 @@ private slots:
 
     windows->Form1.activateWindow();
     QTRY_VERIFY(!state.InputEnabled);
-    QCOMPARE(windows->Pult.input_ind->Color(), soyka::ui::LampRed);
-    QCOMPARE(windows->Soyka_mem.input_ind->Color(), soyka::ui::LampRed);
+    QCOMPARE(windows->Pult.input_ind->color(), soyka::ui::LampRed);
+    QCOMPARE(windows->Soyka_mem.input_ind->color(), soyka::ui::LampRed);
   }
 
   void timerKeepsFiringButNoCommandRunsWhileAPauseWaits() {

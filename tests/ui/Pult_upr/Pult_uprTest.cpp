@@ -75,7 +75,7 @@ QString OnOff(const QWidget* control) {
 // The rows of the panel-state table, as the panel shows them.
 QString PanelState(const TPult& panel) {
   return QStringLiteral("Счет %1, ПУСК %2, СТОП %3, ВВОД %4, режим %5")
-      .arg(ColourName(panel.Work_ind->Color()), OnOff(panel.BitBtn1), OnOff(panel.BitBtn2),
+      .arg(ColourName(panel.Work_ind->color()), OnOff(panel.BitBtn1), OnOff(panel.BitBtn2),
            OnOff(panel.BitBtn3), OnOff(panel.RadioGroup1));
 }
 
@@ -86,8 +86,8 @@ const QString RunningWithoutStop =
     QStringLiteral("Счет green, ПУСК off, СТОП off, ВВОД off, режим off");
 
 QString CounterLamps(const TPult& panel) {
-  return ColourName(panel.p2->Color()) + ' ' + ColourName(panel.p1->Color()) + ' ' +
-         ColourName(panel.p0->Color());
+  return ColourName(panel.p2->color()) + ' ' + ColourName(panel.p1->color()) + ' ' +
+         ColourName(panel.p0->color());
 }
 
 // Дальше where it can be pressed, СТОП otherwise (after an error); OK in a message box.
@@ -246,7 +246,7 @@ void Pult_uprTest::lamps() {
   auto* lamp = f.panel.findChild<soyka::ui::Lamp*>(QString::fromLatin1(QTest::currentDataTag()));
   QVERIFY(lamp);
   QCOMPARE(lamp->geometry(), geometry);
-  QCOMPARE(ColourName(lamp->Color()), colour);
+  QCOMPARE(ColourName(lamp->color()), colour);
   QCOMPARE(lamp->accessibleName(), accessibleName);
 }
 
@@ -498,7 +498,7 @@ void Pult_uprTest::autoRunGoesOnUntilStop() {
   QVERIFY(f.state.ErrorMessage.empty());
   QVERIFY(!f.state.InputEnabled);
   QCOMPARE(f.views.Lines(), (std::vector<std::string>{"CloseInfoWindow", "SetInputLamps 0"}));
-  QCOMPARE(ColourName(f.panel.input_ind->Color()), QStringLiteral("red"));
+  QCOMPARE(ColourName(f.panel.input_ind->color()), QStringLiteral("red"));
   QVERIFY(f.info.isHidden());
   QVERIFY(TicksHandled(f.panel, SomeTicks));
   QCOMPARE(f.views.Count("MoveCellMarker"), 0);
@@ -561,7 +561,7 @@ void Pult_uprTest::runGoesOnBehindOtherModals() {
     soyka::testing::PressMessageBoxButton(modal);
   });
   // A box that no tick opened, as the main window's help and information dialogs are.
-  soyka::ui::ShowPlainMessage(nullptr, "…");
+  soyka::ui::showPlainMessage(nullptr, "…");
   QVERIFY(driver.Answered());
   QVERIFY(commandsBehind);
   QCOMPARE(PanelState(f.panel), RunningAuto);
@@ -617,14 +617,14 @@ void Pult_uprTest::inputButton() {
   f.panel.BitBtn3->click();
   QVERIFY(f.state.MemoryWindowOpen);
   QVERIFY(f.state.InputEnabled);
-  QCOMPARE(ColourName(f.panel.input_ind->Color()), QStringLiteral("green"));
+  QCOMPARE(ColourName(f.panel.input_ind->color()), QStringLiteral("green"));
   QCOMPARE(f.views.Lines(), (std::vector<std::string>{"ShowWantedWindows", "SetInputLamps 1"}));
   QCOMPARE(PanelState(f.panel), Idle);
 
   f.panel.SetTimerInterval(60000);
   f.panel.BitBtn1->click();
   QVERIFY(!f.state.InputEnabled);
-  QCOMPARE(ColourName(f.panel.input_ind->Color()), QStringLiteral("red"));
+  QCOMPARE(ColourName(f.panel.input_ind->color()), QStringLiteral("red"));
   QVERIFY(!f.panel.BitBtn3->isEnabled());
   f.panel.BitBtn2->click();
   QVERIFY(f.panel.BitBtn3->isEnabled());

@@ -33,7 +33,7 @@ private slots:
     QFETCH(bool, forward);
     QFETCH(int, nextRow);
     QFETCH(int, nextColumn);
-    QCOMPARE(soyka::ui::StepCell({row, column}, forward), (GridCell{nextRow, nextColumn}));
+    QCOMPARE(soyka::ui::stepCell({row, column}, forward), (GridCell{nextRow, nextColumn}));
   }
 
   void stepCellVisitsEveryCellOnceAround() {
@@ -42,7 +42,7 @@ private slots:
       GridCell cell{0, 0};
       for (int step = 0; step < 96; ++step) {
         seen.insert({cell.row, cell.column});
-        cell = soyka::ui::StepCell(cell, forward);
+        cell = soyka::ui::stepCell(cell, forward);
         QVERIFY(cell.row >= 0 && cell.row < 8 && cell.column >= 0 && cell.column < 12);
       }
       QCOMPARE(seen.size(), std::size_t{96});
@@ -100,7 +100,7 @@ private slots:
     QFETCH(int, bit);
     const QKeyEvent event(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), scanCode,
                           virtualKey, 0);
-    const std::optional<int> typed = soyka::ui::TypedBit(event, platform);
+    const std::optional<int> typed = soyka::ui::typedBit(event, platform);
     QCOMPARE(typed.value_or(-1), bit);
   }
 };

@@ -62,7 +62,7 @@ private slots:
     QFETCH(Word12, cell);
     QFETCH(int, row);
     QFETCH(QString, text);
-    QCOMPARE(QString::fromStdString(soyka::ui::DecodeCommandText(cell, row)), text);
+    QCOMPARE(QString::fromStdString(soyka::ui::decodeCommandText(cell, row)), text);
   }
 
   void addressesText_data() {
@@ -101,7 +101,7 @@ private slots:
     QFETCH(MemoryCells, memory);
     QFETCH(int, row);
     QFETCH(QString, text);
-    QCOMPARE(QString::fromStdString(soyka::ui::DecodeAddressesText(memory, row)), text);
+    QCOMPARE(QString::fromStdString(soyka::ui::decodeAddressesText(memory, row)), text);
   }
 
   void numberText_data() {
@@ -120,7 +120,7 @@ private slots:
     QFETCH(Word12, cell);
     QFETCH(int, row);
     QFETCH(QString, text);
-    QCOMPARE(QString::fromStdString(soyka::ui::DecodeNumberText(cell, row)), text);
+    QCOMPARE(QString::fromStdString(soyka::ui::decodeNumberText(cell, row)), text);
   }
 };
 

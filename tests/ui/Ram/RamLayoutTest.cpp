@@ -69,7 +69,7 @@ private slots:
     QVERIFY(!window.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     QVERIFY(!window.windowFlags().testFlag(Qt::WindowSystemMenuHint));
     QVERIFY(!window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    QVERIFY(SameFace(window.font(), soyka::ui::SystemFont(16)));
+    QVERIFY(SameFace(window.font(), soyka::ui::systemFont(16)));
     QVERIFY(window.isHidden());
   }
 
@@ -77,7 +77,7 @@ private slots:
     QCOMPARE(GridMismatch(rig->window, rig->state), QString());
     QCOMPARE(Cursor(rig->window), (GridCell{0, 0}));
     QCOMPARE(MarkerState(rig->window), QString("0"));
-    QCOMPARE(rig->window.input_ind->Color(), soyka::ui::LampRed);
+    QCOMPARE(rig->window.input_ind->color(), soyka::ui::LampRed);
     // Creating the window changes nothing in the machine.
     QCOMPARE(rig->state.Memory[3], FactorialImage[3]);
     QVERIFY(!rig->state.InputEnabled);
@@ -133,7 +133,7 @@ private slots:
     const QLabel* label = rig->window.RowLabels[static_cast<std::size_t>(row)];
     QCOMPARE(label->text(), text);
     QCOMPARE(label->pos(), QPoint(4, top));
-    QVERIFY(SameFace(label->font(), soyka::ui::SerifFont(13, true)));
+    QVERIFY(SameFace(label->font(), soyka::ui::serifFont(13, true)));
     QCOMPARE(label->palette().color(QPalette::WindowText), QColor(Qt::black));
     QCOMPARE(label->accessibleName(), "Ячейка " + text);
     // The address stays clear of the vertical marker bar that stands at its right.
@@ -145,7 +145,7 @@ private slots:
     const QLabel* caption = rig->window.InputCaption;
     QCOMPARE(caption->text(), QString("Ввод"));
     QCOMPARE(caption->pos(), QPoint(0, 312));
-    QVERIFY(SameFace(caption->font(), soyka::ui::SmallFont(9)));
+    QVERIFY(SameFace(caption->font(), soyka::ui::smallFont(9)));
     QVERIFY(caption->font().bold());
     QCOMPARE(caption->palette().color(QPalette::WindowText), QColor(Qt::black));
   }
@@ -226,7 +226,7 @@ private slots:
         QVERIFY(!(grid->item(row, column)->flags() & Qt::ItemIsEditable));
       }
     }
-    QVERIFY(SameFace(grid->font(), soyka::ui::SerifFont(24, true)));
+    QVERIFY(SameFace(grid->font(), soyka::ui::serifFont(24, true)));
   }
 
   void gridIsDrawnSilverWithGreyLinesAndPurpleDigits() {

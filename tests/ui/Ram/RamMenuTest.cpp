@@ -113,8 +113,8 @@ private slots:
     Grid()->setCurrentCell(row, 7);
     QAction* action = item == 1 ? rig->window.N1 : item == 2 ? rig->window.N2 : rig->window.N3;
     const SeenBox seen = AnswerBox([&] { action->trigger(); });
-    QCOMPARE(seen.text, soyka::ui::ShownText(text.toStdString()));
-    QCOMPARE(seen.title, soyka::ui::ApplicationTitle());
+    QCOMPARE(seen.text, soyka::ui::shownText(text.toStdString()));
+    QCOMPARE(seen.title, soyka::ui::applicationTitle());
     QVERIFY(seen.plain);
     QCOMPARE(Cursor(rig->window), (GridCell{row, 7}));
   }
@@ -157,12 +157,12 @@ private slots:
     const SeenBox seen = AnswerBox([&] { rig->window.N1->trigger(); });
     QVERIFY(!seen.text.isEmpty());
     QVERIFY(!rig->state.InputEnabled);
-    QCOMPARE(rig->window.input_ind->Color(), soyka::ui::LampRed);
+    QCOMPARE(rig->window.input_ind->color(), soyka::ui::LampRed);
     QVERIFY(rig->views.Lines() == std::vector<std::string>{"SetInputLamps 0"});
 
     QVERIFY(ShowActive(rig->window));
     QVERIFY(!rig->state.InputEnabled);
-    QCOMPARE(rig->window.input_ind->Color(), soyka::ui::LampRed);
+    QCOMPARE(rig->window.input_ind->color(), soyka::ui::LampRed);
     QTest::keyClick(Grid(), Qt::Key_0);
     QCOMPARE(RowText(Grid(), 3), QString("111101101101"));
     QCOMPARE(Cursor(rig->window), (GridCell{3, 0}));
@@ -176,7 +176,7 @@ private slots:
     other.activateWindow();
     QTRY_VERIFY(!rig->window.isActiveWindow());
     QVERIFY(!rig->state.InputEnabled);
-    QCOMPARE(rig->window.input_ind->Color(), soyka::ui::LampRed);
+    QCOMPARE(rig->window.input_ind->color(), soyka::ui::LampRed);
     QVERIFY(rig->views.Lines() == std::vector<std::string>{"SetInputLamps 0"});
 
     // A writer that forgot to refresh: activation shows memory as it is.
@@ -186,7 +186,7 @@ private slots:
     QCOMPARE(GridMismatch(rig->window, rig->state), QString());
     QCOMPARE(Cursor(rig->window), (GridCell{4, 6}));
     QVERIFY(!rig->state.InputEnabled);
-    QCOMPARE(rig->window.input_ind->Color(), soyka::ui::LampRed);
+    QCOMPARE(rig->window.input_ind->color(), soyka::ui::LampRed);
   }
 
   void closeButtonHidesThenClearsTheFlagThenShowsWantedWindows() {
@@ -255,7 +255,7 @@ private slots:
     QCoreApplication::processEvents();
     QVERIFY(rig->window.isActiveWindow());
     QVERIFY(rig->state.InputEnabled);
-    QCOMPARE(rig->window.input_ind->Color(), soyka::ui::LampGreen);
+    QCOMPARE(rig->window.input_ind->color(), soyka::ui::LampGreen);
     for (const std::string& line : rig->views.Lines()) {
       QVERIFY2(line.rfind("SetInputLamps", 0) != 0, line.c_str());
     }
@@ -270,7 +270,7 @@ private slots:
     other.activateWindow();
     QTRY_VERIFY(!rig->window.isActiveWindow());
     QVERIFY(!rig->state.InputEnabled);
-    QCOMPARE(rig->window.input_ind->Color(), soyka::ui::LampRed);
+    QCOMPARE(rig->window.input_ind->color(), soyka::ui::LampRed);
     QVERIFY(rig->views.Lines() == std::vector<std::string>{"SetInputLamps 0"});
   }
 };

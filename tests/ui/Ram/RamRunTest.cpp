@@ -82,7 +82,7 @@ private slots:
 
     soyka::StartRun(rig->state, rig->views);
     QCOMPARE(MarkerState(window), QString("0"));
-    QCOMPARE(window.input_ind->Color(), soyka::ui::LampRed);
+    QCOMPARE(window.input_ind->color(), soyka::ui::LampRed);
     soyka::TickOutcome outcome = soyka::TickOutcome::RunGoesOn;
     for (int tick = 0; tick < 100 && outcome == soyka::TickOutcome::RunGoesOn; ++tick) {
       outcome = soyka::RunTick(rig->state, rig->views);
@@ -186,7 +186,7 @@ private slots:
     rig->window.SetInputLamp(true);
     QVERIFY(rig->window.isHidden());
     QCOMPARE(Cursor(rig->window), (GridCell{4, 11}));
-    QCOMPARE(rig->window.input_ind->Color(), soyka::ui::LampGreen);
+    QCOMPARE(rig->window.input_ind->color(), soyka::ui::LampGreen);
   }
 };
 
