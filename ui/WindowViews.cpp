@@ -1,10 +1,10 @@
 #include "WindowViews.h"
 
 #include "Arifustr.h"
+#include "ControlPanel.h"
 #include "Displey.h"
 #include "Infowin.h"
 #include "MessageBoxes.h"
-#include "Pult_upr.h"
 #include "Ram.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "TickWatch.h"
 
-#include "Pult_upr.h"
+#include "ControlPanel.h"
 
 #include <QEvent>
 

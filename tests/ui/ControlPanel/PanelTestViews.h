@@ -1,8 +1,8 @@
 #pragma once
 // The test views with the control panel attached: its lamps and its СТОП answer as in the program.
 
+#include "ControlPanel.h"
 #include "InfoTestViews.h"
-#include "Pult_upr.h"
 
 namespace soyka::testing {
 

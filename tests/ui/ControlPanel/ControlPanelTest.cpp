@@ -1,7 +1,7 @@
 // The control panel: its layout and start-up state, the run modes, ПУСК, СТОП and ВВОД, and the
 // run loop driven by its timer, with real pauses and error boxes answered as a learner would.
 
-#include "Pult_upr.h"
+#include "ControlPanel.h"
 #include "EngineTestSupport.h"
 #include "Infowin.h"
 #include "MessageBoxes.h"
@@ -654,4 +654,4 @@ void Pult_uprTest::machineErrorDisablesStop() {
 }
 
 QTEST_MAIN(Pult_uprTest)
-#include "Pult_uprTest.moc"
+#include "ControlPanelTest.moc"

@@ -1,4 +1,4 @@
-#include "Pult_upr.h"
+#include "ControlPanel.h"
 
 #include "FixedWindow.h"
 #include "Fonts.h"
