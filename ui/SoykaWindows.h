@@ -30,7 +30,7 @@ public:
   TSoyka_mem Soyka_mem;
   Tdisp disp;
   TInfo_win Info_win;
-  TPult Pult;
+  ControlPanel Pult;
   TAbout_avtor About_avtor;
   TAbout_prog About_prog;
   TThanks Thanks;

@@ -52,7 +52,7 @@ void WindowViews::RefreshCounterView() {
     registers_->RefreshCounterView();
   }
   if (panel_) {
-    panel_->SetCounterLamps(state_.CounterBits);
+    panel_->setCounterLamps(state_.CounterBits);
   }
 }
 
@@ -121,7 +121,7 @@ void WindowViews::SetInputLamps(bool on) {
   // Switching on, the panel's lamp lights first; switching off, the memory window's goes first.
   if (on) {
     if (panel_) {
-      panel_->SetInputLamp(true);
+      panel_->setInputLamp(true);
     }
     if (memory_) {
       memory_->SetInputLamp(true);
@@ -131,7 +131,7 @@ void WindowViews::SetInputLamps(bool on) {
       memory_->SetInputLamp(false);
     }
     if (panel_) {
-      panel_->SetInputLamp(false);
+      panel_->setInputLamp(false);
     }
   }
 }

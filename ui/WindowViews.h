@@ -9,7 +9,7 @@ class TALU;
 class TSoyka_mem;
 class Tdisp;
 class TInfo_win;
-class TPult;
+class ControlPanel;
 
 namespace soyka::ui {
 
@@ -21,7 +21,7 @@ public:
   void Attach(TSoyka_mem* window) { memory_ = window; }
   void Attach(Tdisp* window) { display_ = window; }
   void Attach(TInfo_win* window) { info_ = window; }
-  void Attach(TPult* window) { panel_ = window; }
+  void Attach(ControlPanel* window) { panel_ = window; }
 
   void RefreshMemoryView() override;
   void MoveCellMarker(int from, int to) override;
@@ -50,7 +50,7 @@ private:
   TSoyka_mem* memory_ = nullptr;
   Tdisp* display_ = nullptr;
   TInfo_win* info_ = nullptr;
-  TPult* panel_ = nullptr;
+  ControlPanel* panel_ = nullptr;
 };
 
 } // namespace soyka::ui

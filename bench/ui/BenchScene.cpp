@@ -51,8 +51,8 @@ bool BenchScene::OpenEveryView() {
 }
 
 void BenchScene::StartAutoRun() {
-  windows.Pult.RadioGroup1Items->button(0)->setChecked(true);
-  windows.Pult.BitBtn1Click();
+  windows.Pult.modeButtons_->button(0)->setChecked(true);
+  windows.Pult.onStartClicked();
 }
 
 } // namespace soyka::bench

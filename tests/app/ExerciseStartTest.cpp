@@ -72,8 +72,8 @@ private slots:
     QVERIFY(state.Halted && !state.InputEnabled && state.RunMode == soyka::RunModeAuto);
     QVERIFY(!windows->ALU.isVisible() && !windows->disp.isVisible());
 
-    windows->Pult.BitBtn1Click();
-    QTRY_VERIFY_WITH_TIMEOUT(state.Halted && windows->Pult.BitBtn1->isEnabled(), 20000);
+    windows->Pult.onStartClicked();
+    QTRY_VERIFY_WITH_TIMEOUT(state.Halted && windows->Pult.startButton_->isEnabled(), 20000);
     QCOMPARE(windows->disp.LabD1->text().trimmed(), "120");
   }
 

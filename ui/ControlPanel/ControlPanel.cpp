@@ -63,7 +63,8 @@ Lamp* makeLamp(QWidget* parent, const char* name, const QString& caption, const 
 
 } // namespace
 
-TPult::TPult(soyka::MachineState& state, soyka::ViewOperations& views, QWidget* parent)
+ControlPanel::ControlPanel(soyka::MachineState& state, soyka::ViewOperations& views,
+                           QWidget* parent)
     : QWidget(parent), state_(state), views_(views) {
   soyka::ui::setUpFixedWindow(this, QStringLiteral("Пульт управления"), ClientWidth, ClientHeight,
                               soyka::ui::TitleButtons::None, true);
@@ -74,45 +75,45 @@ TPult::TPult(soyka::MachineState& state, soyka::ViewOperations& views, QWidget* 
   setPalette(palette);
   setAutoFillBackground(true);
 
-  CreateButtons();
-  CreateSelector();
+  createButtons();
+  createSelector();
 
-  Timer1 = new QTimer(this);
-  Timer1->setObjectName(QStringLiteral("Timer1"));
-  Timer1->setInterval(soyka::TickIntervalMs);
+  tickTimer_ = new QTimer(this);
+  tickTimer_->setObjectName(QStringLiteral("tickTimer"));
+  tickTimer_->setInterval(soyka::TickIntervalMs);
   // Queued, so that the ticks keep coming while a pause that a tick opened waits: a timer never
   // re-enters its own timeout, but a posted call is delivered by the pause's event loop too.
-  connect(Timer1, &QTimer::timeout, this, &TPult::Timer1Timer, Qt::QueuedConnection);
-  Timer1->start();
+  connect(tickTimer_, &QTimer::timeout, this, &ControlPanel::onTick, Qt::QueuedConnection);
+  tickTimer_->start();
 
-  CreateLamps();
+  createLamps();
 
-  setTabOrder(BitBtn3, BitBtn2);
-  setTabOrder(BitBtn2, BitBtn1);
-  setTabOrder(BitBtn1, RadioGroup1Items->button(0));
+  setTabOrder(inputButton_, stopButton_);
+  setTabOrder(stopButton_, startButton_);
+  setTabOrder(startButton_, modeButtons_->button(0));
 }
 
-void TPult::CreateButtons() {
-  BitBtn3 = makeButton(this, "BitBtn3", QStringLiteral("ВВОД"),
-                       style()->standardIcon(QStyle::SP_BrowserReload), QRect(175, 48, 73, 33),
-                       QStringLiteral("Редактировать ОЗУ"));
-  BitBtn2 = makeButton(this, "BitBtn2", QStringLiteral("СТОП"),
-                       style()->standardIcon(QStyle::SP_BrowserStop), QRect(95, 48, 73, 33),
-                       QStringLiteral("Прервать программу"));
-  BitBtn2->setEnabled(false);
-  BitBtn1 = makeButton(this, "BitBtn1", QStringLiteral("ПУСК"), soyka::ui::startPicture(),
-                       QRect(8, 48, 73, 33), QStringLiteral("Выполнить программу"));
-  connect(BitBtn3, &QPushButton::clicked, this, &TPult::BitBtn3Click);
-  connect(BitBtn2, &QPushButton::clicked, this, &TPult::BitBtn2Click);
-  connect(BitBtn1, &QPushButton::clicked, this, &TPult::BitBtn1Click);
+void ControlPanel::createButtons() {
+  inputButton_ = makeButton(this, "inputButton", QStringLiteral("ВВОД"),
+                            style()->standardIcon(QStyle::SP_BrowserReload), QRect(175, 48, 73, 33),
+                            QStringLiteral("Редактировать ОЗУ"));
+  stopButton_ = makeButton(this, "stopButton", QStringLiteral("СТОП"),
+                           style()->standardIcon(QStyle::SP_BrowserStop), QRect(95, 48, 73, 33),
+                           QStringLiteral("Прервать программу"));
+  stopButton_->setEnabled(false);
+  startButton_ = makeButton(this, "startButton", QStringLiteral("ПУСК"), soyka::ui::startPicture(),
+                            QRect(8, 48, 73, 33), QStringLiteral("Выполнить программу"));
+  connect(inputButton_, &QPushButton::clicked, this, &ControlPanel::onInputClicked);
+  connect(stopButton_, &QPushButton::clicked, this, &ControlPanel::onStopClicked);
+  connect(startButton_, &QPushButton::clicked, this, &ControlPanel::onStartClicked);
 }
 
-void TPult::CreateSelector() {
-  RadioGroup1 = new QGroupBox(QStringLiteral(" Режим  выполнения "), this);
-  RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
-  RadioGroup1->setGeometry(8, 0, 161, 41);
-  RadioGroup1->setToolTip(QStringLiteral("Задать  режим выполнения команд программы"));
-  RadioGroup1Items = new QButtonGroup(RadioGroup1);
+void ControlPanel::createSelector() {
+  modeSelector_ = new QGroupBox(QStringLiteral(" Режим  выполнения "), this);
+  modeSelector_->setObjectName(QStringLiteral("modeSelector"));
+  modeSelector_->setGeometry(8, 0, 161, 41);
+  modeSelector_->setToolTip(QStringLiteral("Задать  режим выполнения команд программы"));
+  modeButtons_ = new QButtonGroup(modeSelector_);
 
   // Three columns of equal width inside the frame; the narrow cut of the face keeps the captions
   // whole in them.
@@ -124,88 +125,94 @@ void TPult::CreateSelector() {
   constexpr int ColumnWidth = 51;
   constexpr int ItemHeight = 22;
   for (int index = 0; index < items.size(); ++index) {
-    auto* item = new QRadioButton(items[index], RadioGroup1);
+    auto* item = new QRadioButton(items[index], modeSelector_);
     item->setFont(itemFont);
-    item->setObjectName(QStringLiteral("RadioGroup1Item%1").arg(index));
+    item->setObjectName(QStringLiteral("modeButton%1").arg(index));
     item->setGeometry(ItemLeft + index * ColumnWidth, ItemTop, ColumnWidth - 1, ItemHeight);
-    RadioGroup1Items->addButton(item, index);
+    modeButtons_->addButton(item, index);
   }
-  RadioGroup1Items->button(0)->setChecked(true);
-  connect(RadioGroup1Items, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+  modeButtons_->button(0)->setChecked(true);
+  connect(modeButtons_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
     if (checked) {
-      RadioGroup1Click();
+      onModeChosen();
     }
   });
 }
 
-void TPult::CreateLamps() {
-  Work_ind = makeLamp(this, "Work_ind", QStringLiteral("Счет"), LampRed, QPoint(184, 22));
-  Label1 = makeLampCaption(this, "Label1", QStringLiteral("Счет"), QRect(176, 8, 26, 11));
-  input_ind = makeLamp(this, "input_ind", QStringLiteral("Ввод"), LampRed, QPoint(264, 62));
-  Label2 = makeLampCaption(this, "Label2", QStringLiteral("Ввод"), QRect(256, 48, 29, 11));
-  p2 = makeLamp(this, "p2", QStringLiteral("Счетчик, бит 3"), LampGrey, QPoint(216, 22));
-  p1 = makeLamp(this, "p1", QStringLiteral("Счетчик, бит 2"), LampGrey, QPoint(240, 22));
-  p0 = makeLamp(this, "p0", QStringLiteral("Счетчик, бит 1"), LampGrey, QPoint(264, 22));
-  Label3 = makeLabel(this, "Label3", QStringLiteral("Счетчик"), QRect(214, 4, 54, 16));
-  Label3->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+void ControlPanel::createLamps() {
+  runLamp_ = makeLamp(this, "runLamp", QStringLiteral("Счет"), LampRed, QPoint(184, 22));
+  runLampCaption_ =
+      makeLampCaption(this, "runLampCaption", QStringLiteral("Счет"), QRect(176, 8, 26, 11));
+  inputLamp_ = makeLamp(this, "inputLamp", QStringLiteral("Ввод"), LampRed, QPoint(264, 62));
+  inputLampCaption_ =
+      makeLampCaption(this, "inputLampCaption", QStringLiteral("Ввод"), QRect(256, 48, 29, 11));
+  counterLamps_[2] =
+      makeLamp(this, "counterLamp2", QStringLiteral("Счетчик, бит 3"), LampGrey, QPoint(216, 22));
+  counterLamps_[1] =
+      makeLamp(this, "counterLamp1", QStringLiteral("Счетчик, бит 2"), LampGrey, QPoint(240, 22));
+  counterLamps_[0] =
+      makeLamp(this, "counterLamp0", QStringLiteral("Счетчик, бит 1"), LampGrey, QPoint(264, 22));
+  counterCaption_ =
+      makeLabel(this, "counterCaption", QStringLiteral("Счетчик"), QRect(214, 4, 54, 16));
+  counterCaption_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 }
 
-void TPult::DisablePanelStop() {
-  BitBtn2->setEnabled(false);
+void ControlPanel::DisablePanelStop() {
+  stopButton_->setEnabled(false);
 }
 
-void TPult::SetInputLamp(bool on) {
-  input_ind->setColor(on ? LampGreen : LampRed);
+void ControlPanel::setInputLamp(bool on) {
+  inputLamp_->setColor(on ? LampGreen : LampRed);
 }
 
-void TPult::SetCounterLamps(const soyka::CounterBits3& bits) {
-  p0->setColor(bits[1] != 0 ? LampGreen : LampGrey);
-  p1->setColor(bits[2] != 0 ? LampGreen : LampGrey);
-  p2->setColor(bits[3] != 0 ? LampGreen : LampGrey);
-}
-
-void TPult::SetTimerInterval(int milliseconds) {
-  Timer1->setInterval(milliseconds);
-}
-
-void TPult::RadioGroup1Click() {
-  soyka::SelectRunMode(state_, RadioGroup1Items->checkedId());
-}
-
-void TPult::BitBtn1Click() {
-  Work_ind->setColor(LampGreen);
-  BitBtn1->setEnabled(false);
-  // Step and Tact runs are left only through the pause window's own СТОП.
-  BitBtn2->setEnabled(state_.RunMode <= soyka::RunModeAuto);
-  BitBtn3->setEnabled(false);
-  RadioGroup1->setEnabled(false);
-  soyka::StartRun(state_, views_);
-}
-
-void TPult::BitBtn2Click() {
-  Work_ind->setColor(LampRed);
-  soyka::StopRun(state_, views_);
-  ShowIdle();
-}
-
-void TPult::BitBtn3Click() {
-  soyka::EnableMemoryInput(state_, views_);
-}
-
-void TPult::Timer1Timer() {
-  if (soyka::RunTick(state_, views_) == soyka::TickOutcome::RunEnded) {
-    ShowIdle();
+void ControlPanel::setCounterLamps(const soyka::CounterBits3& bits) {
+  for (int k = 1; k <= soyka::CounterBitCount; ++k) {
+    counterLamps_[static_cast<std::size_t>(k - 1)]->setColor(bits[k] != 0 ? LampGreen : LampGrey);
   }
 }
 
-void TPult::ShowIdle() {
-  Work_ind->setColor(LampRed);
-  BitBtn1->setEnabled(true);
-  BitBtn2->setEnabled(false);
-  BitBtn3->setEnabled(true);
-  RadioGroup1->setEnabled(true);
+void ControlPanel::setTickInterval(int milliseconds) {
+  tickTimer_->setInterval(milliseconds);
 }
 
-void TPult::closeEvent(QCloseEvent* event) {
+void ControlPanel::onModeChosen() {
+  soyka::SelectRunMode(state_, modeButtons_->checkedId());
+}
+
+void ControlPanel::onStartClicked() {
+  runLamp_->setColor(LampGreen);
+  startButton_->setEnabled(false);
+  // Step and Tact runs are left only through the pause window's own СТОП.
+  stopButton_->setEnabled(state_.RunMode <= soyka::RunModeAuto);
+  inputButton_->setEnabled(false);
+  modeSelector_->setEnabled(false);
+  soyka::StartRun(state_, views_);
+}
+
+void ControlPanel::onStopClicked() {
+  runLamp_->setColor(LampRed);
+  soyka::StopRun(state_, views_);
+  showIdle();
+}
+
+void ControlPanel::onInputClicked() {
+  soyka::EnableMemoryInput(state_, views_);
+}
+
+void ControlPanel::onTick() {
+  if (soyka::RunTick(state_, views_) == soyka::TickOutcome::RunEnded) {
+    showIdle();
+  }
+}
+
+void ControlPanel::showIdle() {
+  runLamp_->setColor(LampRed);
+  startButton_->setEnabled(true);
+  stopButton_->setEnabled(false);
+  inputButton_->setEnabled(true);
+  modeSelector_->setEnabled(true);
+}
+
+void ControlPanel::closeEvent(QCloseEvent* event) {
   event->ignore();
 }

@@ -12,54 +12,54 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <QWidget>
+#include <array>
 
-class TPult : public QWidget {
+class ControlPanel : public QWidget {
   Q_OBJECT
 public:
-  TPult(soyka::MachineState& state, soyka::ViewOperations& views, QWidget* parent = nullptr);
+  ControlPanel(soyka::MachineState& state, soyka::ViewOperations& views, QWidget* parent = nullptr);
 
   // The panel's share of the view operations.
   void DisablePanelStop();
-  void SetInputLamp(bool on);
-  // p0, p1, p2 (in that order) green for a 1 bit, grey for a 0 bit.
-  void SetCounterLamps(const soyka::CounterBits3& bits);
+  void setInputLamp(bool on);
+  // Green for a 1 bit, grey for a 0 bit.
+  void setCounterLamps(const soyka::CounterBits3& bits);
 
   // Lets tests run the loop faster than the learner's 500 ms.
-  void SetTimerInterval(int milliseconds);
+  void setTickInterval(int milliseconds);
 
   // Controls in declaration order.
-  QPushButton* BitBtn3;
-  QPushButton* BitBtn2;
-  QPushButton* BitBtn1;
-  QGroupBox* RadioGroup1;
-  QButtonGroup* RadioGroup1Items;
-  QTimer* Timer1;
-  soyka::ui::Lamp* Work_ind;
-  QLabel* Label1;
-  soyka::ui::Lamp* input_ind;
-  QLabel* Label2;
-  soyka::ui::Lamp* p2;
-  soyka::ui::Lamp* p1;
-  soyka::ui::Lamp* p0;
-  QLabel* Label3;
+  QPushButton* inputButton_;
+  QPushButton* stopButton_;
+  QPushButton* startButton_;
+  QGroupBox* modeSelector_;
+  QButtonGroup* modeButtons_;
+  QTimer* tickTimer_;
+  soyka::ui::Lamp* runLamp_;
+  QLabel* runLampCaption_;
+  soyka::ui::Lamp* inputLamp_;
+  QLabel* inputLampCaption_;
+  // counterLamps_[k - 1] shows counter bit k, so counterLamps_[0] is the rightmost lamp.
+  std::array<soyka::ui::Lamp*, soyka::CounterBitCount> counterLamps_;
+  QLabel* counterCaption_;
 
 public slots:
-  void RadioGroup1Click();
-  void BitBtn1Click();
-  void BitBtn2Click();
-  void BitBtn3Click();
-  void Timer1Timer();
+  void onModeChosen();
+  void onStartClicked();
+  void onStopClicked();
+  void onInputClicked();
+  void onTick();
 
 protected:
   // The panel stays on screen until the program ends: every request to close it is refused.
   void closeEvent(QCloseEvent* event) override;
 
 private:
-  void CreateButtons();
-  void CreateSelector();
-  void CreateLamps();
+  void createButtons();
+  void createSelector();
+  void createLamps();
   // The end of a run: the panel goes back to the learner.
-  void ShowIdle();
+  void showIdle();
 
   soyka::MachineState& state_;
   soyka::ViewOperations& views_;

@@ -33,15 +33,15 @@ struct Fixture {
       state.Memory[static_cast<std::size_t>(cell)] = soyka::WordFromValue(cells[cell]);
     }
     views.Attach(&panel);
-    panel.SetTimerInterval(FastTickMs);
+    panel.setTickInterval(FastTickMs);
   }
 
-  void ChooseMode(int runMode) { panel.RadioGroup1Items->button(runMode - 2)->click(); }
+  void ChooseMode(int runMode) { panel.modeButtons_->button(runMode - 2)->click(); }
 
   MachineState state;
   TInfo_win info{state};
   PanelTestViews views{state, info};
-  TPult panel{state, views};
+  ControlPanel panel{state, views};
 };
 
 int C(int opcode, int a1, int a2, int a3) {
@@ -73,10 +73,10 @@ QString OnOff(const QWidget* control) {
 }
 
 // The rows of the panel-state table, as the panel shows them.
-QString PanelState(const TPult& panel) {
+QString PanelState(const ControlPanel& panel) {
   return QStringLiteral("Счет %1, ПУСК %2, СТОП %3, ВВОД %4, режим %5")
-      .arg(ColourName(panel.Work_ind->color()), OnOff(panel.BitBtn1), OnOff(panel.BitBtn2),
-           OnOff(panel.BitBtn3), OnOff(panel.RadioGroup1));
+      .arg(ColourName(panel.runLamp_->color()), OnOff(panel.startButton_), OnOff(panel.stopButton_),
+           OnOff(panel.inputButton_), OnOff(panel.modeSelector_));
 }
 
 const QString Idle = QStringLiteral("Счет red, ПУСК on, СТОП off, ВВОД on, режим on");
@@ -85,9 +85,10 @@ const QString RunningAuto = QStringLiteral("Счет green, ПУСК off, СТО
 const QString RunningWithoutStop =
     QStringLiteral("Счет green, ПУСК off, СТОП off, ВВОД off, режим off");
 
-QString CounterLamps(const TPult& panel) {
-  return ColourName(panel.p2->color()) + ' ' + ColourName(panel.p1->color()) + ' ' +
-         ColourName(panel.p0->color());
+QString CounterLamps(const ControlPanel& panel) {
+  return ColourName(panel.counterLamps_[2]->color()) + ' ' +
+         ColourName(panel.counterLamps_[1]->color()) + ' ' +
+         ColourName(panel.counterLamps_[0]->color());
 }
 
 // Дальше where it can be pressed, СТОП otherwise (after an error); OK in a message box.
@@ -103,17 +104,17 @@ void ContinueIfPossible(TInfo_win& info, QWidget* modal) {
 
 // Lets the panel's own timer deliver `count` more ticks; false if they never came. Counted by a
 // queued call, as the panel's handler is called, so every tick counted has been handled.
-bool TicksHandled(TPult& panel, int count) {
+bool TicksHandled(ControlPanel& panel, int count) {
   int ticks = 0;
   QObject counter;
   QObject::connect(
-      panel.Timer1, &QTimer::timeout, &counter, [&ticks] { ++ticks; }, Qt::QueuedConnection);
+      panel.tickTimer_, &QTimer::timeout, &counter, [&ticks] { ++ticks; }, Qt::QueuedConnection);
   return QTest::qWaitFor([&ticks, count] { return ticks >= count; }, RunTimeoutMs);
 }
 
 } // namespace
 
-class Pult_uprTest : public QObject {
+class ControlPanelTest : public QObject {
   Q_OBJECT
 
 private slots:
@@ -144,7 +145,7 @@ private slots:
   void machineErrorDisablesStop();
 };
 
-void Pult_uprTest::windowFrame() {
+void ControlPanelTest::windowFrame() {
   Fixture f;
   QCOMPARE(f.panel.windowTitle(), QStringLiteral("Пульт управления"));
   QCOMPARE(f.panel.size(), QSize(293, 87));
@@ -162,14 +163,14 @@ void Pult_uprTest::windowFrame() {
   QCOMPARE(f.panel.palette().color(QPalette::Window),
            QApplication::palette().color(QPalette::Button));
   QCOMPARE(PanelState(f.panel), Idle);
-  QVERIFY(f.panel.Timer1->isActive());
+  QVERIFY(f.panel.tickTimer_->isActive());
   Fixture slow;
-  QCOMPARE(slow.panel.Timer1->interval(), FastTickMs);
-  slow.panel.SetTimerInterval(soyka::TickIntervalMs);
-  QCOMPARE(slow.panel.Timer1->interval(), 500);
+  QCOMPARE(slow.panel.tickTimer_->interval(), FastTickMs);
+  slow.panel.setTickInterval(soyka::TickIntervalMs);
+  QCOMPARE(slow.panel.tickTimer_->interval(), 500);
 }
 
-void Pult_uprTest::controls_data() {
+void ControlPanelTest::controls_data() {
   QTest::addColumn<QRect>("geometry");
   QTest::addColumn<QString>("text");
   QTest::addColumn<QString>("hint");
@@ -177,24 +178,24 @@ void Pult_uprTest::controls_data() {
   QTest::addColumn<bool>("bold");
   QTest::addColumn<bool>("enabled");
 
-  QTest::newRow("RadioGroup1") << QRect(8, 0, 161, 41) << " Режим  выполнения "
-                               << "Задать  режим выполнения команд программы" << 13 << false
-                               << true;
-  QTest::newRow("BitBtn1") << QRect(8, 48, 73, 33) << "ПУСК"
-                           << "Выполнить программу" << 13 << false << true;
-  QTest::newRow("BitBtn2") << QRect(95, 48, 73, 33) << "СТОП"
-                           << "Прервать программу" << 13 << false << false;
-  QTest::newRow("BitBtn3") << QRect(175, 48, 73, 33) << "ВВОД"
-                           << "Редактировать ОЗУ" << 13 << false << true;
-  QTest::newRow("Label1") << QRect(176, 8, 26, 11) << "Счет"
-                          << "" << 9 << true << true;
-  QTest::newRow("Label3") << QRect(214, 4, 54, 16) << "Счетчик"
-                          << "" << 13 << false << true;
-  QTest::newRow("Label2") << QRect(256, 48, 29, 11) << "Ввод"
-                          << "" << 9 << true << true;
+  QTest::newRow("modeSelector") << QRect(8, 0, 161, 41) << " Режим  выполнения "
+                                << "Задать  режим выполнения команд программы" << 13 << false
+                                << true;
+  QTest::newRow("startButton") << QRect(8, 48, 73, 33) << "ПУСК"
+                               << "Выполнить программу" << 13 << false << true;
+  QTest::newRow("stopButton") << QRect(95, 48, 73, 33) << "СТОП"
+                              << "Прервать программу" << 13 << false << false;
+  QTest::newRow("inputButton") << QRect(175, 48, 73, 33) << "ВВОД"
+                               << "Редактировать ОЗУ" << 13 << false << true;
+  QTest::newRow("runLampCaption") << QRect(176, 8, 26, 11) << "Счет"
+                                  << "" << 9 << true << true;
+  QTest::newRow("counterCaption") << QRect(214, 4, 54, 16) << "Счетчик"
+                                  << "" << 13 << false << true;
+  QTest::newRow("inputLampCaption") << QRect(256, 48, 29, 11) << "Ввод"
+                                    << "" << 9 << true << true;
 }
 
-void Pult_uprTest::controls() {
+void ControlPanelTest::controls() {
   QFETCH(QRect, geometry);
   QFETCH(QString, text);
   QFETCH(QString, hint);
@@ -219,26 +220,26 @@ void Pult_uprTest::controls() {
   } else {
     QCOMPARE(qobject_cast<QGroupBox*>(control)->title(), text);
   }
-  QCOMPARE(f.panel.Label3->alignment(), Qt::AlignHCenter | Qt::AlignTop);
+  QCOMPARE(f.panel.counterCaption_->alignment(), Qt::AlignHCenter | Qt::AlignTop);
 }
 
-void Pult_uprTest::lamps_data() {
+void ControlPanelTest::lamps_data() {
   QTest::addColumn<QRect>("geometry");
   QTest::addColumn<QString>("colour");
   QTest::addColumn<QString>("accessibleName");
-  QTest::newRow("Work_ind") << QRect(184, 22, 17, 17) << "red"
-                            << "Счет: красный";
-  QTest::newRow("p2") << QRect(216, 22, 17, 17) << "grey"
-                      << "Счетчик, бит 3: серый";
-  QTest::newRow("p1") << QRect(240, 22, 17, 17) << "grey"
-                      << "Счетчик, бит 2: серый";
-  QTest::newRow("p0") << QRect(264, 22, 17, 17) << "grey"
-                      << "Счетчик, бит 1: серый";
-  QTest::newRow("input_ind") << QRect(264, 62, 17, 17) << "red"
+  QTest::newRow("runLamp") << QRect(184, 22, 17, 17) << "red"
+                           << "Счет: красный";
+  QTest::newRow("counterLamp2") << QRect(216, 22, 17, 17) << "grey"
+                                << "Счетчик, бит 3: серый";
+  QTest::newRow("counterLamp1") << QRect(240, 22, 17, 17) << "grey"
+                                << "Счетчик, бит 2: серый";
+  QTest::newRow("counterLamp0") << QRect(264, 22, 17, 17) << "grey"
+                                << "Счетчик, бит 1: серый";
+  QTest::newRow("inputLamp") << QRect(264, 62, 17, 17) << "red"
                              << "Ввод: красный";
 }
 
-void Pult_uprTest::lamps() {
+void ControlPanelTest::lamps() {
   QFETCH(QRect, geometry);
   QFETCH(QString, colour);
   QFETCH(QString, accessibleName);
@@ -250,7 +251,7 @@ void Pult_uprTest::lamps() {
   QCOMPARE(lamp->accessibleName(), accessibleName);
 }
 
-void Pult_uprTest::selector_data() {
+void ControlPanelTest::selector_data() {
   QTest::addColumn<int>("item");
   QTest::addColumn<int>("runMode");
   QTest::newRow("Авто") << 0 << soyka::RunModeAuto;
@@ -258,68 +259,68 @@ void Pult_uprTest::selector_data() {
   QTest::newRow("Такт") << 2 << soyka::RunModeTact;
 }
 
-void Pult_uprTest::selector() {
+void ControlPanelTest::selector() {
   QFETCH(int, item);
   QFETCH(int, runMode);
   Fixture f;
-  const QList<QAbstractButton*> items = f.panel.RadioGroup1Items->buttons();
+  const QList<QAbstractButton*> items = f.panel.modeButtons_->buttons();
   QCOMPARE(items.size(), 3);
-  QCOMPARE(f.panel.RadioGroup1Items->checkedId(), 0);
+  QCOMPARE(f.panel.modeButtons_->checkedId(), 0);
   QCOMPARE(f.state.RunMode, soyka::RunModeAuto);
   // Three columns side by side inside the frame.
   for (int index = 0; index < items.size(); ++index) {
-    QAbstractButton* button = f.panel.RadioGroup1Items->button(index);
-    QCOMPARE(button->parentWidget(), f.panel.RadioGroup1);
+    QAbstractButton* button = f.panel.modeButtons_->button(index);
+    QCOMPARE(button->parentWidget(), f.panel.modeSelector_);
     QCOMPARE(button->y(), items[0]->y());
-    QVERIFY(f.panel.RadioGroup1->rect().contains(button->geometry()));
+    QVERIFY(f.panel.modeSelector_->rect().contains(button->geometry()));
     // The caption is whole, not cut off by the next column.
     QVERIFY(button->sizeHint().width() <= button->width());
     QCOMPARE(button->font().pixelSize(), 13);
     if (index > 0) {
-      QVERIFY(button->x() >= f.panel.RadioGroup1Items->button(index - 1)->geometry().right());
+      QVERIFY(button->x() >= f.panel.modeButtons_->button(index - 1)->geometry().right());
     }
   }
-  QCOMPARE(f.panel.RadioGroup1Items->button(item)->text(),
-           QString::fromUtf8(QTest::currentDataTag()));
+  QCOMPARE(f.panel.modeButtons_->button(item)->text(), QString::fromUtf8(QTest::currentDataTag()));
 
   // Choosing a mode from another one sets RunMode at once and does nothing else.
   f.ChooseMode(item == 0 ? soyka::RunModeTact : soyka::RunModeAuto);
   f.views.ClearLog();
-  f.panel.RadioGroup1Items->button(item)->click();
+  f.panel.modeButtons_->button(item)->click();
   QCOMPARE(f.state.RunMode, runMode);
   QVERIFY(f.views.Lines().empty());
   QVERIFY(f.state.Halted);
   QCOMPARE(PanelState(f.panel), Idle);
 }
 
-void Pult_uprTest::buttonPictures() {
+void ControlPanelTest::buttonPictures() {
   Fixture f;
-  const QIcon start = f.panel.BitBtn1->icon();
+  const QIcon start = f.panel.startButton_->icon();
   // The middle of the triangle: green when ПУСК can be pressed, grey when not.
   QCOMPARE(start.pixmap(16, QIcon::Normal).toImage().pixelColor(6, 8), QColor(0, 128, 0));
   QCOMPARE(start.pixmap(16, QIcon::Disabled).toImage().pixelColor(6, 8), QColor(128, 128, 128));
-  QVERIFY(!f.panel.BitBtn2->icon().pixmap(16).isNull());
-  QVERIFY(!f.panel.BitBtn3->icon().pixmap(16).isNull());
-  QVERIFY(f.panel.BitBtn2->icon().cacheKey() != f.panel.BitBtn3->icon().cacheKey());
-  for (QPushButton* button : {f.panel.BitBtn1, f.panel.BitBtn2, f.panel.BitBtn3}) {
+  QVERIFY(!f.panel.stopButton_->icon().pixmap(16).isNull());
+  QVERIFY(!f.panel.inputButton_->icon().pixmap(16).isNull());
+  QVERIFY(f.panel.stopButton_->icon().cacheKey() != f.panel.inputButton_->icon().cacheKey());
+  for (QPushButton* button : {f.panel.startButton_, f.panel.stopButton_, f.panel.inputButton_}) {
     QCOMPARE(button->iconSize(), QSize(16, 16));
   }
 }
 
-void Pult_uprTest::focusOrder_data() {
+void ControlPanelTest::focusOrder_data() {
   QTest::addColumn<bool>("stopEnabled");
   QTest::addColumn<QStringList>("order");
   QTest::newRow("idle: СТОП is skipped")
-      << false << QStringList{"BitBtn3", "BitBtn1", "RadioGroup1Item0", "BitBtn3"};
+      << false << QStringList{"inputButton", "startButton", "modeButton0", "inputButton"};
   QTest::newRow("every button enabled")
-      << true << QStringList{"BitBtn3", "BitBtn2", "BitBtn1", "RadioGroup1Item0", "BitBtn3"};
+      << true
+      << QStringList{"inputButton", "stopButton", "startButton", "modeButton0", "inputButton"};
 }
 
-void Pult_uprTest::focusOrder() {
+void ControlPanelTest::focusOrder() {
   QFETCH(bool, stopEnabled);
   QFETCH(QStringList, order);
   Fixture f;
-  f.panel.BitBtn2->setEnabled(stopEnabled);
+  f.panel.stopButton_->setEnabled(stopEnabled);
   f.panel.show();
   f.panel.activateWindow();
   QVERIFY(QTest::qWaitForWindowActive(&f.panel));
@@ -334,7 +335,7 @@ void Pult_uprTest::focusOrder() {
   QCOMPARE(seen, order);
 }
 
-void Pult_uprTest::cannotBeClosed() {
+void ControlPanelTest::cannotBeClosed() {
   Fixture f;
   f.panel.show();
   f.panel.activateWindow();
@@ -348,7 +349,7 @@ void Pult_uprTest::cannotBeClosed() {
   QCOMPARE(PanelState(f.panel), Idle);
 }
 
-void Pult_uprTest::counterLamps_data() {
+void ControlPanelTest::counterLamps_data() {
   QTest::addColumn<QString>("bits");
   QTest::addColumn<QString>("lamps");
   QTest::newRow("000") << "000"
@@ -365,21 +366,22 @@ void Pult_uprTest::counterLamps_data() {
                        << "green green green";
 }
 
-void Pult_uprTest::counterLamps() {
+void ControlPanelTest::counterLamps() {
   QFETCH(QString, bits);
   QFETCH(QString, lamps);
   Fixture f;
-  f.panel.SetCounterLamps(soyka::CounterBits3{{1, 1, 1}});
+  f.panel.setCounterLamps(soyka::CounterBits3{{1, 1, 1}});
   soyka::CounterBits3 counter;
   for (int k = 1; k <= 3; ++k) {
     counter[k] = bits[3 - k] == '1' ? 1 : 0;
   }
-  f.panel.SetCounterLamps(counter);
+  f.panel.setCounterLamps(counter);
   QCOMPARE(CounterLamps(f.panel), lamps);
-  QVERIFY(f.panel.p0->accessibleName().startsWith(QStringLiteral("Счетчик, бит 1: ")));
+  QVERIFY(
+      f.panel.counterLamps_[0]->accessibleName().startsWith(QStringLiteral("Счетчик, бит 1: ")));
 }
 
-void Pult_uprTest::idleTicksChangeNothing() {
+void ControlPanelTest::idleTicksChangeNothing() {
   Fixture f(SumProgram);
   const auto memory = f.state.Memory;
   QVERIFY(TicksHandled(f.panel, SomeTicks));
@@ -390,7 +392,7 @@ void Pult_uprTest::idleTicksChangeNothing() {
   QCOMPARE(PanelState(f.panel), Idle);
 }
 
-void Pult_uprTest::runs_data() {
+void ControlPanelTest::runs_data() {
   QTest::addColumn<int>("runMode");
   QTest::addColumn<QList<int>>("program");
   QTest::addColumn<int>("stopAtPause");
@@ -423,7 +425,7 @@ void Pult_uprTest::runs_data() {
       << tact << DivisionByZeroProgram << 0 << 4 << 1 << "abort" << 1 << 0;
 }
 
-void Pult_uprTest::runs() {
+void ControlPanelTest::runs() {
   QFETCH(int, runMode);
   QFETCH(QList<int>, program);
   QFETCH(int, stopAtPause);
@@ -456,10 +458,10 @@ void Pult_uprTest::runs() {
       },
       RunTimeoutMs);
 
-  f.panel.BitBtn1->click();
+  f.panel.startButton_->click();
   QCOMPARE(PanelState(f.panel), runMode == soyka::RunModeAuto ? RunningAuto : RunningWithoutStop);
   QVERIFY(!f.state.Halted);
-  QTRY_VERIFY_WITH_TIMEOUT(f.panel.BitBtn1->isEnabled(), RunTimeoutMs);
+  QTRY_VERIFY_WITH_TIMEOUT(f.panel.startButton_->isEnabled(), RunTimeoutMs);
   QVERIFY(!answerer.TimedOut());
 
   QCOMPARE(PanelState(f.panel), Idle);
@@ -483,28 +485,28 @@ void Pult_uprTest::runs() {
   QCOMPARE(PanelState(f.panel), Idle);
 }
 
-void Pult_uprTest::autoRunGoesOnUntilStop() {
+void ControlPanelTest::autoRunGoesOnUntilStop() {
   Fixture f(EndlessProgram);
-  f.panel.BitBtn1->click();
+  f.panel.startButton_->click();
   QTRY_VERIFY_WITH_TIMEOUT(f.views.Count("MoveCellMarker 7 0") >= 1, RunTimeoutMs);
   QCOMPARE(PanelState(f.panel), RunningAuto);
   QVERIFY(!f.state.Halted);
   QCOMPARE(f.views.Count("PauseForTact"), 0);
 
   f.views.ClearLog();
-  f.panel.BitBtn2->click();
+  f.panel.stopButton_->click();
   QCOMPARE(PanelState(f.panel), Idle);
   QVERIFY(f.state.Halted);
   QVERIFY(f.state.ErrorMessage.empty());
   QVERIFY(!f.state.InputEnabled);
   QCOMPARE(f.views.Lines(), (std::vector<std::string>{"CloseInfoWindow", "SetInputLamps 0"}));
-  QCOMPARE(ColourName(f.panel.input_ind->color()), QStringLiteral("red"));
+  QCOMPARE(ColourName(f.panel.inputLamp_->color()), QStringLiteral("red"));
   QVERIFY(f.info.isHidden());
   QVERIFY(TicksHandled(f.panel, SomeTicks));
   QCOMPARE(f.views.Count("MoveCellMarker"), 0);
 }
 
-void Pult_uprTest::noCommandWhileModalWaits_data() {
+void ControlPanelTest::noCommandWhileModalWaits_data() {
   QTest::addColumn<int>("runMode");
   QTest::addColumn<QList<int>>("program");
   QTest::addColumn<bool>("holdErrorBox");
@@ -513,7 +515,7 @@ void Pult_uprTest::noCommandWhileModalWaits_data() {
   QTest::newRow("machine-error box") << soyka::RunModeAuto << OverflowProgram << true;
 }
 
-void Pult_uprTest::noCommandWhileModalWaits() {
+void ControlPanelTest::noCommandWhileModalWaits() {
   QFETCH(int, runMode);
   QFETCH(QList<int>, program);
   QFETCH(bool, holdErrorBox);
@@ -539,8 +541,8 @@ void Pult_uprTest::noCommandWhileModalWaits() {
         }
       },
       RunTimeoutMs);
-  f.panel.BitBtn1->click();
-  QTRY_VERIFY_WITH_TIMEOUT(f.panel.BitBtn1->isEnabled(), RunTimeoutMs);
+  f.panel.startButton_->click();
+  QTRY_VERIFY_WITH_TIMEOUT(f.panel.startButton_->isEnabled(), RunTimeoutMs);
 
   QVERIFY(held);
   QVERIFY(ticksDuringWait);
@@ -549,10 +551,10 @@ void Pult_uprTest::noCommandWhileModalWaits() {
   QCOMPARE(f.state.ErrorMessage, std::string(soyka::AbortMessage));
 }
 
-void Pult_uprTest::runGoesOnBehindOtherModals() {
+void ControlPanelTest::runGoesOnBehindOtherModals() {
   constexpr int SomeCommands = 2;
   Fixture f(EndlessProgram);
-  f.panel.BitBtn1->click();
+  f.panel.startButton_->click();
   bool commandsBehind = false;
   ModalDriver driver([&](QWidget* modal) {
     const int commands = f.views.Count("MoveCellMarker");
@@ -565,11 +567,11 @@ void Pult_uprTest::runGoesOnBehindOtherModals() {
   QVERIFY(driver.Answered());
   QVERIFY(commandsBehind);
   QCOMPARE(PanelState(f.panel), RunningAuto);
-  f.panel.BitBtn2->click();
+  f.panel.stopButton_->click();
   QCOMPARE(PanelState(f.panel), Idle);
 }
 
-void Pult_uprTest::startAfterFinishedRun() {
+void ControlPanelTest::startAfterFinishedRun() {
   Fixture f(DivisionByZeroProgram);
   f.ChooseMode(soyka::RunModeTact);
   QList<bool> continueEnabled;
@@ -581,18 +583,18 @@ void Pult_uprTest::startAfterFinishedRun() {
         ContinueIfPossible(f.info, modal);
       },
       RunTimeoutMs);
-  f.panel.BitBtn1->click();
-  QTRY_VERIFY_WITH_TIMEOUT(f.panel.BitBtn1->isEnabled(), RunTimeoutMs);
+  f.panel.startButton_->click();
+  QTRY_VERIFY_WITH_TIMEOUT(f.panel.startButton_->isEnabled(), RunTimeoutMs);
   QCOMPARE(continueEnabled, (QList<bool>{true, true, true, false}));
   QCOMPARE(CounterLamps(f.panel), QStringLiteral("grey grey green"));
   QVERIFY(!f.info.BitBtn1->isEnabled());
 
   // The next run: nothing executes before the check.
-  f.panel.SetTimerInterval(60000);
+  f.panel.setTickInterval(60000);
   f.views.ClearLog();
   const auto memory = f.state.Memory;
   const auto accumulator = f.state.Accumulator;
-  f.panel.BitBtn1->click();
+  f.panel.startButton_->click();
 
   QCOMPARE(PanelState(f.panel), RunningWithoutStop);
   QCOMPARE(f.state.Counter, 0);
@@ -612,46 +614,46 @@ void Pult_uprTest::startAfterFinishedRun() {
   QCOMPARE(f.views.Lines(), expected);
 }
 
-void Pult_uprTest::inputButton() {
+void ControlPanelTest::inputButton() {
   Fixture f(EndlessProgram);
-  f.panel.BitBtn3->click();
+  f.panel.inputButton_->click();
   QVERIFY(f.state.MemoryWindowOpen);
   QVERIFY(f.state.InputEnabled);
-  QCOMPARE(ColourName(f.panel.input_ind->color()), QStringLiteral("green"));
+  QCOMPARE(ColourName(f.panel.inputLamp_->color()), QStringLiteral("green"));
   QCOMPARE(f.views.Lines(), (std::vector<std::string>{"ShowWantedWindows", "SetInputLamps 1"}));
   QCOMPARE(PanelState(f.panel), Idle);
 
-  f.panel.SetTimerInterval(60000);
-  f.panel.BitBtn1->click();
+  f.panel.setTickInterval(60000);
+  f.panel.startButton_->click();
   QVERIFY(!f.state.InputEnabled);
-  QCOMPARE(ColourName(f.panel.input_ind->color()), QStringLiteral("red"));
-  QVERIFY(!f.panel.BitBtn3->isEnabled());
-  f.panel.BitBtn2->click();
-  QVERIFY(f.panel.BitBtn3->isEnabled());
+  QCOMPARE(ColourName(f.panel.inputLamp_->color()), QStringLiteral("red"));
+  QVERIFY(!f.panel.inputButton_->isEnabled());
+  f.panel.stopButton_->click();
+  QVERIFY(f.panel.inputButton_->isEnabled());
   QVERIFY(f.state.MemoryWindowOpen);
 }
 
-void Pult_uprTest::selectorLockedDuringRun() {
+void ControlPanelTest::selectorLockedDuringRun() {
   Fixture f(EndlessProgram);
-  f.panel.SetTimerInterval(60000);
-  f.panel.BitBtn1->click();
-  f.panel.RadioGroup1Items->button(2)->click();
-  QTest::mouseClick(f.panel.RadioGroup1Items->button(1), Qt::LeftButton);
+  f.panel.setTickInterval(60000);
+  f.panel.startButton_->click();
+  f.panel.modeButtons_->button(2)->click();
+  QTest::mouseClick(f.panel.modeButtons_->button(1), Qt::LeftButton);
   QCOMPARE(f.state.RunMode, soyka::RunModeAuto);
-  QCOMPARE(f.panel.RadioGroup1Items->checkedId(), 0);
-  f.panel.BitBtn2->click();
-  f.panel.RadioGroup1Items->button(2)->click();
+  QCOMPARE(f.panel.modeButtons_->checkedId(), 0);
+  f.panel.stopButton_->click();
+  f.panel.modeButtons_->button(2)->click();
   QCOMPARE(f.state.RunMode, soyka::RunModeTact);
 }
 
-void Pult_uprTest::machineErrorDisablesStop() {
+void ControlPanelTest::machineErrorDisablesStop() {
   Fixture f;
-  f.panel.SetTimerInterval(60000);
-  f.panel.BitBtn1->click();
-  QVERIFY(f.panel.BitBtn2->isEnabled());
+  f.panel.setTickInterval(60000);
+  f.panel.startButton_->click();
+  QVERIFY(f.panel.stopButton_->isEnabled());
   f.panel.DisablePanelStop();
   QCOMPARE(PanelState(f.panel), RunningWithoutStop);
 }
 
-QTEST_MAIN(Pult_uprTest)
+QTEST_MAIN(ControlPanelTest)
 #include "ControlPanelTest.moc"

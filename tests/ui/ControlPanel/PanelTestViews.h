@@ -12,11 +12,11 @@ public:
       : InfoTestViews(state, info), state_(state) {}
 
   // The panel is built after the views it is given, so it is attached afterwards.
-  void Attach(TPult* panel) { panel_ = panel; }
+  void Attach(ControlPanel* panel) { panel_ = panel; }
 
   void RefreshCounterView() override {
     InfoTestViews::RefreshCounterView();
-    panel_->SetCounterLamps(state_.CounterBits);
+    panel_->setCounterLamps(state_.CounterBits);
   }
   void DisablePanelStop() override {
     InfoTestViews::DisablePanelStop();
@@ -24,12 +24,12 @@ public:
   }
   void SetInputLamps(bool on) override {
     InfoTestViews::SetInputLamps(on);
-    panel_->SetInputLamp(on);
+    panel_->setInputLamp(on);
   }
 
 private:
   MachineState& state_;
-  TPult* panel_ = nullptr;
+  ControlPanel* panel_ = nullptr;
 };
 
 } // namespace soyka::testing

@@ -77,8 +77,8 @@ class MainFormProgramTest : public QObject {
   }
 
   void RunToTheEnd() {
-    windows->Pult.BitBtn1Click();
-    QTRY_VERIFY_WITH_TIMEOUT(state.Halted && windows->Pult.BitBtn1->isEnabled(), RunBoundMs);
+    windows->Pult.onStartClicked();
+    QTRY_VERIFY_WITH_TIMEOUT(state.Halted && windows->Pult.startButton_->isEnabled(), RunBoundMs);
   }
 
   QStringList DisplayValues() {
@@ -175,7 +175,7 @@ private slots:
   }
 
   void aClickOnTheMainWindowEndsMemoryInput() {
-    windows->Pult.BitBtn3->click();
+    windows->Pult.inputButton_->click();
     QVERIFY(state.InputEnabled);
     windows->Soyka_mem.activateWindow();
     QTRY_VERIFY(MemoryGrid()->hasFocus());
@@ -228,7 +228,7 @@ private slots:
     QCOMPARE(RowText(MemoryGrid(), 7), QStringLiteral("000000000001"));
     QVERIFY(!state.LoadExampleChosen);
     QVERIFY(!windows->primer.BitBtn2->isEnabled());
-    windows->Pult.SetTimerInterval(1);
+    windows->Pult.setTickInterval(1);
     RunToTheEnd();
     QCOMPARE(DisplayValues(), (QStringList{"120", "120", "120"}));
     QCOMPARE(RowText(MemoryGrid(), 5), QStringLiteral("000001111000"));
@@ -270,8 +270,8 @@ private slots:
     LoadExample(state);
     windows->views.RefreshMemoryView();
     // The ticks are held until the dialog is up, so that the whole run happens behind it.
-    windows->Pult.SetTimerInterval(HeldTickMs);
-    windows->Pult.BitBtn1Click();
+    windows->Pult.setTickInterval(HeldTickMs);
+    windows->Pult.onStartClicked();
     QVERIFY(!state.Halted);
 
     QStringList atOpen;
@@ -280,7 +280,7 @@ private slots:
     ModalDriver driver([&](QWidget* modal) {
       atOpen = DisplayValues();
       registerAtOpen = soyka::BitsText(state.CommandRegister);
-      windows->Pult.SetTimerInterval(1);
+      windows->Pult.setTickInterval(1);
       endedBehind = QTest::qWaitFor(
           [&] {
             return DisplayValues() == QStringList{"120", "120", "120"};

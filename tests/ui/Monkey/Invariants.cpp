@@ -125,11 +125,11 @@ void CheckMarkers(const MachineState& state, const TSoyka_mem& memory, QStringLi
 void CheckLamps(const MachineState& state, const ui::SoykaWindows& windows, bool strictInput,
                 QStringList& broken) {
   const QColor input = state.InputEnabled ? ui::LampGreen : ui::LampRed;
-  if (windows.Pult.input_ind->color() != input || windows.Soyka_mem.input_ind->color() != input) {
+  if (windows.Pult.inputLamp_->color() != input || windows.Soyka_mem.input_ind->color() != input) {
     broken << QStringLiteral("InputEnabled is %1 but the input lamps are %2 (panel) and %3 "
                              "(memory)")
                   .arg(state.InputEnabled ? "set" : "clear")
-                  .arg(LampName(windows.Pult.input_ind->color()),
+                  .arg(LampName(windows.Pult.inputLamp_->color()),
                        LampName(windows.Soyka_mem.input_ind->color()));
   }
   if (strictInput && state.InputEnabled && QApplication::activeWindow() != &windows.Soyka_mem) {
@@ -138,7 +138,8 @@ void CheckLamps(const MachineState& state, const ui::SoykaWindows& windows, bool
                   .arg(active ? QStringLiteral("\"%1\"").arg(active->windowTitle())
                               : QStringLiteral("no window"));
   }
-  const ui::Lamp* counterLamps[] = {windows.Pult.p0, windows.Pult.p1, windows.Pult.p2};
+  const ui::Lamp* counterLamps[] = {windows.Pult.counterLamps_[0], windows.Pult.counterLamps_[1],
+                                    windows.Pult.counterLamps_[2]};
   for (int k = 1; k <= CounterBitCount; ++k) {
     const QColor lamp = counterLamps[k - 1]->color();
     if (lamp != (state.CounterBits[k] != 0 ? ui::LampGreen : ui::LampGrey)) {
@@ -156,14 +157,14 @@ QString Enabled(const QWidget* widget) {
 }
 
 // The panel-state table: idle, running Auto, running Step or Tact.
-void CheckPanel(const MachineState& state, const TPult& panel, int ticksUnderWay,
+void CheckPanel(const MachineState& state, const ControlPanel& panel, int ticksUnderWay,
                 QStringList& broken) {
-  const QColor work = panel.Work_ind->color();
+  const QColor work = panel.runLamp_->color();
   if (work != ui::LampRed && work != ui::LampGreen) {
     broken << QStringLiteral("Work_ind is %1").arg(LampName(work));
     return;
   }
-  const int item = panel.RadioGroup1Items->checkedId();
+  const int item = panel.modeButtons_->checkedId();
   if (state.RunMode != item + RunModeAuto) {
     broken << QStringLiteral("RunMode is %1 but the selector shows item %2")
                   .arg(state.RunMode)
@@ -173,16 +174,18 @@ void CheckPanel(const MachineState& state, const TPult& panel, int ticksUnderWay
   const bool stopExpected = running && state.RunMode == RunModeAuto && state.ErrorMessage.empty();
   // Between ticks a run has Halted clear; a tick waits in a modal window only with it set.
   const bool haltedExpected = !running || ticksUnderWay > 0;
-  if (panel.BitBtn1->isEnabled() == running || panel.BitBtn2->isEnabled() != stopExpected ||
-      panel.BitBtn3->isEnabled() == running || panel.RadioGroup1->isEnabled() == running ||
+  if (panel.startButton_->isEnabled() == running ||
+      panel.stopButton_->isEnabled() != stopExpected ||
+      panel.inputButton_->isEnabled() == running || panel.modeSelector_->isEnabled() == running ||
       state.Halted != haltedExpected) {
     broken << QStringLiteral("panel %1 (mode %2, %3 tick(s) under way, ErrorMessage \"%4\"): "
                              "ПУСК %5, СТОП %6, ВВОД %7, selector %8, Halted %9")
                   .arg(running ? "running" : "idle")
                   .arg(state.RunMode)
                   .arg(ticksUnderWay)
-                  .arg(QString::fromStdString(state.ErrorMessage), Enabled(panel.BitBtn1),
-                       Enabled(panel.BitBtn2), Enabled(panel.BitBtn3), Enabled(panel.RadioGroup1),
+                  .arg(QString::fromStdString(state.ErrorMessage), Enabled(panel.startButton_),
+                       Enabled(panel.stopButton_), Enabled(panel.inputButton_),
+                       Enabled(panel.modeSelector_),
                        state.Halted ? QStringLiteral("set") : QStringLiteral("clear"));
   }
   if (!running && ticksUnderWay > 0) {

@@ -217,14 +217,14 @@ Action LearnerActions::Ticks() {
 }
 
 Action LearnerActions::PanelButton() {
-  const std::vector<QAbstractButton*> buttons{windows_.Pult.BitBtn1, windows_.Pult.BitBtn2,
-                                              windows_.Pult.BitBtn3};
+  const std::vector<QAbstractButton*> buttons{windows_.Pult.startButton_, windows_.Pult.stopButton_,
+                                              windows_.Pult.inputButton_};
   return PressButton(random_.Pick(buttons), true);
 }
 
 Action LearnerActions::ModeChoice() {
   const int item = random_.Below(3);
-  return PressButton(windows_.Pult.RadioGroup1Items->button(item), true);
+  return PressButton(windows_.Pult.modeButtons_->button(item), true);
 }
 
 Action LearnerActions::MenuChoice() {
@@ -277,7 +277,7 @@ Action LearnerActions::BlockedClick() {
 
 Action LearnerActions::Free() {
   // While a program runs the learner mostly watches it.
-  const int waiting = windows_.Pult.Work_ind->color() == ui::LampGreen ? 40 : 8;
+  const int waiting = windows_.Pult.runLamp_->color() == ui::LampGreen ? 40 : 8;
   const bool typingBits = windows_.Soyka_mem.input_ind->color() == ui::LampGreen &&
                           QApplication::focusWidget() == windows_.Soyka_mem.Soyka_mem;
   switch (random_.Weighted({32, typingBits ? 120 : 24, waiting, 8, 4, 6, 4, 6})) {

@@ -56,9 +56,9 @@ bool Monkey::Run() {
   // Something for Ctrl+V to paste.
   QApplication::clipboard()->setText(QStringLiteral("1010\t0101"));
   if (options_.liveTimer) {
-    windows_.Pult.SetTimerInterval(1);
+    windows_.Pult.setTickInterval(1);
   } else {
-    windows_.Pult.Timer1->stop();
+    windows_.Pult.tickTimer_->stop();
   }
   qApp->installEventFilter(this);
   previousHandler = qInstallMessageHandler(DropPlatformNotes);
@@ -68,7 +68,7 @@ bool Monkey::Run() {
   watchdog_.stop();
   qInstallMessageHandler(previousHandler);
   qApp->removeEventFilter(this);
-  windows_.Pult.Timer1->stop();
+  windows_.Pult.tickTimer_->stop();
   return failure_.isEmpty();
 }
 

@@ -71,13 +71,13 @@ class MonkeyTest : public QObject {
         {"an idle panel with Halted clear", [](auto& s, auto&) { s.Halted = false; },
          "Halted clear"},
         {"an idle panel with СТОП enabled",
-         [](auto&, auto& w) { w.Pult.BitBtn2->setEnabled(true); }, "СТОП enabled"},
-        {"a run lamp without a run", [](auto&, auto& w) { w.Pult.Work_ind->setColor(LampGreen); },
+         [](auto&, auto& w) { w.Pult.stopButton_->setEnabled(true); }, "СТОП enabled"},
+        {"a run lamp without a run", [](auto&, auto& w) { w.Pult.runLamp_->setColor(LampGreen); },
          "panel running"},
-        {"an input lamp alone", [](auto&, auto& w) { w.Pult.input_ind->setColor(LampGreen); },
+        {"an input lamp alone", [](auto&, auto& w) { w.Pult.inputLamp_->setColor(LampGreen); },
          "input lamps are green (panel) and red (memory)"},
         {"a counter lamp apart from its bit",
-         [](auto&, auto& w) { w.Pult.p1->setColor(LampGreen); },
+         [](auto&, auto& w) { w.Pult.counterLamps_[1]->setColor(LampGreen); },
          "counter lamp p1 is green but CounterBits[2] is 0"},
         {"a run mode the selector does not show",
          [](auto& s, auto&) { s.RunMode = soyka::RunModeTact; },
@@ -99,14 +99,14 @@ class MonkeyTest : public QObject {
         {"a closed main window", [](auto&, auto& w) { w.Form1.hide(); }, "the main window closed"},
         {"memory input during a run",
          [](auto& s, auto& w) {
-           w.Pult.BitBtn1Click();
+           w.Pult.onStartClicked();
            s.InputEnabled = true;
            w.views.SetInputLamps(true);
          },
          "memory input is enabled during a run"},
         {"a run whose ticks would do nothing",
          [](auto& s, auto& w) {
-           w.Pult.BitBtn1Click();
+           w.Pult.onStartClicked();
            s.Halted = true;
          },
          "Halted set"},
@@ -172,7 +172,7 @@ private slots:
 
   // Input that outlives the memory window's activation is reported only when asked for.
   void inputLeftOnAfterASwitchIsCaughtWhenAsked() {
-    windows->Pult.BitBtn3Click();
+    windows->Pult.onInputClicked();
     QTRY_COMPARE(QApplication::activeWindow(), &windows->Soyka_mem);
     QCOMPARE(BrokenInvariant(state, *windows, 0, true), QString());
     windows->Pult.activateWindow();
@@ -221,9 +221,9 @@ private slots:
     state.Memory[1] = soyka::testing::Cmd(soyka::OpcodeMove, 2, 0, 4);
     windows->views.RefreshMemoryView();
     soyka::monkey::TickWatch watch(state, windows->Pult);
-    windows->Pult.Timer1->stop();
-    windows->Pult.RadioGroup1Items->button(1)->click();
-    windows->Pult.BitBtn1Click();
+    windows->Pult.tickTimer_->stop();
+    windows->Pult.modeButtons_->button(1)->click();
+    windows->Pult.onStartClicked();
     int underWayInPause = 0;
     QWidget* pause = nullptr;
     // Its own timeout closes the pause if the answer never comes, so the test cannot hang.
@@ -237,7 +237,7 @@ private slots:
       windows->Info_win.BitBtn2->click();
     });
     watch.PostTicks(1);
-    QTRY_VERIFY(windows->Pult.BitBtn1->isEnabled());
+    QTRY_VERIFY(windows->Pult.startButton_->isEnabled());
     QVERIFY(!driver.TimedOut());
     QCOMPARE(pause, &windows->Info_win);
     QCOMPARE(underWayInPause, 1);

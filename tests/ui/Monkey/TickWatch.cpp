@@ -6,7 +6,7 @@
 
 namespace soyka::monkey {
 
-TickWatch::TickWatch(MachineState& state, TPult& panel) : state_(state), panel_(panel) {
+TickWatch::TickWatch(MachineState& state, ControlPanel& panel) : state_(state), panel_(panel) {
   panel_.installEventFilter(this);
 }
 
@@ -16,7 +16,7 @@ TickWatch::~TickWatch() {
 
 void TickWatch::PostTicks(int count) {
   for (int tick = 0; tick < count; ++tick) {
-    QMetaObject::invokeMethod(&panel_, &TPult::Timer1Timer, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(&panel_, &ControlPanel::onTick, Qt::QueuedConnection);
   }
 }
 

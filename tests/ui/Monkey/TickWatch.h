@@ -8,13 +8,13 @@
 #include <QObject>
 #include <QString>
 
-class TPult;
+class ControlPanel;
 
 namespace soyka::monkey {
 
 class TickWatch : public QObject {
 public:
-  TickWatch(MachineState& state, TPult& panel);
+  TickWatch(MachineState& state, ControlPanel& panel);
   ~TickWatch() override;
 
   int UnderWay() const { return underWay_; }
@@ -30,7 +30,7 @@ protected:
 
 private:
   MachineState& state_;
-  TPult& panel_;
+  ControlPanel& panel_;
   int underWay_ = 0;
   int commands_ = 0;
   QString reentry_;

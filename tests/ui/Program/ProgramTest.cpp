@@ -49,22 +49,22 @@ class ProgramTest : public QObject {
   }
 
   void SelectMode(int item) {
-    windows->Pult.RadioGroup1Items->button(item)->click();
+    windows->Pult.modeButtons_->button(item)->click();
     QCOMPARE(state.RunMode, item + 2);
   }
 
   bool PanelIdle() const {
-    const TPult& p = windows->Pult;
-    return p.Work_ind->color() == soyka::ui::LampRed && p.BitBtn1->isEnabled() &&
-           !p.BitBtn2->isEnabled() && p.BitBtn3->isEnabled() && p.RadioGroup1->isEnabled() &&
-           state.Halted;
+    const ControlPanel& p = windows->Pult;
+    return p.runLamp_->color() == soyka::ui::LampRed && p.startButton_->isEnabled() &&
+           !p.stopButton_->isEnabled() && p.inputButton_->isEnabled() &&
+           p.modeSelector_->isEnabled() && state.Halted;
   }
 
   void WaitForRunEnd() { QTRY_VERIFY_WITH_TIMEOUT(PanelIdle(), RunBoundMs); }
 
   void Start() {
-    windows->Pult.BitBtn1Click();
-    QCOMPARE(windows->Pult.Work_ind->color(), soyka::ui::LampGreen);
+    windows->Pult.onStartClicked();
+    QCOMPARE(windows->Pult.runLamp_->color(), soyka::ui::LampGreen);
   }
 
 private slots:
@@ -72,7 +72,7 @@ private slots:
     soyka::InitializeMachine(state);
     windows = std::make_unique<soyka::ui::SoykaWindows>(state);
     windows->Show();
-    windows->Pult.SetTimerInterval(1);
+    windows->Pult.setTickInterval(1);
   }
 
   void cleanup() { windows.reset(); }
@@ -93,8 +93,8 @@ private slots:
   void factorialInAutoModeShows120ThenWithoutReloading720() {
     Load(FactorialImage);
     Start();
-    QVERIFY(!windows->Pult.BitBtn1->isEnabled());
-    QVERIFY(windows->Pult.BitBtn2->isEnabled());
+    QVERIFY(!windows->Pult.startButton_->isEnabled());
+    QVERIFY(windows->Pult.stopButton_->isEnabled());
     WaitForRunEnd();
     for (int row = 0; row < 3; ++row) {
       QCOMPARE(RowText(windows->disp.disp, row), QString("000001111000"));
@@ -105,9 +105,9 @@ private slots:
     QCOMPARE(RowText(windows->Soyka_mem.Soyka_mem, 5), QString("000001111000"));
     QCOMPARE(RowText(windows->ALU.RgK, 0), QString("111101101101"));
     QCOMPARE(RowText(windows->ALU.PC, 0), QString("100"));
-    QCOMPARE(windows->Pult.p2->color(), soyka::ui::LampGreen);
-    QCOMPARE(windows->Pult.p1->color(), soyka::ui::LampGrey);
-    QCOMPARE(windows->Pult.p0->color(), soyka::ui::LampGrey);
+    QCOMPARE(windows->Pult.counterLamps_[2]->color(), soyka::ui::LampGreen);
+    QCOMPARE(windows->Pult.counterLamps_[1]->color(), soyka::ui::LampGrey);
+    QCOMPARE(windows->Pult.counterLamps_[0]->color(), soyka::ui::LampGrey);
     QVERIFY(windows->Soyka_mem.u[3]->isVisibleTo(&windows->Soyka_mem));
     QVERIFY(!windows->Soyka_mem.u[0]->isVisibleTo(&windows->Soyka_mem));
 
@@ -129,7 +129,7 @@ private slots:
       QCOMPARE(modal, &windows->Info_win);
       QVERIFY(!windows->Info_win.Panel2->isVisibleTo(modal));
       QVERIFY(windows->Info_win.Panel4->isVisibleTo(modal));
-      QVERIFY(!windows->Pult.BitBtn2->isEnabled());
+      QVERIFY(!windows->Pult.stopButton_->isEnabled());
       descriptions << windows->Info_win.LabCom2->text();
       windows->Info_win.BitBtn1->click();
     });
@@ -183,7 +183,7 @@ private slots:
     ModalAnswerer responder([&](QWidget* modal) {
       if (auto* box = qobject_cast<QMessageBox*>(modal)) {
         seen << box->text();
-        QVERIFY(!windows->Pult.BitBtn2->isEnabled());
+        QVERIFY(!windows->Pult.stopButton_->isEnabled());
         PressMessageBoxButton(modal);
         return;
       }
@@ -205,16 +205,16 @@ private slots:
     Load({soyka::testing::Cmd(soyka::OpcodeJumpIfEqual, 0, 0, 0)});
     Start();
     QTRY_VERIFY(RowText(windows->ALU.RgK, 0) == QString("100000000000"));
-    windows->Pult.BitBtn2->click();
+    windows->Pult.stopButton_->click();
     QVERIFY(PanelIdle());
     QVERIFY(state.ErrorMessage.empty());
   }
 
   void inputButtonOpensMemoryForTypingUntilAnotherWindowIsActivated() {
-    windows->Pult.BitBtn3->click();
+    windows->Pult.inputButton_->click();
     QVERIFY(windows->Soyka_mem.isVisible());
     QVERIFY(state.InputEnabled);
-    QCOMPARE(windows->Pult.input_ind->color(), soyka::ui::LampGreen);
+    QCOMPARE(windows->Pult.inputLamp_->color(), soyka::ui::LampGreen);
     QCOMPARE(windows->Soyka_mem.input_ind->color(), soyka::ui::LampGreen);
     windows->Soyka_mem.activateWindow();
     QTRY_VERIFY(windows->Soyka_mem.Soyka_mem->hasFocus());
@@ -229,7 +229,7 @@ private slots:
 
     windows->Form1.activateWindow();
     QTRY_VERIFY(!state.InputEnabled);
-    QCOMPARE(windows->Pult.input_ind->color(), soyka::ui::LampRed);
+    QCOMPARE(windows->Pult.inputLamp_->color(), soyka::ui::LampRed);
     QCOMPARE(windows->Soyka_mem.input_ind->color(), soyka::ui::LampRed);
   }
 
@@ -240,7 +240,7 @@ private slots:
     int ticks = 0;
     QObject counter;
     connect(
-        windows->Pult.Timer1, &QTimer::timeout, &counter, [&ticks] { ++ticks; },
+        windows->Pult.tickTimer_, &QTimer::timeout, &counter, [&ticks] { ++ticks; },
         Qt::QueuedConnection);
     std::string registerDuringWait;
     bool ticksDuringWait = false;
