@@ -3,8 +3,8 @@
 #include "Arifustr.h"
 #include "ControlPanel.h"
 #include "Displey.h"
-#include "Infowin.h"
 #include "MessageBoxes.h"
+#include "PauseWindow.h"
 #include "Ram.h"
 
 #include <QApplication>

@@ -3,10 +3,10 @@
 
 #include "ControlPanel.h"
 #include "EngineTestSupport.h"
-#include "Infowin.h"
 #include "MessageBoxes.h"
 #include "ModalDriver.h"
 #include "PanelTestViews.h"
+#include "PauseWindow.h"
 
 #include <QMessageBox>
 #include <QTest>

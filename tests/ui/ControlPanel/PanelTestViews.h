@@ -2,7 +2,7 @@
 // The test views with the control panel attached: its lamps and its СТОП answer as in the program.
 
 #include "ControlPanel.h"
-#include "InfoTestViews.h"
+#include "PauseTestViews.h"
 
 namespace soyka::testing {
 

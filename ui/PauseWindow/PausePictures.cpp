@@ -1,4 +1,4 @@
-#include "InfoPictures.h"
+#include "PausePictures.h"
 
 #include <QPainter>
 #include <QPixmap>

@@ -3,8 +3,8 @@
 // the machine-error box is a real modal box, and every call is also logged, to be checked and
 // counted.
 
-#include "Infowin.h"
 #include "MessageBoxes.h"
+#include "PauseWindow.h"
 #include "TraceViews.h"
 
 #include <sstream>

@@ -1,11 +1,11 @@
 // The execution info window: its layout, the pause in every mode and situation, how a pause ends,
 // and the help message.
 
-#include "Infowin.h"
+#include "PauseWindow.h"
 #include "EngineTestSupport.h"
-#include "InfoTestViews.h"
 #include "MessageBoxes.h"
 #include "ModalDriver.h"
+#include "PauseTestViews.h"
 #include "RunLoop.h"
 
 #include <QFontMetrics>
@@ -643,4 +643,4 @@ void InfowinTest::autoAfterOverflow() {
 }
 
 QTEST_MAIN(InfowinTest)
-#include "InfowinTest.moc"
+#include "PauseWindowTest.moc"

@@ -1,8 +1,8 @@
-#include "Infowin.h"
+#include "PauseWindow.h"
 
 #include "Fonts.h"
-#include "InfoPictures.h"
 #include "MessageBoxes.h"
+#include "PausePictures.h"
 
 #include <QStyle>
 
