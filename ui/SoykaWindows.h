@@ -29,7 +29,7 @@ public:
   TALU ALU;
   TSoyka_mem Soyka_mem;
   Tdisp disp;
-  TInfo_win Info_win;
+  PauseWindow Info_win;
   ControlPanel Pult;
   TAbout_avtor About_avtor;
   TAbout_prog About_prog;

@@ -8,7 +8,7 @@
 class TALU;
 class TSoyka_mem;
 class Tdisp;
-class TInfo_win;
+class PauseWindow;
 class ControlPanel;
 
 namespace soyka::ui {
@@ -20,7 +20,7 @@ public:
   void Attach(TALU* window) { registers_ = window; }
   void Attach(TSoyka_mem* window) { memory_ = window; }
   void Attach(Tdisp* window) { display_ = window; }
-  void Attach(TInfo_win* window) { info_ = window; }
+  void Attach(PauseWindow* window) { info_ = window; }
   void Attach(ControlPanel* window) { panel_ = window; }
 
   void RefreshMemoryView() override;
@@ -49,7 +49,7 @@ private:
   TALU* registers_ = nullptr;
   TSoyka_mem* memory_ = nullptr;
   Tdisp* display_ = nullptr;
-  TInfo_win* info_ = nullptr;
+  PauseWindow* info_ = nullptr;
   ControlPanel* panel_ = nullptr;
 };
 

@@ -9,13 +9,13 @@ namespace {
 constexpr int StyleIconSpacing = 4;
 
 QPixmap canvas(int width) {
-  QPixmap pixmap(width, InfoPictureSize);
+  QPixmap pixmap(width, PausePictureSize);
   pixmap.fill(Qt::transparent);
   return pixmap;
 }
 
 QPixmap withBlankAfter(const QPixmap& image, int gap) {
-  QPixmap pixmap = canvas(InfoPictureSize + gap);
+  QPixmap pixmap = canvas(PausePictureSize + gap);
   QPainter painter(&pixmap);
   painter.drawPixmap(0, 0, image);
   return pixmap;
@@ -29,12 +29,12 @@ QIcon continuePicture() {
 }
 
 QSize withGapAfterSize(int gap) {
-  return QSize(InfoPictureSize + gap - StyleIconSpacing, InfoPictureSize);
+  return QSize(PausePictureSize + gap - StyleIconSpacing, PausePictureSize);
 }
 
 QIcon withGapAfter(const QIcon& icon, int gap) {
   const int padding = gap - StyleIconSpacing;
-  const QSize size(InfoPictureSize, InfoPictureSize);
+  const QSize size(PausePictureSize, PausePictureSize);
   QIcon padded;
   padded.addPixmap(withBlankAfter(icon.pixmap(size, QIcon::Normal), padding), QIcon::Normal);
   padded.addPixmap(withBlankAfter(icon.pixmap(size, QIcon::Disabled), padding), QIcon::Disabled);

@@ -7,7 +7,7 @@
 
 namespace soyka::ui {
 
-inline constexpr int InfoPictureSize = GlyphIconSize;
+inline constexpr int PausePictureSize = GlyphIconSize;
 
 // Дальше: a green arrow pointing right, greyed out while the button is disabled.
 QIcon continuePicture();

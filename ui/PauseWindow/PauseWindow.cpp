@@ -69,14 +69,15 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, 
   auto* button = new QPushButton(icon, text, parent);
   button->setObjectName(QLatin1String(name));
   button->setGeometry(geometry);
-  button->setIconSize(QSize(soyka::ui::InfoPictureSize, soyka::ui::InfoPictureSize));
+  button->setIconSize(QSize(soyka::ui::PausePictureSize, soyka::ui::PausePictureSize));
   button->setToolTip(hint);
   return button;
 }
 
 } // namespace
 
-TInfo_win::TInfo_win(soyka::MachineState& state, QWidget* parent) : QDialog(parent), state_(state) {
+PauseWindow::PauseWindow(soyka::MachineState& state, QWidget* parent)
+    : QDialog(parent), state_(state) {
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint);
   setWindowTitle(QStringLiteral("Выполнено:"));
@@ -88,112 +89,122 @@ TInfo_win::TInfo_win(soyka::MachineState& state, QWidget* parent) : QDialog(pare
   setPalette(palette);
   setAutoFillBackground(true);
 
-  CreatePanels();
-  CreateButtons();
+  createPanels();
+  createButtons();
 }
 
-void TInfo_win::CreatePanels() {
+void PauseWindow::createPanels() {
   constexpr Qt::Alignment Centred = Qt::AlignHCenter;
   constexpr Qt::Alignment Left = Qt::AlignLeft;
 
-  Panel1 = makePanel(this, "Panel1", QStringLiteral("Выполняемая команда"), QRect(32, 8, 129, 33));
-  Label1 = makeLabel(Panel1, "Label1", QStringLiteral("команда"), QRect(8, 9, 81, 16), Centred);
-  LabPCS = makeLabel(Panel1, "LabPCS", QStringLiteral("000"), QRect(88, 10, 32, 16), Centred);
+  commandPanel_ =
+      makePanel(this, "commandPanel", QStringLiteral("Выполняемая команда"), QRect(32, 8, 129, 33));
+  commandCaption_ = makeLabel(commandPanel_, "commandCaption", QStringLiteral("команда"),
+                              QRect(8, 9, 81, 16), Centred);
+  addressLabel_ = makeLabel(commandPanel_, "addressLabel", QStringLiteral("000"),
+                            QRect(88, 10, 32, 16), Centred);
 
-  Panel2 = makePanel(this, "Panel2", QStringLiteral("Такт"), QRect(TactPanelLeftAlone, 48, 65, 36));
-  Label2 = makeLabel(Panel2, "Label2", QStringLiteral("такт"), QRect(8, 9, 41, 16), Centred);
-  LabTakt = makeLabel(Panel2, "LabTakt", QStringLiteral("1"), QRect(48, 10, 8, 16), Centred);
+  tactPanel_ =
+      makePanel(this, "tactPanel", QStringLiteral("Такт"), QRect(TactPanelLeftAlone, 48, 65, 36));
+  tactCaption_ =
+      makeLabel(tactPanel_, "tactCaption", QStringLiteral("такт"), QRect(8, 9, 41, 16), Centred);
+  tactLabel_ =
+      makeLabel(tactPanel_, "tactLabel", QStringLiteral("1"), QRect(48, 10, 8, 16), Centred);
 
-  Panel3 = makePanel(this, "Panel3", QStringLiteral("Ошибка"), QRect(80, 48, 105, 36));
-  Label3 = makeLabel(Panel3, "Label3", QStringLiteral("ОШИБКА:"), QRect(8, 1, 89, 16), Centred);
-  QPalette maroon = Label3->palette();
+  errorPanel_ = makePanel(this, "errorPanel", QStringLiteral("Ошибка"), QRect(80, 48, 105, 36));
+  errorCaption_ = makeLabel(errorPanel_, "errorCaption", QStringLiteral("ОШИБКА:"),
+                            QRect(8, 1, 89, 16), Centred);
+  QPalette maroon = errorCaption_->palette();
   maroon.setColor(QPalette::WindowText, QColor(128, 0, 0));
-  Label3->setPalette(maroon);
-  LabErrMess = makeLabel(Panel3, "LabErrMess", QStringLiteral("Деление на 0"), QRect(1, 18, 96, 16),
-                         Centred);
-  useNarrowFace(LabErrMess);
+  errorCaption_->setPalette(maroon);
+  errorLabel_ = makeLabel(errorPanel_, "errorLabel", QStringLiteral("Деление на 0"),
+                          QRect(1, 18, 96, 16), Centred);
+  useNarrowFace(errorLabel_);
 
-  Panel4 = makePanel(this, "Panel4", QStringLiteral("Комментарии"), QRect(192, 8, 121, 76));
-  Label4 =
-      makeLabel(Panel4, "Label4", QStringLiteral("Комментарии"), QRect(8, 8, 105, 16), Centred);
-  LabCom1 = makeLabel(Panel4, "LabCom1", QStringLiteral("+1 в СчК."), QRect(1, 24, 111, 16), Left);
-  LabCom2 =
-      makeLabel(Panel4, "LabCom2", QStringLiteral("подготовка к"), QRect(1, 40, 111, 16), Left);
-  LabCom3 =
-      makeLabel(Panel4, "LabCom3", QStringLiteral("след. команде"), QRect(1, 56, 111, 16), Left);
-  for (QLabel* line : {LabCom1, LabCom2, LabCom3}) {
+  commentsPanel_ =
+      makePanel(this, "commentsPanel", QStringLiteral("Комментарии"), QRect(192, 8, 121, 76));
+  commentsCaption_ = makeLabel(commentsPanel_, "commentsCaption", QStringLiteral("Комментарии"),
+                               QRect(8, 8, 105, 16), Centred);
+  commentLines_[0] = makeLabel(commentsPanel_, "commentLine0", QStringLiteral("+1 в СчК."),
+                               QRect(1, 24, 111, 16), Left);
+  commentLines_[1] = makeLabel(commentsPanel_, "commentLine1", QStringLiteral("подготовка к"),
+                               QRect(1, 40, 111, 16), Left);
+  commentLines_[2] = makeLabel(commentsPanel_, "commentLine2", QStringLiteral("след. команде"),
+                               QRect(1, 56, 111, 16), Left);
+  for (QLabel* line : commentLines_) {
     useNarrowFace(line);
   }
 }
 
-void TInfo_win::CreateButtons() {
-  BitBtn1 = makeButton(this, "BitBtn1", QStringLiteral("Дальше"), soyka::ui::continuePicture(),
-                       QRect(8, 89, 93, 33), QStringLiteral("Продолжить выполнение"));
-  BitBtn2 = makeButton(
-      this, "BitBtn2", QStringLiteral("СТОП"),
+void PauseWindow::createButtons() {
+  continueButton_ =
+      makeButton(this, "continueButton", QStringLiteral("Дальше"), soyka::ui::continuePicture(),
+                 QRect(8, 89, 93, 33), QStringLiteral("Продолжить выполнение"));
+  stopButton_ = makeButton(
+      this, "stopButton", QStringLiteral("СТОП"),
       soyka::ui::withGapAfter(style()->standardIcon(QStyle::SP_BrowserStop), StopPictureGap),
       QRect(112, 89, 93, 33), QStringLiteral("Прервать выполнение"));
-  BitBtn2->setIconSize(soyka::ui::withGapAfterSize(StopPictureGap));
-  BitBtn3 = makeButton(this, "BitBtn3", QStringLiteral("Помощь"),
-                       style()->standardIcon(QStyle::SP_MessageBoxQuestion), QRect(216, 89, 93, 33),
-                       QStringLiteral("Как выйти?"));
-  setTabOrder(BitBtn1, BitBtn2);
-  setTabOrder(BitBtn2, BitBtn3);
-  connect(BitBtn1, &QPushButton::clicked, this, [this] { done(ResultContinue); });
-  connect(BitBtn2, &QPushButton::clicked, this, [this] { done(ResultStop); });
-  connect(BitBtn3, &QPushButton::clicked, this, &TInfo_win::BitBtn3Click);
+  stopButton_->setIconSize(soyka::ui::withGapAfterSize(StopPictureGap));
+  helpButton_ = makeButton(this, "helpButton", QStringLiteral("Помощь"),
+                           style()->standardIcon(QStyle::SP_MessageBoxQuestion),
+                           QRect(216, 89, 93, 33), QStringLiteral("Как выйти?"));
+  setTabOrder(continueButton_, stopButton_);
+  setTabOrder(stopButton_, helpButton_);
+  connect(continueButton_, &QPushButton::clicked, this, [this] { done(ResultContinue); });
+  connect(stopButton_, &QPushButton::clicked, this, [this] { done(ResultStop); });
+  connect(helpButton_, &QPushButton::clicked, this, &PauseWindow::onHelpClicked);
 }
 
-void TInfo_win::SetExecutedAddress(const std::string& text) {
-  setLabelText(LabPCS, text);
+void PauseWindow::SetExecutedAddress(const std::string& text) {
+  setLabelText(addressLabel_, text);
 }
 
-void TInfo_win::SetTactComment(int tact, const std::string& line1, const std::string& line2,
-                               const std::string& line3) {
-  setLabelText(LabTakt, QString::number(tact));
-  setLabelText(LabCom1, line1);
-  setLabelText(LabCom2, line2);
-  setLabelText(LabCom3, line3);
+void PauseWindow::SetTactComment(int tact, const std::string& line1, const std::string& line2,
+                                 const std::string& line3) {
+  setLabelText(tactLabel_, QString::number(tact));
+  setLabelText(commentLines_[0], line1);
+  setLabelText(commentLines_[1], line2);
+  setLabelText(commentLines_[2], line3);
 }
 
-void TInfo_win::PauseForTact() {
+void PauseWindow::PauseForTact() {
   // Set before the window shows, so that the ticks arriving during the wait do nothing.
   state_.Halted = true;
   const bool error = !state_.ErrorMessage.empty();
-  Panel2->setVisible(state_.RunMode == soyka::RunModeTact);
-  Panel2->move(error ? TactPanelLeftBesideError : TactPanelLeftAlone, Panel2->y());
-  Panel3->setVisible(error);
-  setLabelText(LabErrMess, state_.ErrorMessage);
+  tactPanel_->setVisible(state_.RunMode == soyka::RunModeTact);
+  tactPanel_->move(error ? TactPanelLeftBesideError : TactPanelLeftAlone, tactPanel_->y());
+  errorPanel_->setVisible(error);
+  setLabelText(errorLabel_, state_.ErrorMessage);
   if (error) {
     // After an error the run can only be stopped; the next run start enables it again.
-    BitBtn1->setEnabled(false);
+    continueButton_->setEnabled(false);
   }
   if (state_.RunMode == soyka::RunModeStep) {
-    setLabelText(LabCom1, QString());
-    setLabelText(LabCom2, soyka::StepDescription(state_.Opcode));
-    setLabelText(LabCom3, QString());
+    setLabelText(commentLines_[0], QString());
+    setLabelText(commentLines_[1], soyka::StepDescription(state_.Opcode));
+    setLabelText(commentLines_[2], QString());
   }
-  (BitBtn1->isEnabled() ? BitBtn1 : BitBtn2)->setFocus();
+  (continueButton_->isEnabled() ? continueButton_ : stopButton_)->setFocus();
   if (exec() != ResultContinue) {
     state_.ErrorMessage = std::string(soyka::AbortMessage);
   }
 }
 
-void TInfo_win::EnableInfoContinue() {
-  BitBtn1->setEnabled(true);
+void PauseWindow::EnableInfoContinue() {
+  continueButton_->setEnabled(true);
 }
 
-void TInfo_win::SetInfoCommentsVisible(bool visible) {
-  Panel4->setVisible(visible);
+void PauseWindow::SetInfoCommentsVisible(bool visible) {
+  commentsPanel_->setVisible(visible);
 }
 
-void TInfo_win::CloseInfoWindow() {
+void PauseWindow::CloseInfoWindow() {
   // A pause that is closed from outside ends as a stop.
   if (isVisible()) {
     done(QDialog::Rejected);
   }
 }
 
-void TInfo_win::BitBtn3Click() {
+void PauseWindow::onHelpClicked() {
   soyka::ui::showPlainMessage(this, HelpText);
 }

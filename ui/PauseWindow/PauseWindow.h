@@ -1,5 +1,5 @@
 #pragma once
-// The execution info window: the modal pause of a run, with the executed address, the tact,
+// The pause window: the modal pause of a run, with the executed address, the tact,
 // the commentary and any machine error.
 
 #include "Machine.h"
@@ -8,16 +8,17 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <array>
 #include <string>
 
-class TInfo_win : public QDialog {
+class PauseWindow : public QDialog {
   Q_OBJECT
 public:
   // Modal results of the pause.
   static constexpr int ResultContinue = 1;
   static constexpr int ResultStop = 3;
 
-  explicit TInfo_win(soyka::MachineState& state, QWidget* parent = nullptr);
+  explicit PauseWindow(soyka::MachineState& state, QWidget* parent = nullptr);
 
   // View operations answered by this window.
   void SetExecutedAddress(const std::string& text);
@@ -28,30 +29,28 @@ public:
   void SetInfoCommentsVisible(bool visible);
   void CloseInfoWindow();
 
-  QFrame* Panel1;
-  QLabel* Label1;
-  QLabel* LabPCS;
-  QFrame* Panel2;
-  QLabel* Label2;
-  QLabel* LabTakt;
-  QFrame* Panel3;
-  QLabel* Label3;
-  QLabel* LabErrMess;
-  QFrame* Panel4;
-  QLabel* Label4;
-  QLabel* LabCom1;
-  QLabel* LabCom2;
-  QLabel* LabCom3;
-  QPushButton* BitBtn1;
-  QPushButton* BitBtn2;
-  QPushButton* BitBtn3;
+  QFrame* commandPanel_;
+  QLabel* commandCaption_;
+  QLabel* addressLabel_;
+  QFrame* tactPanel_;
+  QLabel* tactCaption_;
+  QLabel* tactLabel_;
+  QFrame* errorPanel_;
+  QLabel* errorCaption_;
+  QLabel* errorLabel_;
+  QFrame* commentsPanel_;
+  QLabel* commentsCaption_;
+  std::array<QLabel*, 3> commentLines_;
+  QPushButton* continueButton_;
+  QPushButton* stopButton_;
+  QPushButton* helpButton_;
 
 public slots:
-  void BitBtn3Click();
+  void onHelpClicked();
 
 private:
-  void CreatePanels();
-  void CreateButtons();
+  void createPanels();
+  void createButtons();
 
   soyka::MachineState& state_;
 };

@@ -39,8 +39,8 @@ struct Fixture {
   void ChooseMode(int runMode) { panel.modeButtons_->button(runMode - 2)->click(); }
 
   MachineState state;
-  TInfo_win info{state};
-  PanelTestViews views{state, info};
+  PauseWindow pauseWindow{state};
+  PanelTestViews views{state, pauseWindow};
   ControlPanel panel{state, views};
 };
 
@@ -92,13 +92,13 @@ QString CounterLamps(const ControlPanel& panel) {
 }
 
 // Дальше where it can be pressed, СТОП otherwise (after an error); OK in a message box.
-void ContinueIfPossible(TInfo_win& info, QWidget* modal) {
-  if (modal != &info) {
+void ContinueIfPossible(PauseWindow& pauseWindow, QWidget* modal) {
+  if (modal != &pauseWindow) {
     soyka::testing::PressMessageBoxButton(modal);
-  } else if (info.BitBtn1->isEnabled()) {
-    info.BitBtn1->click();
+  } else if (pauseWindow.continueButton_->isEnabled()) {
+    pauseWindow.continueButton_->click();
   } else {
-    info.BitBtn2->click();
+    pauseWindow.stopButton_->click();
   }
 }
 
@@ -447,13 +447,13 @@ void ControlPanelTest::runs() {
       [&](QWidget* modal) {
         statesInPauses << PanelState(f.panel);
         haltedInPauses << f.state.Halted;
-        if (modal != &f.info) {
+        if (modal != &f.pauseWindow) {
           ++boxesSeen;
           soyka::testing::PressMessageBoxButton(modal);
         } else if (++pausesSeen == stopAtPause) {
-          f.info.BitBtn2->click();
+          f.pauseWindow.stopButton_->click();
         } else {
-          ContinueIfPossible(f.info, modal);
+          ContinueIfPossible(f.pauseWindow, modal);
         }
       },
       RunTimeoutMs);
@@ -501,7 +501,7 @@ void ControlPanelTest::autoRunGoesOnUntilStop() {
   QVERIFY(!f.state.InputEnabled);
   QCOMPARE(f.views.Lines(), (std::vector<std::string>{"CloseInfoWindow", "SetInputLamps 0"}));
   QCOMPARE(ColourName(f.panel.inputLamp_->color()), QStringLiteral("red"));
-  QVERIFY(f.info.isHidden());
+  QVERIFY(f.pauseWindow.isHidden());
   QVERIFY(TicksHandled(f.panel, SomeTicks));
   QCOMPARE(f.views.Count("MoveCellMarker"), 0);
 }
@@ -527,7 +527,7 @@ void ControlPanelTest::noCommandWhileModalWaits() {
   bool held = false;
   ModalAnswerer answerer(
       [&](QWidget* modal) {
-        const bool isBox = modal != &f.info;
+        const bool isBox = modal != &f.pauseWindow;
         if (!held && isBox == holdErrorBox) {
           held = true;
           const int commands = f.views.Count("MoveCellMarker");
@@ -537,7 +537,7 @@ void ControlPanelTest::noCommandWhileModalWaits() {
         if (isBox) {
           soyka::testing::PressMessageBoxButton(modal);
         } else {
-          f.info.BitBtn2->click();
+          f.pauseWindow.stopButton_->click();
         }
       },
       RunTimeoutMs);
@@ -577,17 +577,17 @@ void ControlPanelTest::startAfterFinishedRun() {
   QList<bool> continueEnabled;
   ModalAnswerer answerer(
       [&](QWidget* modal) {
-        if (modal == &f.info) {
-          continueEnabled << f.info.BitBtn1->isEnabled();
+        if (modal == &f.pauseWindow) {
+          continueEnabled << f.pauseWindow.continueButton_->isEnabled();
         }
-        ContinueIfPossible(f.info, modal);
+        ContinueIfPossible(f.pauseWindow, modal);
       },
       RunTimeoutMs);
   f.panel.startButton_->click();
   QTRY_VERIFY_WITH_TIMEOUT(f.panel.startButton_->isEnabled(), RunTimeoutMs);
   QCOMPARE(continueEnabled, (QList<bool>{true, true, true, false}));
   QCOMPARE(CounterLamps(f.panel), QStringLiteral("grey grey green"));
-  QVERIFY(!f.info.BitBtn1->isEnabled());
+  QVERIFY(!f.pauseWindow.continueButton_->isEnabled());
 
   // The next run: nothing executes before the check.
   f.panel.setTickInterval(60000);
@@ -600,8 +600,8 @@ void ControlPanelTest::startAfterFinishedRun() {
   QCOMPARE(f.state.Counter, 0);
   QCOMPARE(f.state.PreviousCounter, 0);
   QCOMPARE(CounterLamps(f.panel), QStringLiteral("grey grey grey"));
-  QVERIFY(f.info.BitBtn1->isEnabled());
-  QVERIFY(f.info.Panel4->isVisibleTo(&f.info));
+  QVERIFY(f.pauseWindow.continueButton_->isEnabled());
+  QVERIFY(f.pauseWindow.commentsPanel_->isVisibleTo(&f.pauseWindow));
   QVERIFY(f.state.ErrorMessage.empty());
   QVERIFY(!f.state.Halted);
   QVERIFY(f.state.Memory == memory);

@@ -6,24 +6,24 @@
 
 namespace soyka::testing {
 
-class PanelTestViews : public InfoTestViews {
+class PanelTestViews : public PauseTestViews {
 public:
-  PanelTestViews(MachineState& state, TInfo_win& info)
-      : InfoTestViews(state, info), state_(state) {}
+  PanelTestViews(MachineState& state, PauseWindow& pauseWindow)
+      : PauseTestViews(state, pauseWindow), state_(state) {}
 
   // The panel is built after the views it is given, so it is attached afterwards.
   void Attach(ControlPanel* panel) { panel_ = panel; }
 
   void RefreshCounterView() override {
-    InfoTestViews::RefreshCounterView();
+    PauseTestViews::RefreshCounterView();
     panel_->setCounterLamps(state_.CounterBits);
   }
   void DisablePanelStop() override {
-    InfoTestViews::DisablePanelStop();
+    PauseTestViews::DisablePanelStop();
     panel_->DisablePanelStop();
   }
   void SetInputLamps(bool on) override {
-    InfoTestViews::SetInputLamps(on);
+    PauseTestViews::SetInputLamps(on);
     panel_->setInputLamp(on);
   }
 

@@ -234,7 +234,7 @@ private slots:
       watch.PostTicks(3);
       QCoreApplication::processEvents();
       state.Halted = true;
-      windows->Info_win.BitBtn2->click();
+      windows->Info_win.stopButton_->click();
     });
     watch.PostTicks(1);
     QTRY_VERIFY(windows->Pult.startButton_->isEnabled());

@@ -1,5 +1,5 @@
 #pragma once
-// View operations for the window tests: the pause window's operations reach a real TInfo_win,
+// View operations for the window tests: the pause window's operations reach a real PauseWindow,
 // the machine-error box is a real modal box, and every call is also logged, to be checked and
 // counted.
 
@@ -18,35 +18,35 @@ struct CallLog {
   std::ostringstream log;
 };
 
-class InfoTestViews : private CallLog, public TraceViews {
+class PauseTestViews : private CallLog, public TraceViews {
 public:
-  InfoTestViews(MachineState& state, TInfo_win& info)
-      : TraceViews(state, CallLog::log), info_(info) {}
+  PauseTestViews(MachineState& state, PauseWindow& pauseWindow)
+      : TraceViews(state, CallLog::log), pauseWindow_(pauseWindow) {}
 
   void SetExecutedAddress(const std::string& text) override {
     TraceViews::SetExecutedAddress(text);
-    info_.SetExecutedAddress(text);
+    pauseWindow_.SetExecutedAddress(text);
   }
   void SetTactComment(int tact, const std::string& line1, const std::string& line2,
                       const std::string& line3) override {
     TraceViews::SetTactComment(tact, line1, line2, line3);
-    info_.SetTactComment(tact, line1, line2, line3);
+    pauseWindow_.SetTactComment(tact, line1, line2, line3);
   }
   void PauseForTact() override {
     CallLog::log << "PauseForTact\n";
-    info_.PauseForTact();
+    pauseWindow_.PauseForTact();
   }
   void EnableInfoContinue() override {
     TraceViews::EnableInfoContinue();
-    info_.EnableInfoContinue();
+    pauseWindow_.EnableInfoContinue();
   }
   void SetInfoCommentsVisible(bool visible) override {
     TraceViews::SetInfoCommentsVisible(visible);
-    info_.SetInfoCommentsVisible(visible);
+    pauseWindow_.SetInfoCommentsVisible(visible);
   }
   void CloseInfoWindow() override {
     TraceViews::CloseInfoWindow();
-    info_.CloseInfoWindow();
+    pauseWindow_.CloseInfoWindow();
   }
   void ShowErrorBox(const std::string& text) override {
     TraceViews::ShowErrorBox(text);
@@ -71,7 +71,7 @@ public:
   void ClearLog() { CallLog::log.str(""); }
 
 private:
-  TInfo_win& info_;
+  PauseWindow& pauseWindow_;
 };
 
 } // namespace soyka::testing

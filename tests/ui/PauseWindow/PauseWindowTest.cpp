@@ -1,5 +1,5 @@
-// The execution info window: its layout, the pause in every mode and situation, how a pause ends,
-// and the help message.
+// The pause window: its layout, the pause in every mode and situation, how a pause ends, and the
+// help message.
 
 #include "PauseWindow.h"
 #include "EngineTestSupport.h"
@@ -17,9 +17,9 @@
 
 using soyka::MachineState;
 using soyka::testing::Cmd;
-using soyka::testing::InfoTestViews;
 using soyka::testing::ModalAnswerer;
 using soyka::testing::ModalDriver;
+using soyka::testing::PauseTestViews;
 
 namespace {
 
@@ -34,8 +34,8 @@ struct Fixture {
   }
 
   MachineState state;
-  TInfo_win info{state};
-  InfoTestViews views{state, info};
+  PauseWindow pauseWindow{state};
+  PauseTestViews views{state, pauseWindow};
 };
 
 int CommandValue(int opcode, int a1, int a2, int a3) {
@@ -57,30 +57,31 @@ struct PauseView {
   QWidget* focus = nullptr;
 };
 
-PauseView Look(TInfo_win& info) {
+PauseView Look(PauseWindow& pauseWindow) {
   PauseView view;
-  view.commandPanel = info.Panel1->isVisible();
-  view.tactPanel = info.Panel2->isVisible();
-  view.tactPanelLeft = info.Panel2->x();
-  view.tact = info.LabTakt->text();
-  view.errorPanel = info.Panel3->isVisible();
-  view.error = info.LabErrMess->text();
-  view.commentsPanel = info.Panel4->isVisible();
-  view.comments = {info.LabCom1->text(), info.LabCom2->text(), info.LabCom3->text()};
-  view.address = info.LabPCS->text();
-  view.continueEnabled = info.BitBtn1->isEnabled();
-  view.focus = info.focusWidget();
+  view.commandPanel = pauseWindow.commandPanel_->isVisible();
+  view.tactPanel = pauseWindow.tactPanel_->isVisible();
+  view.tactPanelLeft = pauseWindow.tactPanel_->x();
+  view.tact = pauseWindow.tactLabel_->text();
+  view.errorPanel = pauseWindow.errorPanel_->isVisible();
+  view.error = pauseWindow.errorLabel_->text();
+  view.commentsPanel = pauseWindow.commentsPanel_->isVisible();
+  view.comments = {pauseWindow.commentLines_[0]->text(), pauseWindow.commentLines_[1]->text(),
+                   pauseWindow.commentLines_[2]->text()};
+  view.address = pauseWindow.addressLabel_->text();
+  view.continueEnabled = pauseWindow.continueButton_->isEnabled();
+  view.focus = pauseWindow.focusWidget();
   return view;
 }
 
 // Дальше where it can be pressed, СТОП otherwise (after an error); OK in a message box.
-void ContinueIfPossible(TInfo_win& info, QWidget* modal) {
-  if (modal != &info) {
+void ContinueIfPossible(PauseWindow& pauseWindow, QWidget* modal) {
+  if (modal != &pauseWindow) {
     soyka::testing::PressMessageBoxButton(modal);
-  } else if (info.BitBtn1->isEnabled()) {
-    info.BitBtn1->click();
+  } else if (pauseWindow.continueButton_->isEnabled()) {
+    pauseWindow.continueButton_->click();
   } else {
-    info.BitBtn2->click();
+    pauseWindow.stopButton_->click();
   }
 }
 
@@ -126,7 +127,7 @@ const QString HelpShown = QStringLiteral("Выход из режимов\n"
 
 } // namespace
 
-class InfowinTest : public QObject {
+class PauseWindowTest : public QObject {
   Q_OBJECT
 
 private slots:
@@ -156,25 +157,25 @@ private slots:
   void autoAfterOverflow();
 };
 
-void InfowinTest::windowFrame() {
+void PauseWindowTest::windowFrame() {
   Fixture f(soyka::RunModeAuto);
-  QCOMPARE(f.info.windowTitle(), QStringLiteral("Выполнено:"));
-  QCOMPARE(f.info.size(), QSize(323, 125));
-  QCOMPARE(f.info.minimumSize(), f.info.maximumSize());
-  QCOMPARE(f.info.pos(), QPoint(303, 302));
-  QCOMPARE(f.info.windowType(), Qt::Dialog);
-  const Qt::WindowFlags flags = f.info.windowFlags();
+  QCOMPARE(f.pauseWindow.windowTitle(), QStringLiteral("Выполнено:"));
+  QCOMPARE(f.pauseWindow.size(), QSize(323, 125));
+  QCOMPARE(f.pauseWindow.minimumSize(), f.pauseWindow.maximumSize());
+  QCOMPARE(f.pauseWindow.pos(), QPoint(303, 302));
+  QCOMPARE(f.pauseWindow.windowType(), Qt::Dialog);
+  const Qt::WindowFlags flags = f.pauseWindow.windowFlags();
   QVERIFY(flags.testFlag(Qt::WindowStaysOnTopHint));
   QVERIFY(flags.testFlag(Qt::CustomizeWindowHint));
   QVERIFY(!flags.testFlag(Qt::WindowSystemMenuHint));
   QVERIFY(!flags.testFlag(Qt::WindowCloseButtonHint));
   QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
   QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
-  QVERIFY(f.info.isHidden());
-  QCOMPARE(f.info.font().pixelSize(), 13);
+  QVERIFY(f.pauseWindow.isHidden());
+  QCOMPARE(f.pauseWindow.font().pixelSize(), 13);
 }
 
-void InfowinTest::controls_data() {
+void PauseWindowTest::controls_data() {
   QTest::addColumn<QString>("parent");
   QTest::addColumn<QRect>("geometry");
   QTest::addColumn<QString>("text");
@@ -185,29 +186,36 @@ void InfowinTest::controls_data() {
   const int left = Qt::AlignLeft | Qt::AlignTop;
   const QString window;
   // Run-time labels show their design texts until first written.
-  QTest::newRow("Panel1") << window << QRect(32, 8, 129, 33) << "" << 0 << "";
-  QTest::newRow("Label1") << "Panel1" << QRect(8, 9, 81, 16) << "команда" << centred << "";
-  QTest::newRow("LabPCS") << "Panel1" << QRect(88, 10, 32, 16) << "000" << centred << "";
-  QTest::newRow("Panel2") << window << QRect(70, 48, 65, 36) << "" << 0 << "";
-  QTest::newRow("Label2") << "Panel2" << QRect(8, 9, 41, 16) << "такт" << centred << "";
-  QTest::newRow("LabTakt") << "Panel2" << QRect(48, 10, 8, 16) << "1" << centred << "";
-  QTest::newRow("Panel3") << window << QRect(80, 48, 105, 36) << "" << 0 << "";
-  QTest::newRow("Label3") << "Panel3" << QRect(8, 1, 89, 16) << "ОШИБКА:" << centred << "";
-  QTest::newRow("LabErrMess") << "Panel3" << QRect(1, 18, 96, 16) << "Деление на 0" << centred
+  QTest::newRow("commandPanel") << window << QRect(32, 8, 129, 33) << "" << 0 << "";
+  QTest::newRow("commandCaption") << "commandPanel" << QRect(8, 9, 81, 16) << "команда" << centred
+                                  << "";
+  QTest::newRow("addressLabel") << "commandPanel" << QRect(88, 10, 32, 16) << "000" << centred
+                                << "";
+  QTest::newRow("tactPanel") << window << QRect(70, 48, 65, 36) << "" << 0 << "";
+  QTest::newRow("tactCaption") << "tactPanel" << QRect(8, 9, 41, 16) << "такт" << centred << "";
+  QTest::newRow("tactLabel") << "tactPanel" << QRect(48, 10, 8, 16) << "1" << centred << "";
+  QTest::newRow("errorPanel") << window << QRect(80, 48, 105, 36) << "" << 0 << "";
+  QTest::newRow("errorCaption") << "errorPanel" << QRect(8, 1, 89, 16) << "ОШИБКА:" << centred
+                                << "";
+  QTest::newRow("errorLabel") << "errorPanel" << QRect(1, 18, 96, 16) << "Деление на 0" << centred
                               << "";
-  QTest::newRow("Panel4") << window << QRect(192, 8, 121, 76) << "" << 0 << "";
-  QTest::newRow("Label4") << "Panel4" << QRect(8, 8, 105, 16) << "Комментарии" << centred << "";
-  QTest::newRow("LabCom1") << "Panel4" << QRect(1, 24, 111, 16) << "+1 в СчК." << left << "";
-  QTest::newRow("LabCom2") << "Panel4" << QRect(1, 40, 111, 16) << "подготовка к" << left << "";
-  QTest::newRow("LabCom3") << "Panel4" << QRect(1, 56, 111, 16) << "след. команде" << left << "";
-  QTest::newRow("BitBtn1") << window << QRect(8, 89, 93, 33) << "Дальше" << 0
-                           << "Продолжить выполнение";
-  QTest::newRow("BitBtn2") << window << QRect(112, 89, 93, 33) << "СТОП" << 0
-                           << "Прервать выполнение";
-  QTest::newRow("BitBtn3") << window << QRect(216, 89, 93, 33) << "Помощь" << 0 << "Как выйти?";
+  QTest::newRow("commentsPanel") << window << QRect(192, 8, 121, 76) << "" << 0 << "";
+  QTest::newRow("commentsCaption")
+      << "commentsPanel" << QRect(8, 8, 105, 16) << "Комментарии" << centred << "";
+  QTest::newRow("commentLine0") << "commentsPanel" << QRect(1, 24, 111, 16) << "+1 в СчК." << left
+                                << "";
+  QTest::newRow("commentLine1") << "commentsPanel" << QRect(1, 40, 111, 16) << "подготовка к"
+                                << left << "";
+  QTest::newRow("commentLine2") << "commentsPanel" << QRect(1, 56, 111, 16) << "след. команде"
+                                << left << "";
+  QTest::newRow("continueButton") << window << QRect(8, 89, 93, 33) << "Дальше" << 0
+                                  << "Продолжить выполнение";
+  QTest::newRow("stopButton") << window << QRect(112, 89, 93, 33) << "СТОП" << 0
+                              << "Прервать выполнение";
+  QTest::newRow("helpButton") << window << QRect(216, 89, 93, 33) << "Помощь" << 0 << "Как выйти?";
 }
 
-void InfowinTest::controls() {
+void PauseWindowTest::controls() {
   QFETCH(QString, parent);
   QFETCH(QRect, geometry);
   QFETCH(QString, text);
@@ -215,11 +223,11 @@ void InfowinTest::controls() {
   QFETCH(QString, hint);
 
   Fixture f(soyka::RunModeAuto);
-  auto* control = f.info.findChild<QWidget*>(QString::fromLatin1(QTest::currentDataTag()));
+  auto* control = f.pauseWindow.findChild<QWidget*>(QString::fromLatin1(QTest::currentDataTag()));
   QVERIFY(control);
   QCOMPARE(control->parentWidget()->objectName(), parent);
   if (parent.isEmpty()) {
-    QCOMPARE(control->parentWidget(), &f.info);
+    QCOMPARE(control->parentWidget(), &f.pauseWindow);
   }
   QCOMPARE(control->geometry(), geometry);
   QCOMPARE(control->toolTip(), hint);
@@ -239,52 +247,55 @@ void InfowinTest::controls() {
   }
 }
 
-void InfowinTest::colours() {
+void PauseWindowTest::colours() {
   Fixture f(soyka::RunModeAuto);
   const QPalette system = QApplication::palette();
-  QCOMPARE(f.info.palette().color(QPalette::Window), system.color(QPalette::Dark));
-  QVERIFY(f.info.autoFillBackground());
-  for (QFrame* panel : {f.info.Panel1, f.info.Panel2, f.info.Panel3, f.info.Panel4}) {
+  QCOMPARE(f.pauseWindow.palette().color(QPalette::Window), system.color(QPalette::Dark));
+  QVERIFY(f.pauseWindow.autoFillBackground());
+  for (QFrame* panel : {f.pauseWindow.commandPanel_, f.pauseWindow.tactPanel_,
+                        f.pauseWindow.errorPanel_, f.pauseWindow.commentsPanel_}) {
     QCOMPARE(panel->palette().color(QPalette::Window), system.color(QPalette::Button));
     QVERIFY(panel->autoFillBackground());
   }
-  QCOMPARE(f.info.Label3->palette().color(QPalette::WindowText), QColor(128, 0, 0));
-  QCOMPARE(f.info.Label1->palette().color(QPalette::WindowText),
+  QCOMPARE(f.pauseWindow.errorCaption_->palette().color(QPalette::WindowText), QColor(128, 0, 0));
+  QCOMPARE(f.pauseWindow.commandCaption_->palette().color(QPalette::WindowText),
            system.color(QPalette::WindowText));
 }
 
-void InfowinTest::buttonPictures() {
+void PauseWindowTest::buttonPictures() {
   Fixture f(soyka::RunModeAuto);
-  const QIcon go = f.info.BitBtn1->icon();
+  const QIcon go = f.pauseWindow.continueButton_->icon();
   const QImage enabled = go.pixmap(16, QIcon::Normal).toImage();
   const QImage disabled = go.pixmap(16, QIcon::Disabled).toImage();
   // The middle of the arrow: green when it can be pressed, grey when not.
   QCOMPARE(enabled.pixelColor(5, 8), QColor(0, 128, 0));
   QCOMPARE(disabled.pixelColor(5, 8), QColor(128, 128, 128));
 
-  QVERIFY(!f.info.BitBtn2->icon().isNull());
+  QVERIFY(!f.pauseWindow.stopButton_->icon().isNull());
   // Stop picture, then 12 pixels before the caption (the style adds 4 of them).
-  QCOMPARE(f.info.BitBtn2->iconSize(), QSize(24, 16));
-  const QImage stop = f.info.BitBtn2->icon().pixmap(QSize(24, 16)).toImage();
+  QCOMPARE(f.pauseWindow.stopButton_->iconSize(), QSize(24, 16));
+  const QImage stop = f.pauseWindow.stopButton_->icon().pixmap(QSize(24, 16)).toImage();
   for (int x = 16; x < 24; ++x) {
     for (int y = 0; y < 16; ++y) {
       QCOMPARE(stop.pixelColor(x, y).alpha(), 0);
     }
   }
-  QVERIFY(!f.info.BitBtn3->icon().pixmap(16).isNull());
-  QCOMPARE(f.info.BitBtn1->iconSize(), QSize(16, 16));
-  QCOMPARE(f.info.BitBtn3->iconSize(), QSize(16, 16));
+  QVERIFY(!f.pauseWindow.helpButton_->icon().pixmap(16).isNull());
+  QCOMPARE(f.pauseWindow.continueButton_->iconSize(), QSize(16, 16));
+  QCOMPARE(f.pauseWindow.helpButton_->iconSize(), QSize(16, 16));
 }
 
-void InfowinTest::focusOrder_data() {
+void PauseWindowTest::focusOrder_data() {
   QTest::addColumn<QString>("error");
   QTest::addColumn<QStringList>("order");
-  QTest::newRow("no error") << "" << QStringList{"BitBtn1", "BitBtn2", "BitBtn3", "BitBtn1"};
+  QTest::newRow("no error") << ""
+                            << QStringList{"continueButton", "stopButton", "helpButton",
+                                           "continueButton"};
   QTest::newRow("after an error") << "Переполнение!"
-                                  << QStringList{"BitBtn2", "BitBtn3", "BitBtn2"};
+                                  << QStringList{"stopButton", "helpButton", "stopButton"};
 }
 
-void InfowinTest::focusOrder() {
+void PauseWindowTest::focusOrder() {
   QFETCH(QString, error);
   QFETCH(QStringList, order);
   Fixture f(soyka::RunModeStep);
@@ -299,73 +310,73 @@ void InfowinTest::focusOrder() {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
       }
     }
-    f.info.BitBtn2->click();
+    f.pauseWindow.stopButton_->click();
   });
-  f.info.PauseForTact();
+  f.pauseWindow.PauseForTact();
   QCOMPARE(answerer.Answered(), 1);
   QCOMPARE(seen, order);
 }
 
-void InfowinTest::writtenTexts() {
+void PauseWindowTest::writtenTexts() {
   Fixture f(soyka::RunModeTact);
-  f.info.SetExecutedAddress("101");
-  f.info.SetTactComment(5, "Результат  в", "ячейку 110", "");
-  QCOMPARE(f.info.LabPCS->text(), QStringLiteral("101"));
-  QCOMPARE(f.info.LabTakt->text(), QStringLiteral("5"));
-  QCOMPARE(f.info.LabCom1->text(), QStringLiteral("Результат  в"));
-  QCOMPARE(f.info.LabCom2->text(), QStringLiteral("ячейку 110"));
-  QCOMPARE(f.info.LabCom3->text(), QString());
-  f.info.SetTactComment(1, "", "Подготовка к", "след.команде");
-  QCOMPARE(f.info.LabTakt->text(), QStringLiteral("1"));
-  QCOMPARE(f.info.LabCom1->text(), QString());
-  QCOMPARE(f.info.LabCom3->text(), QStringLiteral("след.команде"));
-  QVERIFY(f.info.isHidden());
+  f.pauseWindow.SetExecutedAddress("101");
+  f.pauseWindow.SetTactComment(5, "Результат  в", "ячейку 110", "");
+  QCOMPARE(f.pauseWindow.addressLabel_->text(), QStringLiteral("101"));
+  QCOMPARE(f.pauseWindow.tactLabel_->text(), QStringLiteral("5"));
+  QCOMPARE(f.pauseWindow.commentLines_[0]->text(), QStringLiteral("Результат  в"));
+  QCOMPARE(f.pauseWindow.commentLines_[1]->text(), QStringLiteral("ячейку 110"));
+  QCOMPARE(f.pauseWindow.commentLines_[2]->text(), QString());
+  f.pauseWindow.SetTactComment(1, "", "Подготовка к", "след.команде");
+  QCOMPARE(f.pauseWindow.tactLabel_->text(), QStringLiteral("1"));
+  QCOMPARE(f.pauseWindow.commentLines_[0]->text(), QString());
+  QCOMPARE(f.pauseWindow.commentLines_[2]->text(), QStringLiteral("след.команде"));
+  QVERIFY(f.pauseWindow.isHidden());
 }
 
-void InfowinTest::runTimeTextsFit_data() {
+void PauseWindowTest::runTimeTextsFit_data() {
   QTest::addColumn<QString>("label");
   QTest::addColumn<QString>("text");
   for (const std::string_view error : {soyka::OverflowMessage, soyka::DivisionByZeroMessage}) {
     const QString text = QString::fromUtf8(error.data(), static_cast<qsizetype>(error.size()));
-    QTest::addRow("error %s", qPrintable(text)) << "LabErrMess" << text;
+    QTest::addRow("error %s", qPrintable(text)) << "errorLabel" << text;
   }
   for (int opcode = 0; opcode < 8; ++opcode) {
     QTest::addRow("step %d", opcode)
-        << "LabCom2" << QString::fromStdString(soyka::StepDescription(opcode));
+        << "commentLine1" << QString::fromStdString(soyka::StepDescription(opcode));
   }
   const QSet<QString> lines = EngineCommentLines();
   QVERIFY(lines.size() > 20);
   for (const QString& line : lines) {
-    QTest::addRow("tact %s", qPrintable(line)) << "LabCom1" << line;
+    QTest::addRow("tact %s", qPrintable(line)) << "commentLine0" << line;
   }
 }
 
-void InfowinTest::runTimeTextsFit() {
+void PauseWindowTest::runTimeTextsFit() {
   QFETCH(QString, label);
   QFETCH(QString, text);
   Fixture f(soyka::RunModeTact);
-  auto* shown = f.info.findChild<QLabel*>(label);
+  auto* shown = f.pauseWindow.findChild<QLabel*>(label);
   QVERIFY(shown);
   const int width = QFontMetrics(shown->font()).horizontalAdvance(text);
   QVERIFY2(width <= shown->width(), qPrintable(QString("%1 px").arg(width)));
   QCOMPARE(shown->font().pixelSize(), 13);
 }
 
-void InfowinTest::commentsPanelFollowsRunStart() {
+void PauseWindowTest::commentsPanelFollowsRunStart() {
   Fixture f(soyka::RunModeAuto);
   soyka::StartRun(f.state, f.views);
-  QVERIFY(!f.info.Panel4->isVisibleTo(&f.info));
+  QVERIFY(!f.pauseWindow.commentsPanel_->isVisibleTo(&f.pauseWindow));
   f.state.RunMode = soyka::RunModeStep;
   soyka::StartRun(f.state, f.views);
-  QVERIFY(f.info.Panel4->isVisibleTo(&f.info));
+  QVERIFY(f.pauseWindow.commentsPanel_->isVisibleTo(&f.pauseWindow));
   f.state.RunMode = soyka::RunModeTact;
-  f.info.SetInfoCommentsVisible(false);
+  f.pauseWindow.SetInfoCommentsVisible(false);
   soyka::StartRun(f.state, f.views);
-  QVERIFY(f.info.Panel4->isVisibleTo(&f.info));
-  QVERIFY(f.info.isHidden());
+  QVERIFY(f.pauseWindow.commentsPanel_->isVisibleTo(&f.pauseWindow));
+  QVERIFY(f.pauseWindow.isHidden());
 }
 
-void InfowinTest::pauseLayout_data() {
+void PauseWindowTest::pauseLayout_data() {
   QTest::addColumn<int>("runMode");
   QTest::addColumn<QString>("error");
   QTest::addColumn<bool>("tactPanel");
@@ -385,7 +396,7 @@ void InfowinTest::pauseLayout_data() {
       << soyka::RunModeTact << "Деление на 0!" << true << 8 << true << engineLines;
 }
 
-void InfowinTest::pauseLayout() {
+void PauseWindowTest::pauseLayout() {
   QFETCH(int, runMode);
   QFETCH(QString, error);
   QFETCH(bool, tactPanel);
@@ -396,20 +407,20 @@ void InfowinTest::pauseLayout() {
   Fixture f(runMode);
   f.state.Opcode = soyka::OpcodeMultiply;
   f.state.Halted = false;
-  f.info.EnableInfoContinue();
-  f.info.SetInfoCommentsVisible(runMode > soyka::RunModeAuto);
-  f.info.SetTactComment(4, "Сравнить СМ", "и ячейку 101", "");
+  f.pauseWindow.EnableInfoContinue();
+  f.pauseWindow.SetInfoCommentsVisible(runMode > soyka::RunModeAuto);
+  f.pauseWindow.SetTactComment(4, "Сравнить СМ", "и ячейку 101", "");
   f.state.ErrorMessage = error.toStdString();
 
   PauseView seen;
   bool haltedDuringPause = false;
   ModalAnswerer answerer([&](QWidget* modal) {
-    QCOMPARE(modal, &f.info);
-    seen = Look(f.info);
+    QCOMPARE(modal, &f.pauseWindow);
+    seen = Look(f.pauseWindow);
     haltedDuringPause = f.state.Halted;
-    ContinueIfPossible(f.info, modal);
+    ContinueIfPossible(f.pauseWindow, modal);
   });
-  f.info.PauseForTact();
+  f.pauseWindow.PauseForTact();
 
   const bool withError = !error.isEmpty();
   QCOMPARE(answerer.Answered(), 1);
@@ -422,13 +433,13 @@ void InfowinTest::pauseLayout() {
   QCOMPARE(seen.commentsPanel, commentsPanel);
   QCOMPARE(seen.comments, comments);
   QCOMPARE(seen.continueEnabled, !withError);
-  QCOMPARE(seen.focus, withError ? f.info.BitBtn2 : f.info.BitBtn1);
+  QCOMPARE(seen.focus, withError ? f.pauseWindow.stopButton_ : f.pauseWindow.continueButton_);
   QVERIFY(f.state.Halted);
   QCOMPARE(f.state.ErrorMessage, withError ? std::string(soyka::AbortMessage) : std::string());
-  QVERIFY(f.info.isHidden());
+  QVERIFY(f.pauseWindow.isHidden());
 }
 
-void InfowinTest::pauseEndings_data() {
+void PauseWindowTest::pauseEndings_data() {
   QTest::addColumn<QString>("ending");
   QTest::addColumn<bool>("goesOn");
   QTest::addColumn<int>("result");
@@ -439,7 +450,7 @@ void InfowinTest::pauseEndings_data() {
   QTest::newRow("closed by the panel's СТОП") << "CloseInfoWindow" << false << 0;
 }
 
-void InfowinTest::pauseEndings() {
+void PauseWindowTest::pauseEndings() {
   QFETCH(QString, ending);
   QFETCH(bool, goesOn);
   QFETCH(int, result);
@@ -448,64 +459,64 @@ void InfowinTest::pauseEndings() {
   f.state.Halted = false;
   ModalAnswerer answerer([&](QWidget* modal) {
     if (ending == "continue") {
-      QTest::mouseClick(f.info.BitBtn1, Qt::LeftButton);
+      QTest::mouseClick(f.pauseWindow.continueButton_, Qt::LeftButton);
     } else if (ending == "stop") {
-      QTest::mouseClick(f.info.BitBtn2, Qt::LeftButton);
+      QTest::mouseClick(f.pauseWindow.stopButton_, Qt::LeftButton);
     } else if (ending == "escape") {
       QTest::keyClick(modal, Qt::Key_Escape);
     } else if (ending == "close") {
       modal->close();
     } else {
-      f.info.CloseInfoWindow();
+      f.pauseWindow.CloseInfoWindow();
     }
   });
-  f.info.PauseForTact();
+  f.pauseWindow.PauseForTact();
 
   QCOMPARE(answerer.Answered(), 1);
   QVERIFY(!answerer.TimedOut());
-  QVERIFY(f.info.isHidden());
-  QCOMPARE(f.info.result(), result);
+  QVERIFY(f.pauseWindow.isHidden());
+  QCOMPARE(f.pauseWindow.result(), result);
   QVERIFY(f.state.Halted);
   QCOMPARE(f.state.ErrorMessage, goesOn ? std::string() : std::string(soyka::AbortMessage));
 }
 
-void InfowinTest::continueStaysDisabledUntilRunStart() {
+void PauseWindowTest::continueStaysDisabledUntilRunStart() {
   Fixture f(soyka::RunModeStep);
   f.state.ErrorMessage = "Переполнение!";
   QList<bool> continueEnabled;
   ModalAnswerer answerer([&](QWidget* modal) {
-    continueEnabled << f.info.BitBtn1->isEnabled();
-    ContinueIfPossible(f.info, modal);
+    continueEnabled << f.pauseWindow.continueButton_->isEnabled();
+    ContinueIfPossible(f.pauseWindow, modal);
   });
-  f.info.PauseForTact();
+  f.pauseWindow.PauseForTact();
   // A later pause without an error does not enable it by itself.
   f.state.ErrorMessage.clear();
-  f.info.PauseForTact();
-  f.info.EnableInfoContinue();
+  f.pauseWindow.PauseForTact();
+  f.pauseWindow.EnableInfoContinue();
   f.state.ErrorMessage.clear();
-  f.info.PauseForTact();
+  f.pauseWindow.PauseForTact();
   QCOMPARE(continueEnabled, (QList<bool>{false, false, true}));
   QCOMPARE(f.state.ErrorMessage, std::string());
 }
 
-void InfowinTest::closingWhileHiddenChangesNothing() {
+void PauseWindowTest::closingWhileHiddenChangesNothing() {
   Fixture f(soyka::RunModeStep);
-  f.info.CloseInfoWindow();
-  QVERIFY(f.info.isHidden());
+  f.pauseWindow.CloseInfoWindow();
+  QVERIFY(f.pauseWindow.isHidden());
   QVERIFY(f.state.ErrorMessage.empty());
-  ModalAnswerer answerer([&](QWidget*) { f.info.BitBtn1->click(); });
-  f.info.PauseForTact();
-  QCOMPARE(f.info.result(), 1);
+  ModalAnswerer answerer([&](QWidget*) { f.pauseWindow.continueButton_->click(); });
+  f.pauseWindow.PauseForTact();
+  QCOMPARE(f.pauseWindow.result(), 1);
   QVERIFY(f.state.ErrorMessage.empty());
 }
 
-void InfowinTest::help_data() {
+void PauseWindowTest::help_data() {
   QTest::addColumn<bool>("pressContinue");
   QTest::newRow("then Дальше") << true;
   QTest::newRow("then СТОП") << false;
 }
 
-void InfowinTest::help() {
+void PauseWindowTest::help() {
   QFETCH(bool, pressContinue);
   Fixture f(soyka::RunModeTact);
   QMessageBox::Icon icon = QMessageBox::Critical;
@@ -522,15 +533,15 @@ void InfowinTest::help() {
           buttons = message->standardButtons();
           soyka::testing::PressMessageBoxButton(box);
         },
-        5000, &f.info);
-    f.info.BitBtn3->click();
+        5000, &f.pauseWindow);
+    f.pauseWindow.helpButton_->click();
     QVERIFY(helpBox.Answered());
     text = helpBox.seenText;
     title = helpBox.seenTitle;
-    stillWaiting = f.info.isVisible() && QApplication::activeModalWidget() == modal;
-    (pressContinue ? f.info.BitBtn1 : f.info.BitBtn2)->click();
+    stillWaiting = f.pauseWindow.isVisible() && QApplication::activeModalWidget() == modal;
+    (pressContinue ? f.pauseWindow.continueButton_ : f.pauseWindow.stopButton_)->click();
   });
-  f.info.PauseForTact();
+  f.pauseWindow.PauseForTact();
 
   QCOMPARE(answerer.Answered(), 1);
   QCOMPARE(text, HelpShown);
@@ -542,13 +553,13 @@ void InfowinTest::help() {
   QCOMPARE(f.state.ErrorMessage, pressContinue ? std::string() : std::string(soyka::AbortMessage));
 }
 
-void InfowinTest::stepAfterSubtraction() {
+void PauseWindowTest::stepAfterSubtraction() {
   Fixture f(soyka::RunModeStep,
             {{0, CommandValue(3, 4, 5, 6)}, {1, CommandValue(7, 4, 5, 6)}, {4, 9}, {5, 20}});
   QList<PauseView> pauses;
   ModalAnswerer answerer([&](QWidget* modal) {
-    pauses << Look(f.info);
-    ContinueIfPossible(f.info, modal);
+    pauses << Look(f.pauseWindow);
+    ContinueIfPossible(f.pauseWindow, modal);
   });
   soyka::StartRun(f.state, f.views);
   QCOMPARE(soyka::RunTick(f.state, f.views), soyka::TickOutcome::RunGoesOn);
@@ -569,7 +580,7 @@ void InfowinTest::stepAfterSubtraction() {
   QVERIFY(f.state.Halted);
 }
 
-void InfowinTest::tactAfterDivisionByZero() {
+void PauseWindowTest::tactAfterDivisionByZero() {
   Fixture f(soyka::RunModeTact, {{0, CommandValue(2, 4, 5, 6)}, {4, 10}, {5, 0}});
   QList<PauseView> pauses;
   QString errorBox;
@@ -581,9 +592,9 @@ void InfowinTest::tactAfterDivisionByZero() {
       errorTitle = box->windowTitle();
       errorIcon = box->icon();
     } else {
-      pauses << Look(f.info);
+      pauses << Look(f.pauseWindow);
     }
-    ContinueIfPossible(f.info, modal);
+    ContinueIfPossible(f.pauseWindow, modal);
   });
   soyka::StartRun(f.state, f.views);
   QCOMPARE(soyka::RunTick(f.state, f.views), soyka::TickOutcome::RunEnded);
@@ -614,7 +625,7 @@ void InfowinTest::tactAfterDivisionByZero() {
   QVERIFY(f.state.Halted);
 }
 
-void InfowinTest::autoAfterOverflow() {
+void PauseWindowTest::autoAfterOverflow() {
   Fixture f(soyka::RunModeAuto, {{0, CommandValue(1, 4, 5, 6)}, {4, 4000}, {5, 100}});
   QList<PauseView> pauses;
   QString errorBox;
@@ -622,9 +633,9 @@ void InfowinTest::autoAfterOverflow() {
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
       errorBox = box->text();
     } else {
-      pauses << Look(f.info);
+      pauses << Look(f.pauseWindow);
     }
-    ContinueIfPossible(f.info, modal);
+    ContinueIfPossible(f.pauseWindow, modal);
   });
   soyka::StartRun(f.state, f.views);
   QCOMPARE(soyka::RunTick(f.state, f.views), soyka::TickOutcome::RunEnded);
@@ -642,5 +653,5 @@ void InfowinTest::autoAfterOverflow() {
   QCOMPARE(f.views.Count("ShowErrorBox"), 1);
 }
 
-QTEST_MAIN(InfowinTest)
+QTEST_MAIN(PauseWindowTest)
 #include "PauseWindowTest.moc"

@@ -1,5 +1,5 @@
 // The whole program as a learner meets it: the windows put together, runs started from the
-// control panel, pauses answered in the info window, results read off the views.
+// control panel, pauses answered in the pause window, results read off the views.
 #include "EngineTestSupport.h"
 #include "ModalDriver.h"
 #include "SoykaWindows.h"
@@ -127,11 +127,11 @@ private slots:
     QStringList descriptions;
     ModalAnswerer responder([&](QWidget* modal) {
       QCOMPARE(modal, &windows->Info_win);
-      QVERIFY(!windows->Info_win.Panel2->isVisibleTo(modal));
-      QVERIFY(windows->Info_win.Panel4->isVisibleTo(modal));
+      QVERIFY(!windows->Info_win.tactPanel_->isVisibleTo(modal));
+      QVERIFY(windows->Info_win.commentsPanel_->isVisibleTo(modal));
       QVERIFY(!windows->Pult.stopButton_->isEnabled());
-      descriptions << windows->Info_win.LabCom2->text();
-      windows->Info_win.BitBtn1->click();
+      descriptions << windows->Info_win.commentLines_[1]->text();
+      windows->Info_win.continueButton_->click();
     });
     Start();
     WaitForRunEnd();
@@ -147,10 +147,10 @@ private slots:
     int pauses = 0;
     ModalAnswerer responder([&](QWidget*) {
       ++pauses;
-      QCOMPARE(windows->Info_win.LabTakt->text(), QString("1"));
-      QCOMPARE(windows->Info_win.LabCom3->text(), QString("ячейки 000"));
-      QCOMPARE(windows->Info_win.Panel2->x(), 70);
-      windows->Info_win.BitBtn2->click();
+      QCOMPARE(windows->Info_win.tactLabel_->text(), QString("1"));
+      QCOMPARE(windows->Info_win.commentLines_[2]->text(), QString("ячейки 000"));
+      QCOMPARE(windows->Info_win.tactPanel_->x(), 70);
+      windows->Info_win.stopButton_->click();
     });
     Start();
     WaitForRunEnd();
@@ -163,7 +163,7 @@ private slots:
   void tactModeRunsTheWholeProgramWithFivePausesPerCommand() {
     Load(FactorialImage);
     SelectMode(2);
-    ModalAnswerer responder([&](QWidget*) { windows->Info_win.BitBtn1->click(); });
+    ModalAnswerer responder([&](QWidget*) { windows->Info_win.continueButton_->click(); });
     Start();
     WaitForRunEnd();
     QCOMPARE(responder.Answered(), 16 * 5);
@@ -187,12 +187,12 @@ private slots:
         PressMessageBoxButton(modal);
         return;
       }
-      seen << windows->Info_win.LabErrMess->text();
-      QVERIFY(!windows->Info_win.BitBtn1->isEnabled());
-      QVERIFY(windows->Info_win.Panel3->isVisibleTo(modal));
-      QVERIFY(!windows->Info_win.Panel4->isVisibleTo(modal));
-      QVERIFY(!windows->Info_win.Panel2->isVisibleTo(modal));
-      windows->Info_win.BitBtn2->click();
+      seen << windows->Info_win.errorLabel_->text();
+      QVERIFY(!windows->Info_win.continueButton_->isEnabled());
+      QVERIFY(windows->Info_win.errorPanel_->isVisibleTo(modal));
+      QVERIFY(!windows->Info_win.commentsPanel_->isVisibleTo(modal));
+      QVERIFY(!windows->Info_win.tactPanel_->isVisibleTo(modal));
+      windows->Info_win.stopButton_->click();
     });
     Start();
     WaitForRunEnd();
@@ -250,7 +250,7 @@ private slots:
       ticksDuringWait = QTest::qWaitFor([&] { return ticks - before > SomeTicks; }, RunBoundMs);
       QCOMPARE(soyka::BitsText(state.CommandRegister), registerDuringWait);
       QCOMPARE(state.Counter, 1);
-      windows->Info_win.BitBtn2->click();
+      windows->Info_win.stopButton_->click();
     });
     Start();
     WaitForRunEnd();
