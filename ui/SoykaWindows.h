@@ -8,9 +8,9 @@
 #include "Factor.h"
 #include "Inter_h.h"
 #include "MainForm.h"
+#include "MemoryWindow.h"
 #include "PauseWindow.h"
 #include "Prog.h"
-#include "Ram.h"
 #include "Thank.h"
 #include "WindowViews.h"
 

@@ -3,9 +3,9 @@
 #include "Arifustr.h"
 #include "ControlPanel.h"
 #include "Displey.h"
+#include "MemoryWindow.h"
 #include "MessageBoxes.h"
 #include "PauseWindow.h"
-#include "Ram.h"
 
 #include <QApplication>
 

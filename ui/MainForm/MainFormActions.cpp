@@ -5,9 +5,9 @@
 #include "CommandSystemText.h"
 #include "Factor.h"
 #include "Inter_h.h"
+#include "MemoryWindow.h"
 #include "MessageBoxes.h"
 #include "Prog.h"
-#include "Ram.h"
 #include "Thank.h"
 
 void TForm1::RAM1DblClick() {

@@ -1,7 +1,7 @@
 // The decoding menu's texts, compared character for character.
 #include "MemoryDecoding.h"
 #include "EngineTestSupport.h"
-#include "RamTests.h"
+#include "MemoryWindowTests.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
 // Where Tab takes the cursor, and which keys type which bit.
 #include "BitEntry.h"
 #include "MemoryTestSupport.h"
-#include "RamTests.h"
+#include "MemoryWindowTests.h"
 
 #include <QKeyEvent>
 #include <QTest>

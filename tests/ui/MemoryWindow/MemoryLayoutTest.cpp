@@ -3,8 +3,8 @@
 #include "Fonts.h"
 #include "HeaderBox.h"
 #include "MemoryTestSupport.h"
+#include "MemoryWindowTests.h"
 #include "Palette.h"
-#include "RamTests.h"
 
 #include <QHeaderView>
 #include <QScrollBar>
@@ -311,4 +311,4 @@ int RunRamLayoutTest(int argc, char** argv) {
   return QTest::qExec(&test, argc, argv);
 }
 
-#include "RamLayoutTest.moc"
+#include "MemoryLayoutTest.moc"

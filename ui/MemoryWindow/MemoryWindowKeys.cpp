@@ -1,5 +1,5 @@
 // The memory window's bit entry: the key preview, the grid's key filter and the cursor steps.
-#include "Ram.h"
+#include "MemoryWindow.h"
 
 #include "BitEntry.h"
 #include "BitGrid.h"

@@ -1,10 +1,10 @@
 // The window's handlers: the decoding menu, activation and deactivation, closing, focusing.
 #include "Arifustr.h"
 #include "MemoryTestSupport.h"
+#include "MemoryWindowTests.h"
 #include "MessageBoxes.h"
 #include "ModalDriver.h"
 #include "Palette.h"
-#include "RamTests.h"
 
 #include <QContextMenuEvent>
 #include <QTest>
@@ -280,4 +280,4 @@ int RunRamMenuTest(int argc, char** argv) {
   return QTest::qExec(&test, argc, argv);
 }
 
-#include "RamMenuTest.moc"
+#include "MemoryMenuTest.moc"

@@ -1,5 +1,5 @@
 // The memory window's decoding menu: the cell under the grid cursor read three ways.
-#include "Ram.h"
+#include "MemoryWindow.h"
 
 #include "MemoryDecoding.h"
 #include "MessageBoxes.h"

@@ -4,7 +4,7 @@
 #include "BitEntry.h"
 #include "EngineTestSupport.h"
 #include "MemoryTestViews.h"
-#include "Ram.h"
+#include "MemoryWindow.h"
 
 #include <QImage>
 #include <QTest>

@@ -1,7 +1,7 @@
 // The window as the engine and the run loop see it: markers, cursor and grid during a run.
 #include "MemoryTestSupport.h"
+#include "MemoryWindowTests.h"
 #include "Palette.h"
-#include "RamTests.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -195,4 +195,4 @@ int RunRamRunTest(int argc, char** argv) {
   return QTest::qExec(&test, argc, argv);
 }
 
-#include "RamRunTest.moc"
+#include "MemoryRunTest.moc"

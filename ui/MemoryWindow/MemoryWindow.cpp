@@ -1,4 +1,4 @@
-#include "Ram.h"
+#include "MemoryWindow.h"
 
 #include <QApplication>
 

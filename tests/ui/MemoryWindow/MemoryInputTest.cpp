@@ -1,7 +1,7 @@
 // Typing bits into the grid, moving its cursor, and everything that must not change a cell.
 #include "MemoryTestSupport.h"
+#include "MemoryWindowTests.h"
 #include "Palette.h"
-#include "RamTests.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -277,4 +277,4 @@ int RunRamInputTest(int argc, char** argv) {
   return QTest::qExec(&test, argc, argv);
 }
 
-#include "RamInputTest.moc"
+#include "MemoryInputTest.moc"

@@ -2,7 +2,7 @@
 // View operations for the memory window's tests: the window's own operations reach the window,
 // every call is logged, and hooks let a test look at the window in the middle of a run.
 
-#include "Ram.h"
+#include "MemoryWindow.h"
 #include "TraceViews.h"
 
 #include <functional>

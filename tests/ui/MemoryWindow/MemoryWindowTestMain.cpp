@@ -1,4 +1,4 @@
-#include "RamTests.h"
+#include "MemoryWindowTests.h"
 
 #include <QApplication>
 
