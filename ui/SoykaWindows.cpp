@@ -11,7 +11,7 @@ SoykaWindows::SoykaWindows(MachineState& state)
   views.Attach(&disp);
   views.Attach(&Info_win);
   views.Attach(&Pult);
-  Soyka_mem.SetCompanionViews({&ALU, &disp});
+  Soyka_mem.setCompanionViews({&ALU, &disp});
   Form1.AttachViews(&Soyka_mem, &ALU, &disp);
   Form1.AttachDialogs(&About_avtor, &About_prog, &Thanks, &Inter, &primer);
 

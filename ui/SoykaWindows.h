@@ -27,7 +27,7 @@ public:
   WindowViews views;
   TForm1 Form1;
   TALU ALU;
-  TSoyka_mem Soyka_mem;
+  MemoryWindow Soyka_mem;
   Tdisp disp;
   PauseWindow Info_win;
   ControlPanel Pult;

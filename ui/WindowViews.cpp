@@ -124,11 +124,11 @@ void WindowViews::SetInputLamps(bool on) {
       panel_->setInputLamp(true);
     }
     if (memory_) {
-      memory_->SetInputLamp(true);
+      memory_->setInputLamp(true);
     }
   } else {
     if (memory_) {
-      memory_->SetInputLamp(false);
+      memory_->setInputLamp(false);
     }
     if (panel_) {
       panel_->setInputLamp(false);
@@ -158,7 +158,7 @@ void WindowViews::ShowWantedWindows() {
     showAndRaise(display_);
   }
   if (state_.MemoryWindowOpen && memory_) {
-    memory_->FocusGrid();
+    memory_->focusGrid();
   }
 }
 

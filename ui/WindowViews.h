@@ -6,7 +6,7 @@
 #include "ViewOperations.h"
 
 class TALU;
-class TSoyka_mem;
+class MemoryWindow;
 class Tdisp;
 class PauseWindow;
 class ControlPanel;
@@ -18,7 +18,7 @@ public:
   explicit WindowViews(MachineState& state) : state_(state) {}
 
   void Attach(TALU* window) { registers_ = window; }
-  void Attach(TSoyka_mem* window) { memory_ = window; }
+  void Attach(MemoryWindow* window) { memory_ = window; }
   void Attach(Tdisp* window) { display_ = window; }
   void Attach(PauseWindow* window) { info_ = window; }
   void Attach(ControlPanel* window) { panel_ = window; }
@@ -47,7 +47,7 @@ public:
 private:
   MachineState& state_;
   TALU* registers_ = nullptr;
-  TSoyka_mem* memory_ = nullptr;
+  MemoryWindow* memory_ = nullptr;
   Tdisp* display_ = nullptr;
   PauseWindow* info_ = nullptr;
   ControlPanel* panel_ = nullptr;

@@ -23,7 +23,7 @@ public:
   // repaints.
   double PaintMs(double divisor) const;
   double RepaintMs(double divisor) const;
-  // "Soyka_mem/QTableWidget 4.00 x 0.210 ms (30%), ..." per `divisor`, the costliest first: how
+  // "grid/QWidget 4.00 x 0.210 ms (30%), ..." per `divisor`, the costliest first: how
   // often each widget was painted, what a paint cost, and how much of the widget it covered.
   QString PaintSummary(double divisor) const;
 

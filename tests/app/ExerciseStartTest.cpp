@@ -39,7 +39,7 @@ class ExerciseStartTest : public QObject {
   std::unique_ptr<soyka::ui::SoykaWindows> windows;
   QTemporaryDir folder;
 
-  QTableWidget* MemoryGrid() { return windows->Soyka_mem.Soyka_mem; }
+  QTableWidget* MemoryGrid() { return windows->Soyka_mem.grid_; }
 
   std::unique_ptr<soyka::app::ExerciseStart> Begin(const std::filesystem::path& file) {
     soyka::InitializeMachine(state);

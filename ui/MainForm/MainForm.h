@@ -10,7 +10,7 @@
 #include <QMainWindow>
 #include <QMenu>
 
-class TSoyka_mem;
+class MemoryWindow;
 class TALU;
 class Tdisp;
 class TAbout_avtor;
@@ -25,7 +25,7 @@ public:
   TForm1(soyka::MachineState& state, soyka::ViewOperations& views, QWidget* parent = nullptr);
 
   // The windows this one opens; they are created after it, so they are attached afterwards.
-  void AttachViews(TSoyka_mem* memory, TALU* registers, Tdisp* display);
+  void AttachViews(MemoryWindow* memory, TALU* registers, Tdisp* display);
   void AttachDialogs(TAbout_avtor* author, TAbout_prog* program, TThanks* thanks, TInter* help,
                      Tprimer* example);
 
@@ -79,7 +79,7 @@ private:
 
   soyka::MachineState& state_;
   soyka::ViewOperations& views_;
-  TSoyka_mem* memory_ = nullptr;
+  MemoryWindow* memory_ = nullptr;
   TAbout_avtor* author_ = nullptr;
   TAbout_prog* program_ = nullptr;
   TThanks* thanks_ = nullptr;

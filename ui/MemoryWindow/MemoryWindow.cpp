@@ -74,28 +74,29 @@ QFrame* markerBar(QWidget* parent, const QString& name, const QString& descripti
 
 } // namespace
 
-TSoyka_mem::TSoyka_mem(soyka::MachineState& state, soyka::ViewOperations& views, QWidget* parent)
+MemoryWindow::MemoryWindow(soyka::MachineState& state, soyka::ViewOperations& views,
+                           QWidget* parent)
     : QWidget(parent), state_(state), views_(views) {
-  setObjectName(QStringLiteral("Soyka_mem"));
+  setObjectName(QStringLiteral("memoryWindow"));
   setUpFixedWindow(this, QStringLiteral("Память"), ClientWidth, ClientHeight, TitleButtons::None,
                    false);
   move(WindowLeft, WindowTop);
   setFont(systemFont(16));
-  CreateControls();
-  CreatePanel();
-  CreateMenu();
+  createControls();
+  createPanel();
+  createMenu();
   bringUp_.setSingleShot(true);
   bringUp_.setInterval(BringUpMs);
-  connect(&bringUp_, &QTimer::timeout, this, &TSoyka_mem::BringUpSettled);
-  FormCreate();
+  connect(&bringUp_, &QTimer::timeout, this, &MemoryWindow::onBringUpSettled);
+  fillGridAtStart();
 }
 
-void TSoyka_mem::CreateControls() {
-  BitBtn1 = new CloseButton(this);
-  BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+void MemoryWindow::createControls() {
+  closeButton_ = new CloseButton(this);
+  closeButton_->setObjectName(QStringLiteral("closeButton"));
   // The grid keeps the keyboard focus while the window is active.
-  BitBtn1->setFocusPolicy(Qt::NoFocus);
-  connect(BitBtn1, &QPushButton::clicked, this, &TSoyka_mem::BitBtn1Click);
+  closeButton_->setFocusPolicy(Qt::NoFocus);
+  connect(closeButton_, &QPushButton::clicked, this, &MemoryWindow::onCloseClicked);
 
   for (int cell = 0; cell < CellCount; ++cell) {
     const auto index = static_cast<std::size_t>(cell);
@@ -105,67 +106,66 @@ void TSoyka_mem::CreateControls() {
     label->move(4, RowLabelTops[index]);
     label->adjustSize();
     label->setAccessibleName(QStringLiteral("Ячейка ") + cellName(cell));
-    RowLabels[index] = label;
+    rowLabels_[index] = label;
 
     const QString marker = QStringLiteral("Метка ячейки ") + cellName(cell);
-    u[index] = markerBar(this, QStringLiteral("u%1").arg(cell), marker,
-                         QRect(2, HorizontalBarTops[index], 31, 5));
-    u1[index] = markerBar(this, QStringLiteral("u1%1").arg(cell), marker,
-                          QRect(28, VerticalBarTops[index], 5, 17));
-    u[index]->setVisible(cell == 0);
-    u1[index]->setVisible(cell == 0);
+    horizontalMarkers_[index] = markerBar(this, QStringLiteral("horizontalMarker%1").arg(cell),
+                                          marker, QRect(2, HorizontalBarTops[index], 31, 5));
+    verticalMarkers_[index] = markerBar(this, QStringLiteral("verticalMarker%1").arg(cell), marker,
+                                        QRect(28, VerticalBarTops[index], 5, 17));
+    horizontalMarkers_[index]->setVisible(cell == 0);
+    verticalMarkers_[index]->setVisible(cell == 0);
   }
 
-  InputCaption = new QLabel(QStringLiteral("Ввод"), this);
-  InputCaption->setFont(smallFont(9));
-  paintBlack(InputCaption);
-  InputCaption->move(0, 312);
-  InputCaption->adjustSize();
+  inputLampCaption_ = new QLabel(QStringLiteral("Ввод"), this);
+  inputLampCaption_->setFont(smallFont(9));
+  paintBlack(inputLampCaption_);
+  inputLampCaption_->move(0, 312);
+  inputLampCaption_->adjustSize();
 
-  input_ind = new Lamp(QStringLiteral("Ввод"), LampRed, this);
-  input_ind->setObjectName(QStringLiteral("input_ind"));
-  input_ind->setGeometry(8, 326, 17, 17);
+  inputLamp_ = new Lamp(QStringLiteral("Ввод"), LampRed, this);
+  inputLamp_->setObjectName(QStringLiteral("inputLamp"));
+  inputLamp_->setGeometry(8, 326, 17, 17);
 }
 
-void TSoyka_mem::CreatePanel() {
-  Panel1 = new QFrame(this);
-  Panel1->setObjectName(QStringLiteral("Panel1"));
-  Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
-  Panel1->setGeometry(38, 8, 307, 345);
+void MemoryWindow::createPanel() {
+  gridPanel_ = new QFrame(this);
+  gridPanel_->setObjectName(QStringLiteral("gridPanel"));
+  gridPanel_->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  gridPanel_->setGeometry(38, 8, 307, 345);
 
   const std::array<QString, 4> captions{QStringLiteral("К О П"), QStringLiteral("A 1"),
                                         QStringLiteral("A 2"), QStringLiteral("A 3")};
   for (const int top : HeaderTops) {
     for (std::size_t field = 0; field < captions.size(); ++field) {
       const auto shade = field % 2 == 0 ? HeaderBox::Shade::Dark : HeaderBox::Shade::Light;
-      auto* box = new HeaderBox(captions[field], shade, Panel1);
+      auto* box = new HeaderBox(captions[field], shade, gridPanel_);
       box->setGeometry(HeaderLefts[field], top, HeaderWidth, HeaderHeight);
     }
   }
 
-  grid_ = new BitGrid(Panel1);
-  grid_->setObjectName(QStringLiteral("Soyka_mem"));
+  grid_ = new BitGrid(gridPanel_);
+  grid_->setObjectName(QStringLiteral("grid"));
   grid_->setGeometry(10, 26, 280, 284);
   grid_->installEventFilter(this);
-  Soyka_mem = grid_;
   setFocusProxy(grid_);
 }
 
-void TSoyka_mem::CreateMenu() {
-  PopupMenu1 = new QMenu(this);
-  PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-  N1 = PopupMenu1->addAction(QStringLiteral("Команда"));
-  N2 = PopupMenu1->addAction(QStringLiteral("Адреса"));
-  N3 = PopupMenu1->addAction(QStringLiteral("10-е число"));
-  N1->setObjectName(QStringLiteral("N1"));
-  N2->setObjectName(QStringLiteral("N2"));
-  N3->setObjectName(QStringLiteral("N3"));
-  connect(N1, &QAction::triggered, this, &TSoyka_mem::N1Click);
-  connect(N2, &QAction::triggered, this, &TSoyka_mem::N2Click);
-  connect(N3, &QAction::triggered, this, &TSoyka_mem::N3Click);
+void MemoryWindow::createMenu() {
+  decodingMenu_ = new QMenu(this);
+  decodingMenu_->setObjectName(QStringLiteral("decodingMenu"));
+  decodeCommandAction_ = decodingMenu_->addAction(QStringLiteral("Команда"));
+  decodeAddressesAction_ = decodingMenu_->addAction(QStringLiteral("Адреса"));
+  decodeNumberAction_ = decodingMenu_->addAction(QStringLiteral("10-е число"));
+  decodeCommandAction_->setObjectName(QStringLiteral("decodeCommandAction"));
+  decodeAddressesAction_->setObjectName(QStringLiteral("decodeAddressesAction"));
+  decodeNumberAction_->setObjectName(QStringLiteral("decodeNumberAction"));
+  connect(decodeCommandAction_, &QAction::triggered, this, &MemoryWindow::showCellAsCommand);
+  connect(decodeAddressesAction_, &QAction::triggered, this, &MemoryWindow::showCellAddresses);
+  connect(decodeNumberAction_, &QAction::triggered, this, &MemoryWindow::showCellAsNumber);
 }
 
-void TSoyka_mem::RefreshMemoryView() {
+void MemoryWindow::RefreshMemoryView() {
   for (int row = 0; row < CellCount; ++row) {
     const soyka::Word12& cell = state_.Memory[static_cast<std::size_t>(row)];
     for (int column = 0; column < WordBits; ++column) {
@@ -175,79 +175,79 @@ void TSoyka_mem::RefreshMemoryView() {
   }
 }
 
-void TSoyka_mem::MoveCellMarker(int from, int to) {
+void MemoryWindow::MoveCellMarker(int from, int to) {
   // A cursor outside the grid would leave the next typed bit nowhere to go.
   if (isCell(to)) {
-    Soyka_mem->setCurrentCell(to, WordBits - 1);
+    grid_->setCurrentCell(to, WordBits - 1);
   }
   HideCellMarker(from);
   ShowCellMarker(to);
 }
 
-void TSoyka_mem::ShowCellMarker(int cell) {
+void MemoryWindow::ShowCellMarker(int cell) {
   if (isCell(cell)) {
-    u[static_cast<std::size_t>(cell)]->show();
-    u1[static_cast<std::size_t>(cell)]->show();
+    horizontalMarkers_[static_cast<std::size_t>(cell)]->show();
+    verticalMarkers_[static_cast<std::size_t>(cell)]->show();
   }
 }
 
-void TSoyka_mem::HideCellMarker(int cell) {
+void MemoryWindow::HideCellMarker(int cell) {
   if (isCell(cell)) {
-    u[static_cast<std::size_t>(cell)]->hide();
-    u1[static_cast<std::size_t>(cell)]->hide();
+    horizontalMarkers_[static_cast<std::size_t>(cell)]->hide();
+    verticalMarkers_[static_cast<std::size_t>(cell)]->hide();
   }
 }
 
-void TSoyka_mem::SetInputLamp(bool on) {
-  input_ind->setColor(on ? LampGreen : LampRed);
+void MemoryWindow::setInputLamp(bool on) {
+  inputLamp_->setColor(on ? LampGreen : LampRed);
 }
 
-void TSoyka_mem::FocusGrid() {
+void MemoryWindow::focusGrid() {
   bringUp_.start();
   activateWindow();
-  Soyka_mem->setFocus(Qt::OtherFocusReason);
+  grid_->setFocus(Qt::OtherFocusReason);
 }
 
-void TSoyka_mem::SetCompanionViews(std::vector<const QWidget*> views) {
+void MemoryWindow::setCompanionViews(std::vector<const QWidget*> views) {
   companionViews_ = std::move(views);
 }
 
-void TSoyka_mem::BringUpSettled() {
+void MemoryWindow::onBringUpSettled() {
   if (!isActiveWindow()) {
-    FormDeactivate();
+    onDeactivated();
   }
 }
 
-void TSoyka_mem::BitBtn1Click() {
+void MemoryWindow::onCloseClicked() {
   hide();
   state_.MemoryWindowOpen = false;
   views_.ShowWantedWindows();
 }
 
-void TSoyka_mem::closeEvent(QCloseEvent* event) {
+void MemoryWindow::closeEvent(QCloseEvent* event) {
   event->ignore();
 }
 
-void TSoyka_mem::FormCreate() {
+void MemoryWindow::fillGridAtStart() {
   RefreshMemoryView();
-  Soyka_mem->setCurrentCell(0, 0);
+  grid_->setCurrentCell(0, 0);
 }
 
-bool TSoyka_mem::event(QEvent* event) {
+bool MemoryWindow::event(QEvent* event) {
   if (event->type() == QEvent::WindowActivate) {
-    FormActivate();
+    onActivated();
   } else if (event->type() == QEvent::WindowDeactivate) {
-    FormDeactivate();
+    onDeactivated();
   }
   return QWidget::event(event);
 }
 
-void TSoyka_mem::FormActivate() {
+void MemoryWindow::onActivated() {
   RefreshMemoryView();
-  Soyka_mem->setFocus(Qt::ActiveWindowFocusReason);
+  grid_->setFocus(Qt::ActiveWindowFocusReason);
 }
 
-void TSoyka_mem::FormDeactivate() {
+void MemoryWindow::onDeactivated() {
   // While the memory window comes up, a window manager may hand the activation to a view shown
   // along with it: take it back. Any other window, or a view after the bring-up, ends input.
   const QWidget* active = QApplication::activeWindow();

@@ -2,6 +2,7 @@
 // The memory window: 8 cells of 12 bits, typed in bit by bit, with the markers of the executed
 // cell and the decoding menu.
 
+#include "BitGrid.h"
 #include "Lamp.h"
 #include "Machine.h"
 #include "ViewOperations.h"
@@ -10,7 +11,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QTimer>
 #include <QWidget>
 #include <array>
@@ -18,48 +18,45 @@
 
 class QKeyEvent;
 
-namespace soyka::ui {
-class BitGrid;
-}
-
-class TSoyka_mem : public QWidget {
+class MemoryWindow : public QWidget {
   Q_OBJECT
 public:
-  TSoyka_mem(soyka::MachineState& state, soyka::ViewOperations& views, QWidget* parent = nullptr);
+  MemoryWindow(soyka::MachineState& state, soyka::ViewOperations& views, QWidget* parent = nullptr);
 
   // View operations answered by this window.
   void RefreshMemoryView();
   void MoveCellMarker(int from, int to);
   void ShowCellMarker(int cell);
   void HideCellMarker(int cell);
-  void SetInputLamp(bool on);
+  void setInputLamp(bool on);
 
   // Gives the grid the keyboard focus (and so this window the activation). The window system
   // may first hand the activation to the other views just put on screen: until it settles,
   // losing it does not end input, and input ends only if the window is then not active.
-  void FocusGrid();
+  void focusGrid();
   // The views that come up along with this window (the registers and the display): the only
   // windows that may hold the activation for a moment while the grid is being focused.
-  void SetCompanionViews(std::vector<const QWidget*> views);
+  void setCompanionViews(std::vector<const QWidget*> views);
 
-  QPushButton* BitBtn1;
-  std::array<QLabel*, soyka::CellCount> RowLabels;
-  std::array<QFrame*, soyka::CellCount> u;  // u0..u7: horizontal marker bars
-  std::array<QFrame*, soyka::CellCount> u1; // u10..u17: vertical marker bars
-  QLabel* InputCaption;
-  soyka::ui::Lamp* input_ind;
-  QFrame* Panel1;
-  QTableWidget* Soyka_mem; // the bit grid
-  QMenu* PopupMenu1;
-  QAction* N1;
-  QAction* N2;
-  QAction* N3;
+  QPushButton* closeButton_;
+  std::array<QLabel*, soyka::CellCount> rowLabels_;
+  // The two bars that mark a cell: one under its row label and one to the right of it.
+  std::array<QFrame*, soyka::CellCount> horizontalMarkers_;
+  std::array<QFrame*, soyka::CellCount> verticalMarkers_;
+  QLabel* inputLampCaption_;
+  soyka::ui::Lamp* inputLamp_;
+  QFrame* gridPanel_;
+  soyka::ui::BitGrid* grid_;
+  QMenu* decodingMenu_;
+  QAction* decodeCommandAction_;
+  QAction* decodeAddressesAction_;
+  QAction* decodeNumberAction_;
 
 public slots:
-  void BitBtn1Click();
-  void N1Click();
-  void N2Click();
-  void N3Click();
+  void onCloseClicked();
+  void showCellAsCommand();
+  void showCellAddresses();
+  void showCellAsNumber();
 
 protected:
   bool event(QEvent* event) override;
@@ -71,24 +68,23 @@ protected:
   void closeEvent(QCloseEvent* event) override;
 
 private:
-  void CreateControls();
-  void CreatePanel();
-  void CreateMenu();
+  void createControls();
+  void createPanel();
+  void createMenu();
 
-  void FormCreate();
-  void FormActivate();
-  void FormDeactivate();
-  void BringUpSettled();
+  void fillGridAtStart();
+  void onActivated();
+  void onDeactivated();
+  void onBringUpSettled();
   // Bit entry: types the bit under the cursor and steps on as Tab would; true if it acted.
-  bool FormKeyDown(const QKeyEvent& key);
+  bool typeBit(const QKeyEvent& key);
   // Decides which keys the grid gets at all: only those that move the cursor or open the menu.
-  bool Soyka_memKeyPress(const QKeyEvent& key) const;
-  void StepCursor(bool forward);
-  int CursorRow() const;
+  bool gridTakesKey(const QKeyEvent& key) const;
+  void stepCursor(bool forward);
+  int cursorRow() const;
 
   soyka::MachineState& state_;
   soyka::ViewOperations& views_;
-  soyka::ui::BitGrid* grid_;
   QTimer bringUp_;
   std::vector<const QWidget*> companionViews_;
 };

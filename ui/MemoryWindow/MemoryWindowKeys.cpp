@@ -10,8 +10,8 @@
 using soyka::WordBits;
 using soyka::ui::GridCell;
 
-bool TSoyka_mem::eventFilter(QObject* watched, QEvent* event) {
-  if (watched != Soyka_mem) {
+bool MemoryWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != grid_) {
     return QWidget::eventFilter(watched, event);
   }
   if (event->type() == QEvent::InputMethod) {
@@ -23,20 +23,20 @@ bool TSoyka_mem::eventFilter(QObject* watched, QEvent* event) {
   }
   const auto& key = static_cast<const QKeyEvent&>(*event);
   if (key.key() == Qt::Key_Escape) {
-    BitBtn1->click();
+    closeButton_->click();
     return true;
   }
-  if (FormKeyDown(key)) {
+  if (typeBit(key)) {
     return true;
   }
   if (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab) {
-    StepCursor(key.key() == Qt::Key_Tab && !key.modifiers().testFlag(Qt::ShiftModifier));
+    stepCursor(key.key() == Qt::Key_Tab && !key.modifiers().testFlag(Qt::ShiftModifier));
     return true;
   }
-  return !Soyka_memKeyPress(key);
+  return !gridTakesKey(key);
 }
 
-bool TSoyka_mem::FormKeyDown(const QKeyEvent& key) {
+bool MemoryWindow::typeBit(const QKeyEvent& key) {
   if (!state_.InputEnabled) {
     return false;
   }
@@ -44,17 +44,17 @@ bool TSoyka_mem::FormKeyDown(const QKeyEvent& key) {
   if (!bit) {
     return false;
   }
-  const int row = Soyka_mem->currentRow();
-  const int column = Soyka_mem->currentColumn();
+  const int row = grid_->currentRow();
+  const int column = grid_->currentColumn();
   grid_->setCellText(row, column, QString::number(*bit));
   // The memory takes the bit from the cell's text, so the two can never disagree.
   state_.Memory[static_cast<std::size_t>(row)][WordBits - column] =
-      static_cast<std::uint8_t>(Soyka_mem->item(row, column)->text().toInt());
-  StepCursor(!key.modifiers().testFlag(Qt::ShiftModifier));
+      static_cast<std::uint8_t>(grid_->item(row, column)->text().toInt());
+  stepCursor(!key.modifiers().testFlag(Qt::ShiftModifier));
   return true;
 }
 
-bool TSoyka_mem::Soyka_memKeyPress(const QKeyEvent& key) const {
+bool MemoryWindow::gridTakesKey(const QKeyEvent& key) const {
   switch (key.key()) {
   case Qt::Key_Left:
   case Qt::Key_Right:
@@ -67,8 +67,7 @@ bool TSoyka_mem::Soyka_memKeyPress(const QKeyEvent& key) const {
   }
 }
 
-void TSoyka_mem::StepCursor(bool forward) {
-  const GridCell next =
-      soyka::ui::stepCell({Soyka_mem->currentRow(), Soyka_mem->currentColumn()}, forward);
-  Soyka_mem->setCurrentCell(next.row, next.column);
+void MemoryWindow::stepCursor(bool forward) {
+  const GridCell next = soyka::ui::stepCell({grid_->currentRow(), grid_->currentColumn()}, forward);
+  grid_->setCurrentCell(next.row, next.column);
 }

@@ -8,28 +8,28 @@
 
 using soyka::ui::showPlainMessage;
 
-void TSoyka_mem::contextMenuEvent(QContextMenuEvent* event) {
+void MemoryWindow::contextMenuEvent(QContextMenuEvent* event) {
   const QPoint pointer = event->globalPos();
-  PopupMenu1->popup(QPoint(pointer.x() - PopupMenu1->sizeHint().width() / 2, pointer.y()));
+  decodingMenu_->popup(QPoint(pointer.x() - decodingMenu_->sizeHint().width() / 2, pointer.y()));
   event->accept();
 }
 
-int TSoyka_mem::CursorRow() const {
-  return Soyka_mem->currentRow();
+int MemoryWindow::cursorRow() const {
+  return grid_->currentRow();
 }
 
-void TSoyka_mem::N1Click() {
-  const int row = CursorRow();
+void MemoryWindow::showCellAsCommand() {
+  const int row = cursorRow();
   showPlainMessage(this,
                    soyka::ui::decodeCommandText(state_.Memory[static_cast<std::size_t>(row)], row));
 }
 
-void TSoyka_mem::N2Click() {
-  showPlainMessage(this, soyka::ui::decodeAddressesText(state_.Memory, CursorRow()));
+void MemoryWindow::showCellAddresses() {
+  showPlainMessage(this, soyka::ui::decodeAddressesText(state_.Memory, cursorRow()));
 }
 
-void TSoyka_mem::N3Click() {
-  const int row = CursorRow();
+void MemoryWindow::showCellAsNumber() {
+  const int row = cursorRow();
   showPlainMessage(this,
                    soyka::ui::decodeNumberText(state_.Memory[static_cast<std::size_t>(row)], row));
 }

@@ -57,7 +57,7 @@ class MainFormProgramTest : public QObject {
 
   TForm1& Form() { return windows->Form1; }
 
-  QTableWidget* MemoryGrid() { return windows->Soyka_mem.Soyka_mem; }
+  QTableWidget* MemoryGrid() { return windows->Soyka_mem.grid_; }
 
   void Click(QWidget* element) {
     QTest::mouseClick(element, Qt::LeftButton, {}, element->rect().center());

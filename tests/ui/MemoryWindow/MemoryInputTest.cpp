@@ -20,12 +20,12 @@ using soyka::testing::TypeBits;
 using soyka::testing::W;
 using soyka::ui::GridCell;
 
-class RamInputTest : public QObject {
+class MemoryInputTest : public QObject {
   Q_OBJECT
 
   std::unique_ptr<MemoryWindowRig> rig;
 
-  QTableWidget* Grid() const { return rig->window.Soyka_mem; }
+  QTableWidget* Grid() const { return rig->window.grid_; }
 
   // Every bit as it was loaded and the grid still showing it.
   void VerifyMemoryUnchanged() {
@@ -272,8 +272,8 @@ private slots:
   }
 };
 
-int RunRamInputTest(int argc, char** argv) {
-  RamInputTest test;
+int RunMemoryInputTest(int argc, char** argv) {
+  MemoryInputTest test;
   return QTest::qExec(&test, argc, argv);
 }
 

@@ -40,14 +40,14 @@ int PurplePixels(const QImage& image, const QRect& area) {
 
 } // namespace
 
-class RamLayoutTest : public QObject {
+class MemoryLayoutTest : public QObject {
   Q_OBJECT
 
   std::unique_ptr<MemoryWindowRig> rig;
 
   QWidget* Control(const QString& name) const {
-    if (name == QLatin1String("Soyka_mem")) {
-      return rig->window.Soyka_mem;
+    if (name == QLatin1String("grid")) {
+      return rig->window.grid_;
     }
     return rig->window.findChild<QWidget*>(name);
   }
@@ -57,7 +57,7 @@ private slots:
   void cleanup() { rig.reset(); }
 
   void windowFrame() {
-    TSoyka_mem& window = rig->window;
+    MemoryWindow& window = rig->window;
     QCOMPARE(window.windowTitle(), QString("Память"));
     QCOMPARE(window.size(), QSize(348, 355));
     QCOMPARE(window.minimumSize(), QSize(348, 355));
@@ -77,7 +77,7 @@ private slots:
     QCOMPARE(GridMismatch(rig->window, rig->state), QString());
     QCOMPARE(Cursor(rig->window), (GridCell{0, 0}));
     QCOMPARE(MarkerState(rig->window), QString("0"));
-    QCOMPARE(rig->window.input_ind->color(), soyka::ui::LampRed);
+    QCOMPARE(rig->window.inputLamp_->color(), soyka::ui::LampRed);
     // Creating the window changes nothing in the machine.
     QCOMPARE(rig->state.Memory[3], FactorialImage[3]);
     QVERIFY(!rig->state.InputEnabled);
@@ -87,15 +87,15 @@ private slots:
   void controlGeometry_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("geometry");
-    QTest::newRow("BitBtn1") << "BitBtn1" << QRect(8, 0, 25, 25);
-    QTest::newRow("input_ind") << "input_ind" << QRect(8, 326, 17, 17);
-    QTest::newRow("Panel1") << "Panel1" << QRect(38, 8, 307, 345);
-    QTest::newRow("grid in the panel") << "Soyka_mem" << QRect(10, 26, 280, 284);
+    QTest::newRow("closeButton") << "closeButton" << QRect(8, 0, 25, 25);
+    QTest::newRow("inputLamp") << "inputLamp" << QRect(8, 326, 17, 17);
+    QTest::newRow("gridPanel") << "gridPanel" << QRect(38, 8, 307, 345);
+    QTest::newRow("grid in the panel") << "grid" << QRect(10, 26, 280, 284);
     const int horizontalTops[] = {56, 92, 127, 163, 198, 234, 269, 305};
     const int verticalTops[] = {40, 76, 111, 147, 182, 218, 253, 289};
     for (int cell = 0; cell < 8; ++cell) {
-      const QString h = QString("u%1").arg(cell);
-      const QString v = QString("u1%1").arg(cell);
+      const QString h = QString("horizontalMarker%1").arg(cell);
+      const QString v = QString("verticalMarker%1").arg(cell);
       QTest::newRow(qPrintable(h)) << h << QRect(2, horizontalTops[cell], 31, 5);
       QTest::newRow(qPrintable(v)) << v << QRect(28, verticalTops[cell], 5, 17);
     }
@@ -109,7 +109,7 @@ private slots:
   }
 
   void closeButton() {
-    QPushButton* button = rig->window.BitBtn1;
+    QPushButton* button = rig->window.closeButton_;
     QCOMPARE(button->text(), QString(" "));
     QCOMPARE(button->toolTip(), QString("Закрыть"));
     QVERIFY(!button->icon().isNull());
@@ -130,7 +130,7 @@ private slots:
     QFETCH(int, row);
     QFETCH(QString, text);
     QFETCH(int, top);
-    const QLabel* label = rig->window.RowLabels[static_cast<std::size_t>(row)];
+    const QLabel* label = rig->window.rowLabels_[static_cast<std::size_t>(row)];
     QCOMPARE(label->text(), text);
     QCOMPARE(label->pos(), QPoint(4, top));
     QVERIFY(SameFace(label->font(), soyka::ui::serifFont(13, true)));
@@ -138,11 +138,11 @@ private slots:
     QCOMPARE(label->accessibleName(), "Ячейка " + text);
     // The address stays clear of the vertical marker bar that stands at its right.
     QVERIFY(label->x() + label->fontMetrics().horizontalAdvance(text) <=
-            rig->window.u1[std::size_t(row)]->x());
+            rig->window.verticalMarkers_[std::size_t(row)]->x());
   }
 
   void inputCaption() {
-    const QLabel* caption = rig->window.InputCaption;
+    const QLabel* caption = rig->window.inputLampCaption_;
     QCOMPARE(caption->text(), QString("Ввод"));
     QCOMPARE(caption->pos(), QPoint(0, 312));
     QVERIFY(SameFace(caption->font(), soyka::ui::smallFont(9)));
@@ -167,7 +167,7 @@ private slots:
     QFETCH(QString, text);
     QFETCH(QPoint, place);
     QFETCH(bool, dark);
-    auto* box = qobject_cast<soyka::ui::HeaderBox*>(rig->window.Panel1->childAt(place));
+    auto* box = qobject_cast<soyka::ui::HeaderBox*>(rig->window.gridPanel_->childAt(place));
     QVERIFY(box != nullptr);
     QCOMPARE(box->geometry(), QRect(place, QSize(68, 20)));
     QCOMPARE(box->accessibleName(), text);
@@ -189,17 +189,17 @@ private slots:
   }
 
   void markerBarsArePurpleAndOnlyCellZeroShows() {
-    TSoyka_mem& window = rig->window;
+    MemoryWindow& window = rig->window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     const QImage image = window.grab().toImage();
     for (std::size_t cell = 0; cell < 8; ++cell) {
-      const QPoint horizontal = window.u[cell]->geometry().center();
-      const QPoint vertical = window.u1[cell]->geometry().center();
+      const QPoint horizontal = window.horizontalMarkers_[cell]->geometry().center();
+      const QPoint vertical = window.verticalMarkers_[cell]->geometry().center();
       const bool shown = cell == 0;
       QCOMPARE(image.pixelColor(horizontal) == soyka::ui::Purple, shown);
       QCOMPARE(image.pixelColor(vertical) == soyka::ui::Purple, shown);
-      QCOMPARE(window.u[cell]->accessibleName(),
+      QCOMPARE(window.horizontalMarkers_[cell]->accessibleName(),
                "Метка ячейки " + QString::fromStdString(soyka::AddressText(int(cell))));
     }
   }
@@ -207,7 +207,7 @@ private slots:
   void gridHasFixedCellsAndNoExtras() {
     rig->window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&rig->window));
-    const QTableWidget* grid = rig->window.Soyka_mem;
+    const QTableWidget* grid = rig->window.grid_;
     QCOMPARE(grid->rowCount(), 8);
     QCOMPARE(grid->columnCount(), 12);
     QVERIFY(grid->horizontalHeader()->isHidden());
@@ -230,11 +230,11 @@ private slots:
   }
 
   void gridIsDrawnSilverWithGreyLinesAndPurpleDigits() {
-    TSoyka_mem& window = rig->window;
+    MemoryWindow& window = rig->window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    window.Soyka_mem->setCurrentCell(2, 4);
-    const QImage image = window.Soyka_mem->viewport()->grab().toImage();
+    window.grid_->setCurrentCell(2, 4);
+    const QImage image = window.grid_->viewport()->grab().toImage();
 
     const QRect plainBox(23 * 7, 35 * 5, 20, 32);   // row 5, column 7: not current
     const QRect currentBox(23 * 4, 35 * 2, 20, 32); // the cursor's cell
@@ -256,12 +256,12 @@ private slots:
   }
 
   void digitsFollowTheirText() {
-    TSoyka_mem& window = rig->window;
+    MemoryWindow& window = rig->window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    window.Soyka_mem->setCurrentCell(0, 0);
+    window.grid_->setCurrentCell(0, 0);
     // Row 4 holds 000000000110: columns 9 and 10 show "1", column 11 shows "0".
-    const QImage image = window.Soyka_mem->viewport()->grab().toImage();
+    const QImage image = window.grid_->viewport()->grab().toImage();
     const int one = PurplePixels(image, QRect(23 * 9, 35 * 4, 20, 32));
     const int zero = PurplePixels(image, QRect(23 * 11, 35 * 4, 20, 32));
     QCOMPARE(PurplePixels(image, QRect(23 * 10, 35 * 4, 20, 32)), one);
@@ -281,33 +281,33 @@ private slots:
     QFETCH(int, row);
     QFETCH(int, column);
     QFETCH(QString, text);
-    const QTableWidgetItem* item = rig->window.Soyka_mem->item(row, column);
+    const QTableWidgetItem* item = rig->window.grid_->item(row, column);
     QCOMPARE(item->data(Qt::AccessibleTextRole).toString(), text);
   }
 
   void accessibleTextFollowsARefresh() {
     rig->state.Memory[4] = soyka::testing::W("000000000001");
     rig->window.RefreshMemoryView();
-    QCOMPARE(rig->window.Soyka_mem->item(4, 11)->data(Qt::AccessibleTextRole).toString(),
+    QCOMPARE(rig->window.grid_->item(4, 11)->data(Qt::AccessibleTextRole).toString(),
              QString("Ячейка 100, разряд 1: 1"));
-    QCOMPARE(rig->window.input_ind->accessibleName(), QString("Ввод: красный"));
-    QCOMPARE(rig->window.Soyka_mem->accessibleName(), QString("Память"));
+    QCOMPARE(rig->window.inputLamp_->accessibleName(), QString("Ввод: красный"));
+    QCOMPARE(rig->window.grid_->accessibleName(), QString("Память"));
   }
 
   void menuItemsInOrder() {
-    const QList<QAction*> items = rig->window.PopupMenu1->actions();
+    const QList<QAction*> items = rig->window.decodingMenu_->actions();
     QCOMPARE(items.size(), 3);
-    QCOMPARE(items[0], rig->window.N1);
-    QCOMPARE(items[1], rig->window.N2);
-    QCOMPARE(items[2], rig->window.N3);
+    QCOMPARE(items[0], rig->window.decodeCommandAction_);
+    QCOMPARE(items[1], rig->window.decodeAddressesAction_);
+    QCOMPARE(items[2], rig->window.decodeNumberAction_);
     QCOMPARE(items[0]->text(), QString("Команда"));
     QCOMPARE(items[1]->text(), QString("Адреса"));
     QCOMPARE(items[2]->text(), QString("10-е число"));
   }
 };
 
-int RunRamLayoutTest(int argc, char** argv) {
-  RamLayoutTest test;
+int RunMemoryLayoutTest(int argc, char** argv) {
+  MemoryLayoutTest test;
   return QTest::qExec(&test, argc, argv);
 }
 

@@ -61,12 +61,12 @@ QPoint CellCentre(const QTableWidget* grid, int row, int column) {
 
 } // namespace
 
-class RamMenuTest : public QObject {
+class MemoryMenuTest : public QObject {
   Q_OBJECT
 
   std::unique_ptr<MemoryWindowRig> rig;
 
-  QTableWidget* Grid() const { return rig->window.Soyka_mem; }
+  QTableWidget* Grid() const { return rig->window.grid_; }
 
   void EnableInput() {
     rig->state.InputEnabled = true;
@@ -89,7 +89,7 @@ private slots:
     QVERIFY(ShowActive(rig->window));
   }
   void cleanup() {
-    rig->window.PopupMenu1->hide();
+    rig->window.decodingMenu_->hide();
     rig.reset();
   }
 
@@ -111,7 +111,9 @@ private slots:
     QFETCH(int, row);
     QFETCH(QString, text);
     Grid()->setCurrentCell(row, 7);
-    QAction* action = item == 1 ? rig->window.N1 : item == 2 ? rig->window.N2 : rig->window.N3;
+    QAction* action = item == 1   ? rig->window.decodeCommandAction_
+                      : item == 2 ? rig->window.decodeAddressesAction_
+                                  : rig->window.decodeNumberAction_;
     const SeenBox seen = AnswerBox([&] { action->trigger(); });
     QCOMPARE(seen.text, soyka::ui::shownText(text.toStdString()));
     QCOMPARE(seen.title, soyka::ui::applicationTitle());
@@ -123,7 +125,7 @@ private slots:
     Grid()->setCurrentCell(6, 0);
     rig->state.Memory[6] = soyka::testing::W("111111111111");
     rig->window.RefreshMemoryView();
-    const SeenBox seen = AnswerBox([&] { rig->window.N3->trigger(); });
+    const SeenBox seen = AnswerBox([&] { rig->window.decodeNumberAction_->trigger(); });
     QCOMPARE(seen.text, QString("Ячейка 110: число 4095"));
   }
 
@@ -131,13 +133,13 @@ private slots:
     Grid()->setCurrentCell(2, 3);
     const QPoint pointer(300, 250);
     RightClick(5, 7, pointer);
-    QMenu* menu = rig->window.PopupMenu1;
+    QMenu* menu = rig->window.decodingMenu_;
     QTRY_VERIFY(menu->isVisible());
     QCOMPARE(menu->pos(), QPoint(pointer.x() - menu->sizeHint().width() / 2, pointer.y()));
     QCOMPARE(Cursor(rig->window), (GridCell{2, 3}));
 
     const SeenBox seen = AnswerBox([&] {
-      menu->setActiveAction(rig->window.N3);
+      menu->setActiveAction(rig->window.decodeNumberAction_);
       QTest::keyClick(menu, Qt::Key_Return);
     });
     QCOMPARE(seen.text, QString("Ячейка 010: число 3376"));
@@ -147,22 +149,22 @@ private slots:
 
   void rightClickOnAPlainPartOfTheWindowOpensTheMenuToo() {
     QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(10, 200), QPoint(200, 300));
-    QApplication::sendEvent(rig->window.RowLabels[4], &event);
-    QTRY_VERIFY(rig->window.PopupMenu1->isVisible());
+    QApplication::sendEvent(rig->window.rowLabels_[4], &event);
+    QTRY_VERIFY(rig->window.decodingMenu_->isVisible());
   }
 
   void decodingBoxEndsInputForGood() {
     EnableInput();
     Grid()->setCurrentCell(3, 0);
-    const SeenBox seen = AnswerBox([&] { rig->window.N1->trigger(); });
+    const SeenBox seen = AnswerBox([&] { rig->window.decodeCommandAction_->trigger(); });
     QVERIFY(!seen.text.isEmpty());
     QVERIFY(!rig->state.InputEnabled);
-    QCOMPARE(rig->window.input_ind->color(), soyka::ui::LampRed);
+    QCOMPARE(rig->window.inputLamp_->color(), soyka::ui::LampRed);
     QVERIFY(rig->views.Lines() == std::vector<std::string>{"SetInputLamps 0"});
 
     QVERIFY(ShowActive(rig->window));
     QVERIFY(!rig->state.InputEnabled);
-    QCOMPARE(rig->window.input_ind->color(), soyka::ui::LampRed);
+    QCOMPARE(rig->window.inputLamp_->color(), soyka::ui::LampRed);
     QTest::keyClick(Grid(), Qt::Key_0);
     QCOMPARE(RowText(Grid(), 3), QString("111101101101"));
     QCOMPARE(Cursor(rig->window), (GridCell{3, 0}));
@@ -176,7 +178,7 @@ private slots:
     other.activateWindow();
     QTRY_VERIFY(!rig->window.isActiveWindow());
     QVERIFY(!rig->state.InputEnabled);
-    QCOMPARE(rig->window.input_ind->color(), soyka::ui::LampRed);
+    QCOMPARE(rig->window.inputLamp_->color(), soyka::ui::LampRed);
     QVERIFY(rig->views.Lines() == std::vector<std::string>{"SetInputLamps 0"});
 
     // A writer that forgot to refresh: activation shows memory as it is.
@@ -186,7 +188,7 @@ private slots:
     QCOMPARE(GridMismatch(rig->window, rig->state), QString());
     QCOMPARE(Cursor(rig->window), (GridCell{4, 6}));
     QVERIFY(!rig->state.InputEnabled);
-    QCOMPARE(rig->window.input_ind->color(), soyka::ui::LampRed);
+    QCOMPARE(rig->window.inputLamp_->color(), soyka::ui::LampRed);
   }
 
   void closeButtonHidesThenClearsTheFlagThenShowsWantedWindows() {
@@ -196,7 +198,7 @@ private slots:
     Grid()->setCurrentCell(6, 2);
     rig->views.ClearLog();
 
-    QTest::mouseClick(rig->window.BitBtn1, Qt::LeftButton);
+    QTest::mouseClick(rig->window.closeButton_, Qt::LeftButton);
 
     QVERIFY(rig->window.isHidden());
     QVERIFY(!rig->state.MemoryWindowOpen);
@@ -226,7 +228,7 @@ private slots:
     other.show();
     other.activateWindow();
     QTRY_VERIFY(!rig->window.isActiveWindow());
-    rig->window.FocusGrid();
+    rig->window.focusGrid();
     QTRY_VERIFY(rig->window.isActiveWindow());
     QTRY_VERIFY(Grid()->hasFocus());
     QCOMPARE(Cursor(rig->window), (GridCell{5, 9}));
@@ -237,12 +239,12 @@ private slots:
   void activationPassingThroughAViewWhileFocusingKeepsInput() {
     EnableInput();
     TALU registers(rig->state, rig->views);
-    rig->window.SetCompanionViews({&registers});
+    rig->window.setCompanionViews({&registers});
     QStringList activated;
     QObject watch;
     connect(qApp, &QGuiApplication::focusWindowChanged, &watch,
             [&activated](QWindow* window) { activated << (window ? window->title() : QString()); });
-    rig->window.FocusGrid();
+    rig->window.focusGrid();
     registers.show();
     registers.activateWindow();
     // However long the machine took to get here, the bring-up lasts until its timer is delivered.
@@ -255,7 +257,7 @@ private slots:
     QCoreApplication::processEvents();
     QVERIFY(rig->window.isActiveWindow());
     QVERIFY(rig->state.InputEnabled);
-    QCOMPARE(rig->window.input_ind->color(), soyka::ui::LampGreen);
+    QCOMPARE(rig->window.inputLamp_->color(), soyka::ui::LampGreen);
     for (const std::string& line : rig->views.Lines()) {
       QVERIFY2(line.rfind("SetInputLamps", 0) != 0, line.c_str());
     }
@@ -265,18 +267,18 @@ private slots:
   void focusingThatEndsElsewhereEndsInput() {
     EnableInput();
     QWidget other;
-    rig->window.FocusGrid();
+    rig->window.focusGrid();
     other.show();
     other.activateWindow();
     QTRY_VERIFY(!rig->window.isActiveWindow());
     QVERIFY(!rig->state.InputEnabled);
-    QCOMPARE(rig->window.input_ind->color(), soyka::ui::LampRed);
+    QCOMPARE(rig->window.inputLamp_->color(), soyka::ui::LampRed);
     QVERIFY(rig->views.Lines() == std::vector<std::string>{"SetInputLamps 0"});
   }
 };
 
-int RunRamMenuTest(int argc, char** argv) {
-  RamMenuTest test;
+int RunMemoryMenuTest(int argc, char** argv) {
+  MemoryMenuTest test;
   return QTest::qExec(&test, argc, argv);
 }
 

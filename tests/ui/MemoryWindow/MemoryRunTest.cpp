@@ -16,7 +16,7 @@ using soyka::testing::RowText;
 using soyka::testing::ShowActive;
 using soyka::ui::GridCell;
 
-class RamRunTest : public QObject {
+class MemoryRunTest : public QObject {
   Q_OBJECT
 
   std::unique_ptr<MemoryWindowRig> rig;
@@ -47,7 +47,7 @@ private slots:
   void factorialRun() {
     QFETCH(int, runMode);
     QFETCH(bool, shown);
-    TSoyka_mem& window = rig->window;
+    MemoryWindow& window = rig->window;
     if (shown) {
       QVERIFY(ShowActive(window));
     }
@@ -82,7 +82,7 @@ private slots:
 
     soyka::StartRun(rig->state, rig->views);
     QCOMPARE(MarkerState(window), QString("0"));
-    QCOMPARE(window.input_ind->color(), soyka::ui::LampRed);
+    QCOMPARE(window.inputLamp_->color(), soyka::ui::LampRed);
     soyka::TickOutcome outcome = soyka::TickOutcome::RunGoesOn;
     for (int tick = 0; tick < 100 && outcome == soyka::TickOutcome::RunGoesOn; ++tick) {
       outcome = soyka::RunTick(rig->state, rig->views);
@@ -94,7 +94,7 @@ private slots:
     QCOMPARE(moves, 16);
     QCOMPARE(pauses > 0, runMode != soyka::RunModeAuto);
     QCOMPARE(soyka::WordValue(rig->state.Memory[5]), 120);
-    QCOMPARE(RowText(window.Soyka_mem, 5), QString("000001111000"));
+    QCOMPARE(RowText(window.grid_, 5), QString("000001111000"));
     QCOMPARE(GridMismatch(window, rig->state), QString());
     QCOMPARE(Cursor(window), (GridCell{3, 11}));
     QCOMPARE(MarkerState(window), QString("3"));
@@ -125,7 +125,7 @@ private slots:
     for (const int cell : shownBefore) {
       rig->window.ShowCellMarker(cell);
     }
-    rig->window.Soyka_mem->setCurrentCell(5, 5);
+    rig->window.grid_->setCurrentCell(5, 5);
     rig->window.MoveCellMarker(from, to);
     QCOMPARE(MarkerState(rig->window), marked);
     QCOMPARE(Cursor(rig->window), (GridCell{to, 11}));
@@ -149,7 +149,7 @@ private slots:
     QCOMPARE(ChildrenShown(), shownBefore);
 
     // Moving to no cell keeps the cursor in the grid, where the next bit can go.
-    rig->window.Soyka_mem->setCurrentCell(5, 5);
+    rig->window.grid_->setCurrentCell(5, 5);
     rig->window.MoveCellMarker(4, cell);
     QCOMPARE(Cursor(rig->window), (GridCell{5, 5}));
     QCOMPARE(MarkerState(rig->window), QString("0"));
@@ -163,7 +163,7 @@ private slots:
   }
 
   void refreshWritesOnlyChangedCells() {
-    QSignalSpy changes(rig->window.Soyka_mem, &QTableWidget::itemChanged);
+    QSignalSpy changes(rig->window.grid_, &QTableWidget::itemChanged);
     rig->window.RefreshMemoryView();
     QCOMPARE(changes.count(), 0);
 
@@ -183,15 +183,15 @@ private slots:
     rig->window.MoveCellMarker(0, 4);
     rig->window.ShowCellMarker(2);
     rig->window.HideCellMarker(2);
-    rig->window.SetInputLamp(true);
+    rig->window.setInputLamp(true);
     QVERIFY(rig->window.isHidden());
     QCOMPARE(Cursor(rig->window), (GridCell{4, 11}));
-    QCOMPARE(rig->window.input_ind->color(), soyka::ui::LampGreen);
+    QCOMPARE(rig->window.inputLamp_->color(), soyka::ui::LampGreen);
   }
 };
 
-int RunRamRunTest(int argc, char** argv) {
-  RamRunTest test;
+int RunMemoryRunTest(int argc, char** argv) {
+  MemoryRunTest test;
   return QTest::qExec(&test, argc, argv);
 }
 

@@ -39,7 +39,7 @@ struct MemoryWindowRig {
 
   MachineState state;
   MemoryTestViews views;
-  TSoyka_mem window;
+  MemoryWindow window;
 };
 
 inline QString RowText(const QTableWidget* grid, int row) {
@@ -51,11 +51,11 @@ inline QString RowText(const QTableWidget* grid, int row) {
 }
 
 // Empty when the 96 cell texts equal the 96 bits of memory, else the first difference.
-inline QString GridMismatch(const TSoyka_mem& window, const MachineState& state) {
+inline QString GridMismatch(const MemoryWindow& window, const MachineState& state) {
   for (int row = 0; row < CellCount; ++row) {
     const QString bits =
         QString::fromStdString(BitsText(state.Memory[static_cast<std::size_t>(row)]));
-    const QString shown = RowText(window.Soyka_mem, row);
+    const QString shown = RowText(window.grid_, row);
     if (shown != bits) {
       return QStringLiteral("row %1 shows %2, memory holds %3").arg(row).arg(shown, bits);
     }
@@ -63,16 +63,16 @@ inline QString GridMismatch(const TSoyka_mem& window, const MachineState& state)
   return {};
 }
 
-inline ui::GridCell Cursor(const TSoyka_mem& window) {
-  return {window.Soyka_mem->currentRow(), window.Soyka_mem->currentColumn()};
+inline ui::GridCell Cursor(const MemoryWindow& window) {
+  return {window.grid_->currentRow(), window.grid_->currentColumn()};
 }
 
 // The marked cells as "0,3"; a cell with only one of its two bars shown appears as "3?".
-inline QString MarkerState(const TSoyka_mem& window) {
+inline QString MarkerState(const MemoryWindow& window) {
   QStringList cells;
   for (std::size_t cell = 0; cell < CellCount; ++cell) {
-    const bool horizontal = !window.u[cell]->isHidden();
-    const bool vertical = !window.u1[cell]->isHidden();
+    const bool horizontal = !window.horizontalMarkers_[cell]->isHidden();
+    const bool vertical = !window.verticalMarkers_[cell]->isHidden();
     if (horizontal && vertical) {
       cells << QString::number(cell);
     } else if (horizontal || vertical) {
@@ -89,10 +89,10 @@ inline void TypeBits(QWidget* grid, const std::string& bits) {
 }
 
 // Shows the window and waits until it is active with the grid focused.
-inline bool ShowActive(TSoyka_mem& window) {
+inline bool ShowActive(MemoryWindow& window) {
   window.show();
   window.activateWindow();
-  return QTest::qWaitFor([&] { return window.isActiveWindow() && window.Soyka_mem->hasFocus(); });
+  return QTest::qWaitFor([&] { return window.isActiveWindow() && window.grid_->hasFocus(); });
 }
 
 } // namespace soyka::testing

@@ -21,7 +21,7 @@ class MemoryTestViews : private MemoryLog, public TraceViews {
 public:
   explicit MemoryTestViews(MachineState& state) : TraceViews(state, log), state_(state) {}
 
-  void Attach(TSoyka_mem* window) { window_ = window; }
+  void Attach(MemoryWindow* window) { window_ = window; }
 
   void RefreshMemoryView() override {
     TraceViews::RefreshMemoryView();
@@ -44,7 +44,7 @@ public:
   }
   void SetInputLamps(bool on) override {
     TraceViews::SetInputLamps(on);
-    window_->SetInputLamp(on);
+    window_->setInputLamp(on);
   }
   void PauseForTact() override {
     if (atPause) {
@@ -64,7 +64,7 @@ public:
     if (state_.MemoryWindowOpen) {
       window_->show();
       window_->raise();
-      window_->FocusGrid();
+      window_->focusGrid();
     }
   }
 
@@ -81,7 +81,7 @@ public:
 
 private:
   MachineState& state_;
-  TSoyka_mem* window_ = nullptr;
+  MemoryWindow* window_ = nullptr;
 };
 
 } // namespace soyka::testing

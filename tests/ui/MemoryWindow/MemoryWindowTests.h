@@ -3,7 +3,7 @@
 
 int RunMemoryDecodingTest(int argc, char** argv);
 int RunBitEntryTest(int argc, char** argv);
-int RunRamLayoutTest(int argc, char** argv);
-int RunRamInputTest(int argc, char** argv);
-int RunRamMenuTest(int argc, char** argv);
-int RunRamRunTest(int argc, char** argv);
+int RunMemoryLayoutTest(int argc, char** argv);
+int RunMemoryInputTest(int argc, char** argv);
+int RunMemoryMenuTest(int argc, char** argv);
+int RunMemoryRunTest(int argc, char** argv);

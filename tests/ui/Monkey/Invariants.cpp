@@ -99,12 +99,12 @@ void CheckRegisters(const MachineState& state, const TALU& registers, QStringLis
   }
 }
 
-void CheckMarkers(const MachineState& state, const TSoyka_mem& memory, QStringList& broken) {
+void CheckMarkers(const MachineState& state, const MemoryWindow& memory, QStringList& broken) {
   QList<int> marked;
   for (int cell = 0; cell < CellCount; ++cell) {
     const auto index = static_cast<std::size_t>(cell);
-    const bool horizontal = memory.u[index]->isVisibleTo(&memory);
-    if (horizontal != memory.u1[index]->isVisibleTo(&memory)) {
+    const bool horizontal = memory.horizontalMarkers_[index]->isVisibleTo(&memory);
+    if (horizontal != memory.verticalMarkers_[index]->isVisibleTo(&memory)) {
       broken << QStringLiteral("only one bar of cell %1's marker pair is visible").arg(cell);
     }
     if (horizontal) {
@@ -125,12 +125,12 @@ void CheckMarkers(const MachineState& state, const TSoyka_mem& memory, QStringLi
 void CheckLamps(const MachineState& state, const ui::SoykaWindows& windows, bool strictInput,
                 QStringList& broken) {
   const QColor input = state.InputEnabled ? ui::LampGreen : ui::LampRed;
-  if (windows.Pult.inputLamp_->color() != input || windows.Soyka_mem.input_ind->color() != input) {
+  if (windows.Pult.inputLamp_->color() != input || windows.Soyka_mem.inputLamp_->color() != input) {
     broken << QStringLiteral("InputEnabled is %1 but the input lamps are %2 (panel) and %3 "
                              "(memory)")
                   .arg(state.InputEnabled ? "set" : "clear")
                   .arg(LampName(windows.Pult.inputLamp_->color()),
-                       LampName(windows.Soyka_mem.input_ind->color()));
+                       LampName(windows.Soyka_mem.inputLamp_->color()));
   }
   if (strictInput && state.InputEnabled && QApplication::activeWindow() != &windows.Soyka_mem) {
     const QWidget* active = QApplication::activeWindow();
@@ -232,7 +232,7 @@ QString BrokenInvariant(const MachineState& state, const ui::SoykaWindows& windo
                         int ticksUnderWay, bool strictInput) {
   QStringList broken;
   CheckWords(state, broken);
-  CheckMemoryGrid(state, windows.Soyka_mem.Soyka_mem, broken);
+  CheckMemoryGrid(state, windows.Soyka_mem.grid_, broken);
   CheckRegisters(state, windows.ALU, broken);
   CheckMarkers(state, windows.Soyka_mem, broken);
   CheckLamps(state, windows, strictInput, broken);

@@ -235,7 +235,9 @@ Action LearnerActions::MenuChoice() {
     items.emplace_back(&main, action);
   }
   if (windows_.Soyka_mem.isVisible()) {
-    for (QAction* action : {windows_.Soyka_mem.N1, windows_.Soyka_mem.N2, windows_.Soyka_mem.N3}) {
+    for (QAction* action :
+         {windows_.Soyka_mem.decodeCommandAction_, windows_.Soyka_mem.decodeAddressesAction_,
+          windows_.Soyka_mem.decodeNumberAction_}) {
       items.emplace_back(&windows_.Soyka_mem, action);
     }
   }
@@ -278,8 +280,8 @@ Action LearnerActions::BlockedClick() {
 Action LearnerActions::Free() {
   // While a program runs the learner mostly watches it.
   const int waiting = windows_.Pult.runLamp_->color() == ui::LampGreen ? 40 : 8;
-  const bool typingBits = windows_.Soyka_mem.input_ind->color() == ui::LampGreen &&
-                          QApplication::focusWidget() == windows_.Soyka_mem.Soyka_mem;
+  const bool typingBits = windows_.Soyka_mem.inputLamp_->color() == ui::LampGreen &&
+                          QApplication::focusWidget() == windows_.Soyka_mem.grid_;
   switch (random_.Weighted({32, typingBits ? 120 : 24, waiting, 8, 4, 6, 4, 6})) {
   case 0:
     return ClickSomewhere(random_.Pick(LearnerWindows()), true);

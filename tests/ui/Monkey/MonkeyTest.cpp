@@ -62,7 +62,7 @@ class MonkeyTest : public QObject {
     using soyka::ui::LampGreen;
     static const std::vector<Corruption> corruptions{
         {"a grid text no write made",
-         [](auto&, auto& w) { w.Soyka_mem.Soyka_mem->item(2, 5)->setText("1"); },
+         [](auto&, auto& w) { w.Soyka_mem.grid_->item(2, 5)->setText("1"); },
          "memory grid row 2 shows \"000001000000\""},
         {"a memory bit that is not a bit", [](auto& s, auto&) { s.Memory[4][3] = 2; },
          "Memory cell 4 holds a bit that is neither 0 nor 1"},
@@ -84,7 +84,7 @@ class MonkeyTest : public QObject {
          "RunMode is 4 but the selector shows item 0"},
         {"a second marked cell", [](auto&, auto& w) { w.Soyka_mem.ShowCellMarker(3); },
          "markers stand at cells {0,3}"},
-        {"half a marker", [](auto&, auto& w) { w.Soyka_mem.u1[0]->hide(); },
+        {"half a marker", [](auto&, auto& w) { w.Soyka_mem.verticalMarkers_[0]->hide(); },
          "only one bar of cell 0's marker pair is visible"},
         {"a register the registers window does not show",
          [](auto& s, auto& w) {

@@ -87,7 +87,7 @@ private slots:
       QVERIFY2(!hidden->isVisible(), qPrintable(hidden->windowTitle()));
     }
     QVERIFY(PanelIdle());
-    QCOMPARE(RowText(windows->Soyka_mem.Soyka_mem, 0), QString("000000000000"));
+    QCOMPARE(RowText(windows->Soyka_mem.grid_, 0), QString("000000000000"));
   }
 
   void factorialInAutoModeShows120ThenWithoutReloading720() {
@@ -102,21 +102,21 @@ private slots:
     QCOMPARE(windows->disp.LabD1->text(), QString("120"));
     QCOMPARE(windows->disp.LabD2->text(), QString("120"));
     QCOMPARE(windows->disp.LabD3->text(), QString("120"));
-    QCOMPARE(RowText(windows->Soyka_mem.Soyka_mem, 5), QString("000001111000"));
+    QCOMPARE(RowText(windows->Soyka_mem.grid_, 5), QString("000001111000"));
     QCOMPARE(RowText(windows->ALU.RgK, 0), QString("111101101101"));
     QCOMPARE(RowText(windows->ALU.PC, 0), QString("100"));
     QCOMPARE(windows->Pult.counterLamps_[2]->color(), soyka::ui::LampGreen);
     QCOMPARE(windows->Pult.counterLamps_[1]->color(), soyka::ui::LampGrey);
     QCOMPARE(windows->Pult.counterLamps_[0]->color(), soyka::ui::LampGrey);
-    QVERIFY(windows->Soyka_mem.u[3]->isVisibleTo(&windows->Soyka_mem));
-    QVERIFY(!windows->Soyka_mem.u[0]->isVisibleTo(&windows->Soyka_mem));
+    QVERIFY(windows->Soyka_mem.horizontalMarkers_[3]->isVisibleTo(&windows->Soyka_mem));
+    QVERIFY(!windows->Soyka_mem.horizontalMarkers_[0]->isVisibleTo(&windows->Soyka_mem));
 
     Start();
     QCOMPARE(windows->disp.LabD1->text(), QString(8, QLatin1Char(' ')));
     QCOMPARE(RowText(windows->disp.disp, 0), QString());
     QCOMPARE(RowText(windows->ALU.PC, 0), QString("000"));
-    QVERIFY(windows->Soyka_mem.u[0]->isVisibleTo(&windows->Soyka_mem));
-    QVERIFY(!windows->Soyka_mem.u[3]->isVisibleTo(&windows->Soyka_mem));
+    QVERIFY(windows->Soyka_mem.horizontalMarkers_[0]->isVisibleTo(&windows->Soyka_mem));
+    QVERIFY(!windows->Soyka_mem.horizontalMarkers_[3]->isVisibleTo(&windows->Soyka_mem));
     WaitForRunEnd();
     QCOMPARE(windows->disp.LabD3->text(), QString("720"));
   }
@@ -198,7 +198,7 @@ private slots:
     WaitForRunEnd();
     QCOMPARE(seen, (QStringList{"Переполнение!", "Переполнение!"}));
     QCOMPARE(state.ErrorMessage, std::string(soyka::AbortMessage));
-    QCOMPARE(RowText(windows->Soyka_mem.Soyka_mem, 6), QString("000000000000"));
+    QCOMPARE(RowText(windows->Soyka_mem.grid_, 6), QString("000000000000"));
   }
 
   void panelStopEndsAnEndlessAutoRun() {
@@ -215,22 +215,22 @@ private slots:
     QVERIFY(windows->Soyka_mem.isVisible());
     QVERIFY(state.InputEnabled);
     QCOMPARE(windows->Pult.inputLamp_->color(), soyka::ui::LampGreen);
-    QCOMPARE(windows->Soyka_mem.input_ind->color(), soyka::ui::LampGreen);
+    QCOMPARE(windows->Soyka_mem.inputLamp_->color(), soyka::ui::LampGreen);
     windows->Soyka_mem.activateWindow();
-    QTRY_VERIFY(windows->Soyka_mem.Soyka_mem->hasFocus());
+    QTRY_VERIFY(windows->Soyka_mem.grid_->hasFocus());
 
     for (const char* bits : {"101110101101"}) {
       for (const char* bit = bits; *bit != 0; ++bit) {
-        QTest::keyClick(windows->Soyka_mem.Soyka_mem, *bit);
+        QTest::keyClick(windows->Soyka_mem.grid_, *bit);
       }
     }
     QCOMPARE(soyka::BitsText(state.Memory[0]), std::string("101110101101"));
-    QCOMPARE(RowText(windows->Soyka_mem.Soyka_mem, 0), QString("101110101101"));
+    QCOMPARE(RowText(windows->Soyka_mem.grid_, 0), QString("101110101101"));
 
     windows->Form1.activateWindow();
     QTRY_VERIFY(!state.InputEnabled);
     QCOMPARE(windows->Pult.inputLamp_->color(), soyka::ui::LampRed);
-    QCOMPARE(windows->Soyka_mem.input_ind->color(), soyka::ui::LampRed);
+    QCOMPARE(windows->Soyka_mem.inputLamp_->color(), soyka::ui::LampRed);
   }
 
   void timerKeepsFiringButNoCommandRunsWhileAPauseWaits() {
