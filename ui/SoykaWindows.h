@@ -1,16 +1,16 @@
 #pragma once
 // The whole program's windows, created once in their fixed order and kept until exit.
 
-#include "Arifustr.h"
 #include "Avtor.h"
 #include "ControlPanel.h"
-#include "Displey.h"
+#include "DisplayWindow.h"
 #include "Factor.h"
 #include "Inter_h.h"
 #include "MainForm.h"
 #include "MemoryWindow.h"
 #include "PauseWindow.h"
 #include "Prog.h"
+#include "RegistersWindow.h"
 #include "Thank.h"
 #include "WindowViews.h"
 

@@ -1,11 +1,11 @@
 #include "WindowViews.h"
 
-#include "Arifustr.h"
 #include "ControlPanel.h"
-#include "Displey.h"
+#include "DisplayWindow.h"
 #include "MemoryWindow.h"
 #include "MessageBoxes.h"
 #include "PauseWindow.h"
+#include "RegistersWindow.h"
 
 #include <QApplication>
 

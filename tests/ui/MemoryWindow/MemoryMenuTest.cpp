@@ -1,10 +1,10 @@
 // The window's handlers: the decoding menu, activation and deactivation, closing, focusing.
-#include "Arifustr.h"
 #include "MemoryTestSupport.h"
 #include "MemoryWindowTests.h"
 #include "MessageBoxes.h"
 #include "ModalDriver.h"
 #include "Palette.h"
+#include "RegistersWindow.h"
 
 #include <QContextMenuEvent>
 #include <QTest>

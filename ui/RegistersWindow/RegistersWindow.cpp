@@ -1,4 +1,4 @@
-#include "Arifustr.h"
+#include "RegistersWindow.h"
 
 #include "BitCells.h"
 #include "CloseButton.h"

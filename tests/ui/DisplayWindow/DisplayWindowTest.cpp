@@ -1,6 +1,6 @@
 // The display window: its frame and controls, the output rows and their values, and closing.
 
-#include "Displey.h"
+#include "DisplayWindow.h"
 #include "CloseButton.h"
 #include "DisplayTestViews.h"
 #include "EngineTestSupport.h"
@@ -501,4 +501,4 @@ void DispleyTest::closing() {
 }
 
 QTEST_MAIN(DispleyTest)
-#include "DispleyTest.moc"
+#include "DisplayWindowTest.moc"

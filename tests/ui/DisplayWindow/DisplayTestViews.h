@@ -2,7 +2,7 @@
 // View operations for the display window's tests: the window's own operations reach the window,
 // everything is logged, and each ShowWantedWindows call notes what it found.
 
-#include "Displey.h"
+#include "DisplayWindow.h"
 #include "TraceViews.h"
 
 #include <algorithm>

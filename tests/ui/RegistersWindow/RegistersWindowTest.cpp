@@ -1,6 +1,6 @@
 // The registers window: its frame and controls, the three bit rows, activation and closing.
 
-#include "Arifustr.h"
+#include "RegistersWindow.h"
 #include "CloseButton.h"
 #include "EngineTestSupport.h"
 #include "RegistersTestViews.h"
@@ -463,4 +463,4 @@ void ArifustrTest::registersAfterFactorialRun() {
 }
 
 QTEST_MAIN(ArifustrTest)
-#include "ArifustrTest.moc"
+#include "RegistersWindowTest.moc"

@@ -1,4 +1,4 @@
-#include "Displey.h"
+#include "DisplayWindow.h"
 
 #include "BitCells.h"
 #include "CloseButton.h"

@@ -2,7 +2,7 @@
 // View operations for the registers window's tests: the window's own operations reach the
 // window, everything is logged, and each ShowWantedWindows call notes what it found.
 
-#include "Arifustr.h"
+#include "RegistersWindow.h"
 #include "TraceViews.h"
 
 #include <sstream>
