@@ -138,15 +138,12 @@ void CheckLamps(const MachineState& state, const ui::SoykaWindows& windows, bool
                   .arg(active ? QStringLiteral("\"%1\"").arg(active->windowTitle())
                               : QStringLiteral("no window"));
   }
-  const ui::Lamp* counterLamps[] = {windows.Pult.counterLamps_[0], windows.Pult.counterLamps_[1],
-                                    windows.Pult.counterLamps_[2]};
   for (int k = 1; k <= CounterBitCount; ++k) {
-    const QColor lamp = counterLamps[k - 1]->color();
+    const QColor lamp = windows.Pult.counterLamps_[static_cast<std::size_t>(k - 1)]->color();
     if (lamp != (state.CounterBits[k] != 0 ? ui::LampGreen : ui::LampGrey)) {
-      broken << QStringLiteral("counter lamp p%1 is %2 but CounterBits[%3] is %4")
-                    .arg(k - 1)
-                    .arg(LampName(lamp))
+      broken << QStringLiteral("the counter lamp of bit %1 is %2 but CounterBits[%1] is %3")
                     .arg(k)
+                    .arg(LampName(lamp))
                     .arg(state.CounterBits[k]);
     }
   }
@@ -161,7 +158,7 @@ void CheckPanel(const MachineState& state, const ControlPanel& panel, int ticksU
                 QStringList& broken) {
   const QColor work = panel.runLamp_->color();
   if (work != ui::LampRed && work != ui::LampGreen) {
-    broken << QStringLiteral("Work_ind is %1").arg(LampName(work));
+    broken << QStringLiteral("the run lamp is %1").arg(LampName(work));
     return;
   }
   const int item = panel.modeButtons_->checkedId();

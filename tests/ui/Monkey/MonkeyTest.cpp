@@ -78,7 +78,7 @@ class MonkeyTest : public QObject {
          "input lamps are green (panel) and red (memory)"},
         {"a counter lamp apart from its bit",
          [](auto&, auto& w) { w.Pult.counterLamps_[1]->setColor(LampGreen); },
-         "counter lamp p1 is green but CounterBits[2] is 0"},
+         "the counter lamp of bit 2 is green but CounterBits[2] is 0"},
         {"a run mode the selector does not show",
          [](auto& s, auto&) { s.RunMode = soyka::RunModeTact; },
          "RunMode is 4 but the selector shows item 0"},
