@@ -26,7 +26,7 @@ public:
 
   WindowViews views;
   TForm1 Form1;
-  TALU ALU;
+  RegistersWindow ALU;
   MemoryWindow Soyka_mem;
   Tdisp disp;
   PauseWindow Info_win;

@@ -5,7 +5,7 @@
 #include "Machine.h"
 #include "ViewOperations.h"
 
-class TALU;
+class RegistersWindow;
 class MemoryWindow;
 class Tdisp;
 class PauseWindow;
@@ -17,7 +17,7 @@ class WindowViews : public ViewOperations {
 public:
   explicit WindowViews(MachineState& state) : state_(state) {}
 
-  void Attach(TALU* window) { registers_ = window; }
+  void Attach(RegistersWindow* window) { registers_ = window; }
   void Attach(MemoryWindow* window) { memory_ = window; }
   void Attach(Tdisp* window) { display_ = window; }
   void Attach(PauseWindow* window) { info_ = window; }
@@ -46,7 +46,7 @@ public:
 
 private:
   MachineState& state_;
-  TALU* registers_ = nullptr;
+  RegistersWindow* registers_ = nullptr;
   MemoryWindow* memory_ = nullptr;
   Tdisp* display_ = nullptr;
   PauseWindow* info_ = nullptr;

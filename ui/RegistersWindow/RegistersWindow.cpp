@@ -12,7 +12,8 @@
 
 using soyka::ui::BitCellLines;
 
-TALU::TALU(soyka::MachineState& state, soyka::ViewOperations& views, QWidget* parent)
+RegistersWindow::RegistersWindow(soyka::MachineState& state, soyka::ViewOperations& views,
+                                 QWidget* parent)
     : QWidget(parent), state_(state), views_(views) {
   soyka::ui::setUpFixedWindow(this, QStringLiteral("Арифметическое устройство"), 261, 154,
                               soyka::ui::TitleButtons::None, false);
@@ -24,79 +25,80 @@ TALU::TALU(soyka::MachineState& state, soyka::ViewOperations& views, QWidget* pa
   setFont(font);
 
   // Created first, so it is first in the tab order.
-  BitBtn1 = new soyka::ui::CloseButton(this);
-  BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-  connect(BitBtn1, &QPushButton::clicked, this, &TALU::BitBtn1Click);
+  closeButton_ = new soyka::ui::CloseButton(this);
+  closeButton_->setObjectName(QStringLiteral("closeButton"));
+  connect(closeButton_, &QPushButton::clicked, this, &RegistersWindow::onCloseClicked);
 
-  AddCaption(QStringLiteral("Счетчик "), 50, 2);
-  AddCaption(QStringLiteral("адреса команд"), 48, 16);
-  AddCaption(QStringLiteral("Регистр команд"), 52, 46);
-  AddCaption(QStringLiteral("Сумматор"), 48, 100);
+  addCaption(QStringLiteral("Счетчик "), 50, 2);
+  addCaption(QStringLiteral("адреса команд"), 48, 16);
+  addCaption(QStringLiteral("Регистр команд"), 52, 46);
+  addCaption(QStringLiteral("Сумматор"), 48, 100);
 
-  PC = new QTableWidget(this);
-  PC->setObjectName(QStringLiteral("PC"));
-  PC->setAccessibleName(QStringLiteral("Счетчик адреса команд"));
-  soyka::ui::setUpBitCells(PC, QRect(170, 7, 55, 22), {QStringLiteral("Счетчик адреса команд")},
-                           soyka::CounterBitCount, BitCellLines::None);
+  counterCells_ = new QTableWidget(this);
+  counterCells_->setObjectName(QStringLiteral("counterCells"));
+  counterCells_->setAccessibleName(QStringLiteral("Счетчик адреса команд"));
+  soyka::ui::setUpBitCells(counterCells_, QRect(170, 7, 55, 22),
+                           {QStringLiteral("Счетчик адреса команд")}, soyka::CounterBitCount,
+                           BitCellLines::None);
 
-  RgK = new QTableWidget(this);
-  RgK->setObjectName(QStringLiteral("RgK"));
-  RgK->setAccessibleName(QStringLiteral("Регистр команд"));
-  soyka::ui::setUpBitCells(RgK, QRect(10, 66, 239, 23), {QStringLiteral("Регистр команд")},
-                           soyka::WordBits, BitCellLines::None);
+  commandRegisterCells_ = new QTableWidget(this);
+  commandRegisterCells_->setObjectName(QStringLiteral("commandRegisterCells"));
+  commandRegisterCells_->setAccessibleName(QStringLiteral("Регистр команд"));
+  soyka::ui::setUpBitCells(commandRegisterCells_, QRect(10, 66, 239, 23),
+                           {QStringLiteral("Регистр команд")}, soyka::WordBits, BitCellLines::None);
 
-  Sm = new QTableWidget(this);
-  Sm->setObjectName(QStringLiteral("Sm"));
-  Sm->setAccessibleName(QStringLiteral("Сумматор"));
-  soyka::ui::setUpBitCells(Sm, QRect(10, 120, 239, 25), {QStringLiteral("Сумматор")},
+  accumulatorCells_ = new QTableWidget(this);
+  accumulatorCells_->setObjectName(QStringLiteral("accumulatorCells"));
+  accumulatorCells_->setAccessibleName(QStringLiteral("Сумматор"));
+  soyka::ui::setUpBitCells(accumulatorCells_, QRect(10, 120, 239, 25), {QStringLiteral("Сумматор")},
                            soyka::WordBits, BitCellLines::None);
 }
 
-void TALU::AddCaption(const QString& text, int left, int top) {
+void RegistersWindow::addCaption(const QString& text, int left, int top) {
   auto* label = new QLabel(text, this);
   label->move(left, top);
   label->adjustSize();
 }
 
-void TALU::RefreshCommandRegisterView() {
-  soyka::ui::showBits(RgK, 0, state_.CommandRegister);
+void RegistersWindow::RefreshCommandRegisterView() {
+  soyka::ui::showBits(commandRegisterCells_, 0, state_.CommandRegister);
 }
 
-void TALU::RefreshAccumulatorView() {
-  soyka::ui::showBits(Sm, 0, state_.Accumulator);
+void RegistersWindow::RefreshAccumulatorView() {
+  soyka::ui::showBits(accumulatorCells_, 0, state_.Accumulator);
 }
 
-void TALU::RefreshCounterView() {
-  soyka::ui::showBits(PC, 0, state_.CounterBits);
+void RegistersWindow::RefreshCounterView() {
+  soyka::ui::showBits(counterCells_, 0, state_.CounterBits);
 }
 
-void TALU::BitBtn1Click() {
+void RegistersWindow::onCloseClicked() {
   hide();
   state_.RegistersWindowOpen = false;
   views_.ShowWantedWindows();
 }
 
-void TALU::FormActivate() {
+void RegistersWindow::onActivated() {
   views_.RefreshCommandRegisterView();
   views_.RefreshAccumulatorView();
   views_.RefreshCounterView();
 }
 
-bool TALU::event(QEvent* event) {
+bool RegistersWindow::event(QEvent* event) {
   if (event->type() == QEvent::WindowActivate) {
-    FormActivate();
+    onActivated();
   }
   return QWidget::event(event);
 }
 
-void TALU::keyPressEvent(QKeyEvent* event) {
+void RegistersWindow::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Escape) {
-    BitBtn1->click();
+    closeButton_->click();
     return;
   }
   QWidget::keyPressEvent(event);
 }
 
-void TALU::closeEvent(QCloseEvent* event) {
+void RegistersWindow::closeEvent(QCloseEvent* event) {
   event->ignore();
 }

@@ -8,25 +8,26 @@
 #include <QTableWidget>
 #include <QWidget>
 
-class TALU : public QWidget {
+class RegistersWindow : public QWidget {
   Q_OBJECT
 public:
-  TALU(soyka::MachineState& state, soyka::ViewOperations& views, QWidget* parent = nullptr);
+  RegistersWindow(soyka::MachineState& state, soyka::ViewOperations& views,
+                  QWidget* parent = nullptr);
 
   // View operations answered by this window (the panel's counter lamps are coloured apart).
   void RefreshCommandRegisterView();
   void RefreshAccumulatorView();
   void RefreshCounterView();
 
-  QPushButton* BitBtn1;
-  QTableWidget* PC;
-  QTableWidget* RgK;
-  QTableWidget* Sm;
+  QPushButton* closeButton_;
+  QTableWidget* counterCells_;
+  QTableWidget* commandRegisterCells_;
+  QTableWidget* accumulatorCells_;
 
 public slots:
-  void BitBtn1Click();
+  void onCloseClicked();
   // Every activation shows the current registers, lamps included.
-  void FormActivate();
+  void onActivated();
 
 protected:
   bool event(QEvent* event) override;
@@ -36,7 +37,7 @@ protected:
   void closeEvent(QCloseEvent* event) override;
 
 private:
-  void AddCaption(const QString& text, int left, int top);
+  void addCaption(const QString& text, int left, int top);
 
   soyka::MachineState& state_;
   soyka::ViewOperations& views_;

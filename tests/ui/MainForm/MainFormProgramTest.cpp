@@ -153,7 +153,7 @@ private slots:
     Click(Form().tv);
     QCOMPARE(FlagsText(state), QStringLiteral("111"));
     QVERIFY(windows->ALU.isVisible());
-    windows->ALU.BitBtn1->click();
+    windows->ALU.closeButton_->click();
     QVERIFY(!windows->ALU.isVisible());
     QCOMPARE(FlagsText(state), QStringLiteral("101"));
 

@@ -238,7 +238,7 @@ private slots:
   // hand the activation to a view shown along with it, which the memory window takes back.
   void activationPassingThroughAViewWhileFocusingKeepsInput() {
     EnableInput();
-    TALU registers(rig->state, rig->views);
+    RegistersWindow registers(rig->state, rig->views);
     rig->window.setCompanionViews({&registers});
     QStringList activated;
     QObject watch;

@@ -82,18 +82,19 @@ void CheckMemoryGrid(const MachineState& state, const QTableWidget* grid, QStrin
 }
 
 // The registers window shows nothing until its first refresh, and the registers ever after.
-void CheckRegisters(const MachineState& state, const TALU& registers, QStringList& broken) {
+void CheckRegisters(const MachineState& state, const RegistersWindow& registers,
+                    QStringList& broken) {
   const struct {
     const QTableWidget* grid;
     QString held;
     const char* name;
-  } rows[] = {{registers.PC, Bits(state.CounterBits), "PC"},
-              {registers.RgK, Bits(state.CommandRegister), "RgK"},
-              {registers.Sm, Bits(state.Accumulator), "Sm"}};
+  } rows[] = {{registers.counterCells_, Bits(state.CounterBits), "counter"},
+              {registers.commandRegisterCells_, Bits(state.CommandRegister), "command register"},
+              {registers.accumulatorCells_, Bits(state.Accumulator), "accumulator"}};
   for (const auto& row : rows) {
     const QString shown = RowText(row.grid, 0);
     if (!shown.isEmpty() && shown != row.held) {
-      broken << QStringLiteral("registers window %1 shows \"%2\" but the machine holds %3")
+      broken << QStringLiteral("the registers window's %1 shows \"%2\" but the machine holds %3")
                     .arg(QLatin1String(row.name), shown, row.held);
     }
   }

@@ -91,7 +91,7 @@ class MonkeyTest : public QObject {
            w.ALU.RefreshCommandRegisterView();
            s.CommandRegister[1] = 1;
          },
-         "RgK shows \"000000000000\" but the machine holds 000000000001"},
+         "command register shows \"000000000000\" but the machine holds 000000000001"},
         {"a wanted view that is hidden", [](auto& s, auto&) { s.DisplayWindowOpen = true; },
          "the display window is hidden but its open flag is set"},
         {"a hidden panel", [](auto&, auto& w) { w.Pult.hide(); },

@@ -103,8 +103,8 @@ private slots:
     QCOMPARE(windows->disp.LabD2->text(), QString("120"));
     QCOMPARE(windows->disp.LabD3->text(), QString("120"));
     QCOMPARE(RowText(windows->Soyka_mem.grid_, 5), QString("000001111000"));
-    QCOMPARE(RowText(windows->ALU.RgK, 0), QString("111101101101"));
-    QCOMPARE(RowText(windows->ALU.PC, 0), QString("100"));
+    QCOMPARE(RowText(windows->ALU.commandRegisterCells_, 0), QString("111101101101"));
+    QCOMPARE(RowText(windows->ALU.counterCells_, 0), QString("100"));
     QCOMPARE(windows->Pult.counterLamps_[2]->color(), soyka::ui::LampGreen);
     QCOMPARE(windows->Pult.counterLamps_[1]->color(), soyka::ui::LampGrey);
     QCOMPARE(windows->Pult.counterLamps_[0]->color(), soyka::ui::LampGrey);
@@ -114,7 +114,7 @@ private slots:
     Start();
     QCOMPARE(windows->disp.LabD1->text(), QString(8, QLatin1Char(' ')));
     QCOMPARE(RowText(windows->disp.disp, 0), QString());
-    QCOMPARE(RowText(windows->ALU.PC, 0), QString("000"));
+    QCOMPARE(RowText(windows->ALU.counterCells_, 0), QString("000"));
     QVERIFY(windows->Soyka_mem.horizontalMarkers_[0]->isVisibleTo(&windows->Soyka_mem));
     QVERIFY(!windows->Soyka_mem.horizontalMarkers_[3]->isVisibleTo(&windows->Soyka_mem));
     WaitForRunEnd();
@@ -157,7 +157,7 @@ private slots:
     QCOMPARE(pauses, 1);
     QCOMPARE(state.ErrorMessage, std::string(soyka::AbortMessage));
     QCOMPARE(state.Counter, 0);
-    QCOMPARE(RowText(windows->ALU.PC, 0), QString("000"));
+    QCOMPARE(RowText(windows->ALU.counterCells_, 0), QString("000"));
   }
 
   void tactModeRunsTheWholeProgramWithFivePausesPerCommand() {
@@ -204,7 +204,7 @@ private slots:
   void panelStopEndsAnEndlessAutoRun() {
     Load({soyka::testing::Cmd(soyka::OpcodeJumpIfEqual, 0, 0, 0)});
     Start();
-    QTRY_VERIFY(RowText(windows->ALU.RgK, 0) == QString("100000000000"));
+    QTRY_VERIFY(RowText(windows->ALU.commandRegisterCells_, 0) == QString("100000000000"));
     windows->Pult.stopButton_->click();
     QVERIFY(PanelIdle());
     QVERIFY(state.ErrorMessage.empty());

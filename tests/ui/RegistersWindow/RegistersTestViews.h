@@ -20,7 +20,7 @@ class RegistersTestViews : private RegistersLog, public TraceViews {
 public:
   explicit RegistersTestViews(MachineState& state) : TraceViews(state, log), state_(state) {}
 
-  void Attach(TALU* window) { window_ = window; }
+  void Attach(RegistersWindow* window) { window_ = window; }
 
   void RefreshCommandRegisterView() override {
     TraceViews::RefreshCommandRegisterView();
@@ -61,7 +61,7 @@ public:
 
 private:
   MachineState& state_;
-  TALU* window_ = nullptr;
+  RegistersWindow* window_ = nullptr;
 };
 
 } // namespace soyka::testing

@@ -40,7 +40,7 @@ struct Registers {
 
   MachineState state;
   RegistersTestViews views{state};
-  TALU window{state, views};
+  RegistersWindow window{state, views};
 };
 
 // The texts of a row's cells side by side: "101", or "" while all are empty.
@@ -62,7 +62,7 @@ QPoint CellCenter(const QTableWidget* cells, int column) {
 
 } // namespace
 
-class ArifustrTest : public QObject {
+class RegistersWindowTest : public QObject {
   Q_OBJECT
 private slots:
   void windowFrame();
@@ -89,7 +89,7 @@ private slots:
   void registersAfterFactorialRun();
 };
 
-void ArifustrTest::windowFrame() {
+void RegistersWindowTest::windowFrame() {
   Registers r;
   QCOMPARE(r.window.windowTitle(), QStringLiteral("Арифметическое устройство"));
   QCOMPARE(r.window.size(), QSize(261, 154));
@@ -107,16 +107,16 @@ void ArifustrTest::windowFrame() {
   QVERIFY(!flags.testFlag(Qt::WindowSystemMenuHint));
 }
 
-void ArifustrTest::controlsPlacement_data() {
+void RegistersWindowTest::controlsPlacement_data() {
   QTest::addColumn<QString>("name");
   QTest::addColumn<QRect>("geometry");
-  QTest::newRow("BitBtn1") << "BitBtn1" << QRect(8, 0, 25, 25);
-  QTest::newRow("PC") << "PC" << QRect(170, 7, 55, 22);
-  QTest::newRow("RgK") << "RgK" << QRect(10, 66, 239, 23);
-  QTest::newRow("Sm") << "Sm" << QRect(10, 120, 239, 25);
+  QTest::newRow("closeButton") << "closeButton" << QRect(8, 0, 25, 25);
+  QTest::newRow("counterCells") << "counterCells" << QRect(170, 7, 55, 22);
+  QTest::newRow("commandRegisterCells") << "commandRegisterCells" << QRect(10, 66, 239, 23);
+  QTest::newRow("accumulatorCells") << "accumulatorCells" << QRect(10, 120, 239, 25);
 }
 
-void ArifustrTest::controlsPlacement() {
+void RegistersWindowTest::controlsPlacement() {
   QFETCH(QString, name);
   QFETCH(QRect, geometry);
   Registers r;
@@ -125,7 +125,7 @@ void ArifustrTest::controlsPlacement() {
   QCOMPARE(control->geometry(), geometry);
 }
 
-void ArifustrTest::captions_data() {
+void RegistersWindowTest::captions_data() {
   QTest::addColumn<QString>("text");
   QTest::addColumn<QPoint>("place");
   QTest::newRow("counter, first line") << "Счетчик " << QPoint(50, 2);
@@ -134,7 +134,7 @@ void ArifustrTest::captions_data() {
   QTest::newRow("accumulator") << "Сумматор" << QPoint(48, 100);
 }
 
-void ArifustrTest::captions() {
+void RegistersWindowTest::captions() {
   QFETCH(QString, text);
   QFETCH(QPoint, place);
   Registers r;
@@ -152,31 +152,32 @@ void ArifustrTest::captions() {
   const QRect drawn(found.front()->pos(),
                     QSize(found.front()->fontMetrics().horizontalAdvance(text),
                           found.front()->fontMetrics().ascent()));
-  for (QTableWidget* cells : {r.window.PC, r.window.RgK, r.window.Sm}) {
+  for (QTableWidget* cells :
+       {r.window.counterCells_, r.window.commandRegisterCells_, r.window.accumulatorCells_}) {
     QVERIFY2(!drawn.intersects(cells->geometry()), qPrintable(cells->objectName()));
   }
 }
 
-void ArifustrTest::closeButtonLook() {
+void RegistersWindowTest::closeButtonLook() {
   Registers r;
-  QVERIFY(qobject_cast<soyka::ui::CloseButton*>(r.window.BitBtn1));
-  QCOMPARE(r.window.BitBtn1->text(), QStringLiteral(" "));
-  QCOMPARE(r.window.BitBtn1->toolTip(), QStringLiteral("Закрыть"));
-  QVERIFY(!r.window.BitBtn1->icon().isNull());
-  QCOMPARE(r.window.nextInFocusChain(), r.window.BitBtn1);
-  QVERIFY(r.window.BitBtn1->focusPolicy() & Qt::TabFocus);
+  QVERIFY(qobject_cast<soyka::ui::CloseButton*>(r.window.closeButton_));
+  QCOMPARE(r.window.closeButton_->text(), QStringLiteral(" "));
+  QCOMPARE(r.window.closeButton_->toolTip(), QStringLiteral("Закрыть"));
+  QVERIFY(!r.window.closeButton_->icon().isNull());
+  QCOMPARE(r.window.nextInFocusChain(), r.window.closeButton_);
+  QVERIFY(r.window.closeButton_->focusPolicy() & Qt::TabFocus);
 }
 
-void ArifustrTest::cellLook_data() {
+void RegistersWindowTest::cellLook_data() {
   QTest::addColumn<QString>("name");
   QTest::addColumn<int>("columns");
   QTest::addColumn<QString>("caption");
-  QTest::newRow("PC") << "PC" << 3 << "Счетчик адреса команд";
-  QTest::newRow("RgK") << "RgK" << 12 << "Регистр команд";
-  QTest::newRow("Sm") << "Sm" << 12 << "Сумматор";
+  QTest::newRow("counterCells") << "counterCells" << 3 << "Счетчик адреса команд";
+  QTest::newRow("commandRegisterCells") << "commandRegisterCells" << 12 << "Регистр команд";
+  QTest::newRow("accumulatorCells") << "accumulatorCells" << 12 << "Сумматор";
 }
 
-void ArifustrTest::cellLook() {
+void RegistersWindowTest::cellLook() {
   QFETCH(QString, name);
   QFETCH(int, columns);
   QFETCH(QString, caption);
@@ -206,9 +207,10 @@ void ArifustrTest::cellLook() {
   QCOMPARE(cells->accessibleName(), caption);
 }
 
-void ArifustrTest::cellsEmptyBeforeFirstRefresh() {
+void RegistersWindowTest::cellsEmptyBeforeFirstRefresh() {
   Registers r;
-  for (QTableWidget* cells : {r.window.PC, r.window.RgK, r.window.Sm}) {
+  for (QTableWidget* cells :
+       {r.window.counterCells_, r.window.commandRegisterCells_, r.window.accumulatorCells_}) {
     for (int column = 0; column < cells->columnCount(); ++column) {
       QVERIFY(cells->item(0, column));
       QCOMPARE(cells->item(0, column)->text(), QString());
@@ -216,14 +218,14 @@ void ArifustrTest::cellsEmptyBeforeFirstRefresh() {
   }
 }
 
-void ArifustrTest::clicksAndWheelChangeNothing_data() {
+void RegistersWindowTest::clicksAndWheelChangeNothing_data() {
   QTest::addColumn<QString>("name");
-  QTest::newRow("PC") << "PC";
-  QTest::newRow("RgK") << "RgK";
-  QTest::newRow("Sm") << "Sm";
+  QTest::newRow("counterCells") << "counterCells";
+  QTest::newRow("commandRegisterCells") << "commandRegisterCells";
+  QTest::newRow("accumulatorCells") << "accumulatorCells";
 }
 
-void ArifustrTest::clicksAndWheelChangeNothing() {
+void RegistersWindowTest::clicksAndWheelChangeNothing() {
   QFETCH(QString, name);
   Registers r;
   r.state.CommandRegister = W("101110101101");
@@ -253,7 +255,7 @@ void ArifustrTest::clicksAndWheelChangeNothing() {
   QVERIFY(!cells->hasFocus());
 }
 
-void ArifustrTest::counterView_data() {
+void RegistersWindowTest::counterView_data() {
   QTest::addColumn<int>("counter");
   QTest::addColumn<QString>("shown");
   QTest::newRow("0") << 0 << "000";
@@ -266,7 +268,7 @@ void ArifustrTest::counterView_data() {
   QTest::newRow("7") << 7 << "111";
 }
 
-void ArifustrTest::counterView() {
+void RegistersWindowTest::counterView() {
   QFETCH(int, counter);
   QFETCH(QString, shown);
   Registers r;
@@ -275,12 +277,12 @@ void ArifustrTest::counterView() {
   r.views.RefreshCounterView();
   soyka::SetCounter(r.state, counter);
   r.views.RefreshCounterView();
-  QCOMPARE(RowText(r.window.PC), shown);
-  QCOMPARE(RowText(r.window.RgK), QString());
-  QCOMPARE(RowText(r.window.Sm), QString());
+  QCOMPARE(RowText(r.window.counterCells_), shown);
+  QCOMPARE(RowText(r.window.commandRegisterCells_), QString());
+  QCOMPARE(RowText(r.window.accumulatorCells_), QString());
 }
 
-void ArifustrTest::wordViews_data() {
+void RegistersWindowTest::wordViews_data() {
   QTest::addColumn<QString>("command");
   QTest::addColumn<QString>("accumulator");
   QTest::newRow("mixed") << "101110101101"
@@ -293,7 +295,7 @@ void ArifustrTest::wordViews_data() {
                                        << "111111111111";
 }
 
-void ArifustrTest::wordViews() {
+void RegistersWindowTest::wordViews() {
   QFETCH(QString, command);
   QFETCH(QString, accumulator);
   Registers r;
@@ -301,39 +303,42 @@ void ArifustrTest::wordViews() {
   r.state.Accumulator = W(accumulator.toStdString());
 
   r.views.RefreshCommandRegisterView();
-  QCOMPARE(RowText(r.window.RgK), command);
-  QCOMPARE(RowText(r.window.Sm), QString());
+  QCOMPARE(RowText(r.window.commandRegisterCells_), command);
+  QCOMPARE(RowText(r.window.accumulatorCells_), QString());
 
   r.views.RefreshAccumulatorView();
-  QCOMPARE(RowText(r.window.Sm), accumulator);
-  QCOMPARE(RowText(r.window.RgK), command);
-  QCOMPARE(RowText(r.window.PC), QString());
+  QCOMPARE(RowText(r.window.accumulatorCells_), accumulator);
+  QCOMPARE(RowText(r.window.commandRegisterCells_), command);
+  QCOMPARE(RowText(r.window.counterCells_), QString());
 }
 
-void ArifustrTest::accessibleCellTexts() {
+void RegistersWindowTest::accessibleCellTexts() {
   Registers r;
   const auto spoken = [](const QTableWidget* cells, int column) {
     return cells->item(0, column)->data(Qt::AccessibleTextRole).toString();
   };
-  QCOMPARE(spoken(r.window.Sm, 5), QStringLiteral("Сумматор, разряд 7: пусто"));
+  QCOMPARE(spoken(r.window.accumulatorCells_, 5), QStringLiteral("Сумматор, разряд 7: пусто"));
 
   r.state.CommandRegister = W("100000000000");
   soyka::SetCounter(r.state, 1);
   r.window.RefreshCommandRegisterView();
   r.window.RefreshCounterView();
-  QCOMPARE(spoken(r.window.RgK, 0), QStringLiteral("Регистр команд, разряд 12: 1"));
-  QCOMPARE(spoken(r.window.RgK, 11), QStringLiteral("Регистр команд, разряд 1: 0"));
-  QCOMPARE(spoken(r.window.PC, 0), QStringLiteral("Счетчик адреса команд, разряд 3: 0"));
-  QCOMPARE(spoken(r.window.PC, 2), QStringLiteral("Счетчик адреса команд, разряд 1: 1"));
+  QCOMPARE(spoken(r.window.commandRegisterCells_, 0),
+           QStringLiteral("Регистр команд, разряд 12: 1"));
+  QCOMPARE(spoken(r.window.commandRegisterCells_, 11),
+           QStringLiteral("Регистр команд, разряд 1: 0"));
+  QCOMPARE(spoken(r.window.counterCells_, 0), QStringLiteral("Счетчик адреса команд, разряд 3: 0"));
+  QCOMPARE(spoken(r.window.counterCells_, 2), QStringLiteral("Счетчик адреса команд, разряд 1: 1"));
 
   r.state.CommandRegister = W("000000000000");
   r.window.RefreshCommandRegisterView();
-  QCOMPARE(spoken(r.window.RgK, 0), QStringLiteral("Регистр команд, разряд 12: 0"));
+  QCOMPARE(spoken(r.window.commandRegisterCells_, 0),
+           QStringLiteral("Регистр команд, разряд 12: 0"));
 }
 
-void ArifustrTest::refreshWritesOnlyChangedCells() {
+void RegistersWindowTest::refreshWritesOnlyChangedCells() {
   Registers r;
-  QSignalSpy changes(r.window.Sm->model(), &QAbstractItemModel::dataChanged);
+  QSignalSpy changes(r.window.accumulatorCells_->model(), &QAbstractItemModel::dataChanged);
   r.state.Accumulator = W("000001111000");
   r.window.RefreshAccumulatorView();
   QVERIFY(changes.count() >= 12);
@@ -349,10 +354,10 @@ void ArifustrTest::refreshWritesOnlyChangedCells() {
     QCOMPARE(change.at(0).toModelIndex().column(), 5);
     QCOMPARE(change.at(1).toModelIndex().column(), 5);
   }
-  QCOMPARE(RowText(r.window.Sm), QStringLiteral("000000111000"));
+  QCOMPARE(RowText(r.window.accumulatorCells_), QStringLiteral("000000111000"));
 }
 
-void ArifustrTest::hiddenWindowFollowsCommands() {
+void RegistersWindowTest::hiddenWindowFollowsCommands() {
   Registers r;
   // Copy cell 1 to cell 2: fetch, counter step and accumulator load all reach the window.
   r.state.Memory[0] = soyka::testing::Cmd(soyka::OpcodeMove, 1, 1, 2);
@@ -360,31 +365,31 @@ void ArifustrTest::hiddenWindowFollowsCommands() {
   soyka::ExecuteCommand(r.state, r.views);
 
   QVERIFY(r.window.isHidden());
-  QCOMPARE(RowText(r.window.RgK), Bits(soyka::BitsText(r.state.Memory[0])));
-  QCOMPARE(RowText(r.window.Sm), QStringLiteral("010011001010"));
-  QCOMPARE(RowText(r.window.PC), QStringLiteral("001"));
+  QCOMPARE(RowText(r.window.commandRegisterCells_), Bits(soyka::BitsText(r.state.Memory[0])));
+  QCOMPARE(RowText(r.window.accumulatorCells_), QStringLiteral("010011001010"));
+  QCOMPARE(RowText(r.window.counterCells_), QStringLiteral("001"));
 
   r.state.RegistersWindowOpen = true;
   r.window.show();
   QVERIFY(r.window.isVisible());
-  QCOMPARE(RowText(r.window.Sm), QStringLiteral("010011001010"));
+  QCOMPARE(RowText(r.window.accumulatorCells_), QStringLiteral("010011001010"));
 }
 
-void ArifustrTest::activationRefreshesInOrder() {
+void RegistersWindowTest::activationRefreshesInOrder() {
   Registers r;
   // Written behind the views' back, as if the window had missed the updates.
   r.state.CommandRegister = W("111101101101");
   r.state.Accumulator = W("000001111000");
   soyka::SetCounter(r.state, 5);
-  QCOMPARE(RowText(r.window.Sm), QString());
+  QCOMPARE(RowText(r.window.accumulatorCells_), QString());
 
   r.ShowActive();
   const std::vector<std::string> refreshes = {"RefreshCommandRegisterView",
                                               "RefreshAccumulatorView", "RefreshCounterView"};
   QCOMPARE(r.views.Operations(), refreshes);
-  QCOMPARE(RowText(r.window.RgK), QStringLiteral("111101101101"));
-  QCOMPARE(RowText(r.window.Sm), QStringLiteral("000001111000"));
-  QCOMPARE(RowText(r.window.PC), QStringLiteral("101"));
+  QCOMPARE(RowText(r.window.commandRegisterCells_), QStringLiteral("111101101101"));
+  QCOMPARE(RowText(r.window.accumulatorCells_), QStringLiteral("000001111000"));
+  QCOMPARE(RowText(r.window.counterCells_), QStringLiteral("101"));
 
   // Changed while hidden and another window was active: shown on the next activation.
   r.window.hide();
@@ -396,10 +401,10 @@ void ArifustrTest::activationRefreshesInOrder() {
   r.views.ClearLog();
   r.ShowActive();
   QCOMPARE(r.views.Operations(), refreshes);
-  QCOMPARE(RowText(r.window.Sm), QStringLiteral("000000000011"));
+  QCOMPARE(RowText(r.window.accumulatorCells_), QStringLiteral("000000000011"));
 }
 
-void ArifustrTest::closing_data() {
+void RegistersWindowTest::closing_data() {
   QTest::addColumn<int>("key");
   QTest::addColumn<bool>("closes");
   QTest::newRow("close button") << 0 << true;
@@ -411,7 +416,7 @@ void ArifustrTest::closing_data() {
   QTest::newRow("window system's close request") << WindowSystemClose << false;
 }
 
-void ArifustrTest::closing() {
+void RegistersWindowTest::closing() {
   QFETCH(int, key);
   QFETCH(bool, closes);
   Registers r;
@@ -419,11 +424,11 @@ void ArifustrTest::closing() {
   r.state.RegistersWindowOpen = true;
   r.state.DisplayWindowOpen = true;
   r.ShowActive();
-  QCOMPARE(QApplication::focusWidget(), r.window.BitBtn1);
+  QCOMPARE(QApplication::focusWidget(), r.window.closeButton_);
   r.views.ClearLog();
 
   if (key == 0) {
-    QTest::mouseClick(r.window.BitBtn1, Qt::LeftButton);
+    QTest::mouseClick(r.window.closeButton_, Qt::LeftButton);
   } else if (key == WindowSystemClose) {
     QVERIFY(!r.window.close());
   } else {
@@ -440,10 +445,10 @@ void ArifustrTest::closing() {
     QVERIFY(!r.views.wantedCalls.front().registersWanted);
   }
   // Closing only hides: the rows keep what they showed.
-  QCOMPARE(RowText(r.window.PC), QStringLiteral("000"));
+  QCOMPARE(RowText(r.window.counterCells_), QStringLiteral("000"));
 }
 
-void ArifustrTest::registersAfterFactorialRun() {
+void RegistersWindowTest::registersAfterFactorialRun() {
   Registers r;
   for (std::size_t cell = 0; cell < soyka::testing::FactorialImage.size(); ++cell) {
     r.state.Memory[cell] = soyka::testing::FactorialImage[cell];
@@ -457,10 +462,10 @@ void ArifustrTest::registersAfterFactorialRun() {
   QVERIFY(r.state.ErrorMessage.empty());
 
   QVERIFY(r.window.isHidden());
-  QCOMPARE(RowText(r.window.RgK), QStringLiteral("111101101101"));
-  QCOMPARE(RowText(r.window.Sm), Bits(soyka::BitsText(r.state.Accumulator)));
-  QCOMPARE(RowText(r.window.PC), Bits(soyka::BitsText(r.state.CounterBits)));
+  QCOMPARE(RowText(r.window.commandRegisterCells_), QStringLiteral("111101101101"));
+  QCOMPARE(RowText(r.window.accumulatorCells_), Bits(soyka::BitsText(r.state.Accumulator)));
+  QCOMPARE(RowText(r.window.counterCells_), Bits(soyka::BitsText(r.state.CounterBits)));
 }
 
-QTEST_MAIN(ArifustrTest)
+QTEST_MAIN(RegistersWindowTest)
 #include "RegistersWindowTest.moc"
