@@ -28,7 +28,7 @@ public:
   TForm1 Form1;
   RegistersWindow ALU;
   MemoryWindow Soyka_mem;
-  Tdisp disp;
+  DisplayWindow disp;
   PauseWindow Info_win;
   ControlPanel Pult;
   TAbout_avtor About_avtor;

@@ -7,7 +7,7 @@
 
 class RegistersWindow;
 class MemoryWindow;
-class Tdisp;
+class DisplayWindow;
 class PauseWindow;
 class ControlPanel;
 
@@ -19,7 +19,7 @@ public:
 
   void Attach(RegistersWindow* window) { registers_ = window; }
   void Attach(MemoryWindow* window) { memory_ = window; }
-  void Attach(Tdisp* window) { display_ = window; }
+  void Attach(DisplayWindow* window) { display_ = window; }
   void Attach(PauseWindow* window) { info_ = window; }
   void Attach(ControlPanel* window) { panel_ = window; }
 
@@ -48,7 +48,7 @@ private:
   MachineState& state_;
   RegistersWindow* registers_ = nullptr;
   MemoryWindow* memory_ = nullptr;
-  Tdisp* display_ = nullptr;
+  DisplayWindow* display_ = nullptr;
   PauseWindow* info_ = nullptr;
   ControlPanel* panel_ = nullptr;
 };

@@ -74,7 +74,7 @@ private slots:
 
     windows->Pult.onStartClicked();
     QTRY_VERIFY_WITH_TIMEOUT(state.Halted && windows->Pult.startButton_->isEnabled(), 20000);
-    QCOMPARE(windows->disp.LabD1->text().trimmed(), "120");
+    QCOMPARE(windows->disp.valueLabels_[0]->text().trimmed(), "120");
   }
 
   void aBadFileLeavesZerosAndShowsOneMessageNamingIt_data() {

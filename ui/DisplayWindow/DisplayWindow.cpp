@@ -21,7 +21,8 @@ constexpr int ValueRowStep = 24;
 
 } // namespace
 
-Tdisp::Tdisp(soyka::MachineState& state, soyka::ViewOperations& views, QWidget* parent)
+DisplayWindow::DisplayWindow(soyka::MachineState& state, soyka::ViewOperations& views,
+                             QWidget* parent)
     : QWidget(parent), state_(state), views_(views) {
   soyka::ui::setUpFixedWindow(this, QStringLiteral("Дисплей"), 299, 105,
                               soyka::ui::TitleButtons::None, false);
@@ -32,35 +33,35 @@ Tdisp::Tdisp(soyka::MachineState& state, soyka::ViewOperations& views, QWidget* 
   setPalette(background);
   setAutoFillBackground(true);
 
-  BitBtn1 = new soyka::ui::CloseButton(this);
-  BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-  connect(BitBtn1, &QPushButton::clicked, this, &Tdisp::BitBtn1Click);
+  closeButton_ = new soyka::ui::CloseButton(this);
+  closeButton_->setObjectName(QStringLiteral("closeButton"));
+  connect(closeButton_, &QPushButton::clicked, this, &DisplayWindow::onCloseClicked);
 
   auto* caption = new QLabel(QStringLiteral("Результаты  вычислений"), this);
-  caption->setObjectName(QStringLiteral("Label1"));
+  caption->setObjectName(QStringLiteral("resultsCaption"));
   QPalette aqua = caption->palette();
   aqua.setColor(QPalette::WindowText, Aqua);
   caption->setPalette(aqua);
   caption->move(58, 10);
   caption->adjustSize();
 
-  disp = new QTableWidget(this);
-  disp->setObjectName(QStringLiteral("disp"));
-  disp->setAccessibleName(QStringLiteral("Дисплей"));
+  rowCells_ = new QTableWidget(this);
+  rowCells_->setObjectName(QStringLiteral("rowCells"));
+  rowCells_->setAccessibleName(QStringLiteral("Дисплей"));
   soyka::ui::setUpBitCells(
-      disp, QRect(10, 32, 239, 64),
+      rowCells_, QRect(10, 32, 239, 64),
       {QStringLiteral("Строка 1"), QStringLiteral("Строка 2"), QStringLiteral("Строка 3")},
       soyka::WordBits, soyka::ui::BitCellLines::BetweenRows);
-  disp->setEnabled(false);
+  rowCells_->setEnabled(false);
 
-  LabD1 = AddValueLabel(QStringLiteral("LabD1"), 1);
-  LabD2 = AddValueLabel(QStringLiteral("LabD2"), 2);
-  LabD3 = AddValueLabel(QStringLiteral("LabD3"), 3);
+  for (int row = 1; row <= soyka::DisplayRowCount; ++row) {
+    addValueLabel(row);
+  }
 }
 
-QLabel* Tdisp::AddValueLabel(const QString& name, int row) {
+void DisplayWindow::addValueLabel(int row) {
   auto* label = new QLabel(this);
-  label->setObjectName(name);
+  label->setObjectName(QStringLiteral("valueLabel%1").arg(row - 1));
   QPalette face = label->palette();
   face.setColor(QPalette::Window, QApplication::palette().color(QPalette::Button));
   face.setColor(QPalette::WindowText, Qt::black);
@@ -68,12 +69,11 @@ QLabel* Tdisp::AddValueLabel(const QString& name, int row) {
   label->setAutoFillBackground(true);
   label->move(ValueLeft, FirstValueTop + (row - 1) * ValueRowStep);
   valueLabels_[static_cast<std::size_t>(row - 1)] = label;
-  SetValueText(row, NoValue);
-  return label;
+  setValueText(row, NoValue);
 }
 
 // The label grows with its text, so that even 4095 is never cut off.
-void Tdisp::SetValueText(int row, const QString& text) {
+void DisplayWindow::setValueText(int row, const QString& text) {
   QLabel* label = valueLabels_[static_cast<std::size_t>(row - 1)];
   if (label->text() == text) {
     return;
@@ -84,33 +84,33 @@ void Tdisp::SetValueText(int row, const QString& text) {
   label->setAccessibleName(QStringLiteral("Значение строки %1: %2").arg(row).arg(value));
 }
 
-void Tdisp::ClearDisplay() {
-  soyka::ui::clearBitCells(disp);
+void DisplayWindow::ClearDisplay() {
+  soyka::ui::clearBitCells(rowCells_);
   for (int row = 1; row <= soyka::DisplayRowCount; ++row) {
-    SetValueText(row, NoValue);
+    setValueText(row, NoValue);
   }
 }
 
-void Tdisp::ShowDisplayRow(int row, int cell) {
+void DisplayWindow::ShowDisplayRow(int row, int cell) {
   const soyka::Word12& word = state_.Memory[static_cast<std::size_t>(cell)];
-  soyka::ui::showBits(disp, row - 1, word);
-  SetValueText(row, QString::number(soyka::WordValue(word)));
+  soyka::ui::showBits(rowCells_, row - 1, word);
+  setValueText(row, QString::number(soyka::WordValue(word)));
 }
 
-void Tdisp::BitBtn1Click() {
+void DisplayWindow::onCloseClicked() {
   hide();
   state_.DisplayWindowOpen = false;
   views_.ShowWantedWindows();
 }
 
-void Tdisp::keyPressEvent(QKeyEvent* event) {
+void DisplayWindow::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Escape) {
-    BitBtn1->click();
+    closeButton_->click();
     return;
   }
   QWidget::keyPressEvent(event);
 }
 
-void Tdisp::closeEvent(QCloseEvent* event) {
+void DisplayWindow::closeEvent(QCloseEvent* event) {
   event->ignore();
 }

@@ -11,23 +11,23 @@
 
 #include <array>
 
-class Tdisp : public QWidget {
+class DisplayWindow : public QWidget {
   Q_OBJECT
 public:
-  Tdisp(soyka::MachineState& state, soyka::ViewOperations& views, QWidget* parent = nullptr);
+  DisplayWindow(soyka::MachineState& state, soyka::ViewOperations& views,
+                QWidget* parent = nullptr);
 
   // View operations answered by this window.
   void ClearDisplay();
   void ShowDisplayRow(int row, int cell);
 
-  QPushButton* BitBtn1;
-  QTableWidget* disp;
-  QLabel* LabD1;
-  QLabel* LabD2;
-  QLabel* LabD3;
+  QPushButton* closeButton_;
+  QTableWidget* rowCells_;
+  // valueLabels_[r - 1] shows the number of display row r.
+  std::array<QLabel*, soyka::DisplayRowCount> valueLabels_{};
 
 public slots:
-  void BitBtn1Click();
+  void onCloseClicked();
 
 protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -36,10 +36,9 @@ protected:
   void closeEvent(QCloseEvent* event) override;
 
 private:
-  QLabel* AddValueLabel(const QString& name, int row);
-  void SetValueText(int row, const QString& text);
+  void addValueLabel(int row);
+  void setValueText(int row, const QString& text);
 
   soyka::MachineState& state_;
   soyka::ViewOperations& views_;
-  std::array<QLabel*, soyka::DisplayRowCount> valueLabels_{};
 };

@@ -150,7 +150,7 @@ void TForm1::BuildMenus() {
           [this](const QPoint& at) { PopupMenu1->popup(MotherBoard->mapToGlobal(at)); });
 }
 
-void TForm1::AttachViews(MemoryWindow* memory, RegistersWindow*, Tdisp*) {
+void TForm1::AttachViews(MemoryWindow* memory, RegistersWindow*, DisplayWindow*) {
   // The registers and display windows are reached through the view operations alone.
   memory_ = memory;
 }

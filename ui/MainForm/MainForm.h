@@ -12,7 +12,7 @@
 
 class MemoryWindow;
 class RegistersWindow;
-class Tdisp;
+class DisplayWindow;
 class TAbout_avtor;
 class TAbout_prog;
 class TThanks;
@@ -25,7 +25,7 @@ public:
   TForm1(soyka::MachineState& state, soyka::ViewOperations& views, QWidget* parent = nullptr);
 
   // The windows this one opens; they are created after it, so they are attached afterwards.
-  void AttachViews(MemoryWindow* memory, RegistersWindow* registers, Tdisp* display);
+  void AttachViews(MemoryWindow* memory, RegistersWindow* registers, DisplayWindow* display);
   void AttachDialogs(TAbout_avtor* author, TAbout_prog* program, TThanks* thanks, TInter* help,
                      Tprimer* example);
 

@@ -24,7 +24,7 @@ public:
   explicit DisplayTestViews(MachineState& state, std::uint64_t stopAtPause = 0)
       : TraceViews(state, log, stopAtPause), state_(state) {}
 
-  void Attach(Tdisp* window) { window_ = window; }
+  void Attach(DisplayWindow* window) { window_ = window; }
 
   void ClearDisplay() override {
     TraceViews::ClearDisplay();
@@ -53,7 +53,7 @@ public:
 
 private:
   MachineState& state_;
-  Tdisp* window_ = nullptr;
+  DisplayWindow* window_ = nullptr;
 };
 
 } // namespace soyka::testing

@@ -27,10 +27,7 @@ struct OutputWindow {
     views.Attach(&window);
   }
 
-  QLabel* Value(int row) const {
-    const std::array<QLabel*, 3> labels = {window.LabD1, window.LabD2, window.LabD3};
-    return labels[static_cast<std::size_t>(row - 1)];
-  }
+  QLabel* Value(int row) const { return window.valueLabels_[static_cast<std::size_t>(row - 1)]; }
 
   // Puts the bits into the cell and shows it in the row, as the output command does.
   void Output(int row, int cell, const QString& bits) {
@@ -55,7 +52,7 @@ struct OutputWindow {
 
   MachineState state;
   DisplayTestViews views;
-  Tdisp window{state, views};
+  DisplayWindow window{state, views};
 };
 
 QString RowText(const QTableWidget* cells, int row) {
@@ -69,7 +66,7 @@ QString RowText(const QTableWidget* cells, int row) {
 void VerifyAllEmpty(const OutputWindow& d) {
   for (int row = 1; row <= 3; ++row) {
     for (int column = 0; column < 12; ++column) {
-      QCOMPARE(d.window.disp->item(row - 1, column)->text(), QString());
+      QCOMPARE(d.window.rowCells_->item(row - 1, column)->text(), QString());
     }
     QCOMPARE(d.Value(row)->text(), EightBlanks);
   }
@@ -81,7 +78,7 @@ int Darkness(QRgb pixel) {
 
 } // namespace
 
-class DispleyTest : public QObject {
+class DisplayWindowTest : public QObject {
   Q_OBJECT
 private slots:
   void windowFrame();
@@ -107,7 +104,7 @@ private slots:
   void closing();
 };
 
-void DispleyTest::windowFrame() {
+void DisplayWindowTest::windowFrame() {
   OutputWindow d;
   QCOMPARE(d.window.windowTitle(), QStringLiteral("Дисплей"));
   QCOMPARE(d.window.size(), QSize(299, 105));
@@ -126,23 +123,23 @@ void DispleyTest::windowFrame() {
   QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
   QVERIFY(!flags.testFlag(Qt::WindowSystemMenuHint));
 
-  QVERIFY(qobject_cast<soyka::ui::CloseButton*>(d.window.BitBtn1));
-  QCOMPARE(d.window.BitBtn1->text(), QStringLiteral(" "));
-  QCOMPARE(d.window.BitBtn1->toolTip(), QStringLiteral("Закрыть"));
+  QVERIFY(qobject_cast<soyka::ui::CloseButton*>(d.window.closeButton_));
+  QCOMPARE(d.window.closeButton_->text(), QStringLiteral(" "));
+  QCOMPARE(d.window.closeButton_->toolTip(), QStringLiteral("Закрыть"));
 
   // The teal shows in the window's free corner.
   const QImage image = d.window.grab().toImage();
   QCOMPARE(QColor(image.pixel(290, 4)), QColor(0, 128, 128));
 }
 
-void DispleyTest::controlsPlacement_data() {
+void DisplayWindowTest::controlsPlacement_data() {
   QTest::addColumn<QString>("name");
   QTest::addColumn<QRect>("geometry");
-  QTest::newRow("BitBtn1") << "BitBtn1" << QRect(8, 0, 25, 25);
-  QTest::newRow("disp") << "disp" << QRect(10, 32, 239, 64);
+  QTest::newRow("closeButton") << "closeButton" << QRect(8, 0, 25, 25);
+  QTest::newRow("rowCells") << "rowCells" << QRect(10, 32, 239, 64);
 }
 
-void DispleyTest::controlsPlacement() {
+void DisplayWindowTest::controlsPlacement() {
   QFETCH(QString, name);
   QFETCH(QRect, geometry);
   OutputWindow d;
@@ -151,7 +148,7 @@ void DispleyTest::controlsPlacement() {
   QCOMPARE(control->geometry(), geometry);
 }
 
-void DispleyTest::captionLook() {
+void DisplayWindowTest::captionLook() {
   OutputWindow d;
   QList<QLabel*> found;
   for (QLabel* label : d.window.findChildren<QLabel*>()) {
@@ -168,16 +165,16 @@ void DispleyTest::captionLook() {
   QVERIFY(caption->geometry().right() < d.window.width());
 }
 
-void DispleyTest::valueLabelsLook_data() {
+void DisplayWindowTest::valueLabelsLook_data() {
   QTest::addColumn<int>("row");
   QTest::addColumn<QString>("name");
   QTest::addColumn<QPoint>("place");
-  QTest::newRow("LabD1") << 1 << "LabD1" << QPoint(256, 32);
-  QTest::newRow("LabD2") << 2 << "LabD2" << QPoint(256, 56);
-  QTest::newRow("LabD3") << 3 << "LabD3" << QPoint(256, 80);
+  QTest::newRow("valueLabel0") << 1 << "valueLabel0" << QPoint(256, 32);
+  QTest::newRow("valueLabel1") << 2 << "valueLabel1" << QPoint(256, 56);
+  QTest::newRow("valueLabel2") << 3 << "valueLabel2" << QPoint(256, 80);
 }
 
-void DispleyTest::valueLabelsLook() {
+void DisplayWindowTest::valueLabelsLook() {
   QFETCH(int, row);
   QFETCH(QString, name);
   QFETCH(QPoint, place);
@@ -196,9 +193,9 @@ void DispleyTest::valueLabelsLook() {
   QVERIFY(label->geometry().bottom() < place.y() + 24);
 }
 
-void DispleyTest::gridLook() {
+void DisplayWindowTest::gridLook() {
   OutputWindow d;
-  QTableWidget* grid = d.window.disp;
+  QTableWidget* grid = d.window.rowCells_;
   QCOMPARE(grid->rowCount(), 3);
   QCOMPARE(grid->columnCount(), 12);
   for (int column = 0; column < 12; ++column) {
@@ -226,13 +223,13 @@ void DispleyTest::gridLook() {
   }
 }
 
-void DispleyTest::gridDrawsRowLinesAndBlackDigits() {
+void DisplayWindowTest::gridDrawsRowLinesAndBlackDigits() {
   OutputWindow d;
   d.Output(1, 0, QStringLiteral("111111111111"));
   d.Output(2, 1, QStringLiteral("111111111111"));
   d.Output(3, 2, QStringLiteral("111111111111"));
   d.ShowActive();
-  QTableWidget* grid = d.window.disp;
+  QTableWidget* grid = d.window.rowCells_;
   const QImage image = grid->viewport()->grab().toImage();
   const QRect first = grid->visualItemRect(grid->item(0, 0));
   const QRect second = grid->visualItemRect(grid->item(1, 0));
@@ -255,27 +252,27 @@ void DispleyTest::gridDrawsRowLinesAndBlackDigits() {
   QVERIFY2(darkest > 200, qPrintable(QString::number(darkest)));
 }
 
-void DispleyTest::onlyCloseButtonTakesFocus() {
+void DisplayWindowTest::onlyCloseButtonTakesFocus() {
   OutputWindow d;
   for (QWidget* child : d.window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-    if (child != d.window.BitBtn1) {
+    if (child != d.window.closeButton_) {
       QCOMPARE(child->focusPolicy(), Qt::NoFocus);
     }
   }
   d.ShowActive();
-  QCOMPARE(QApplication::focusWidget(), d.window.BitBtn1);
+  QCOMPARE(QApplication::focusWidget(), d.window.closeButton_);
   for (int press = 0; press < 4; ++press) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), d.window.BitBtn1);
+    QCOMPARE(QApplication::focusWidget(), d.window.closeButton_);
   }
 }
 
-void DispleyTest::emptyUntilFirstOutput() {
+void DisplayWindowTest::emptyUntilFirstOutput() {
   OutputWindow d;
   VerifyAllEmpty(d);
 }
 
-void DispleyTest::showDisplayRow_data() {
+void DisplayWindowTest::showDisplayRow_data() {
   QTest::addColumn<int>("row");
   QTest::addColumn<int>("cell");
   QTest::addColumn<QString>("bits");
@@ -294,7 +291,7 @@ void DispleyTest::showDisplayRow_data() {
                               << "6";
 }
 
-void DispleyTest::showDisplayRow() {
+void DisplayWindowTest::showDisplayRow() {
   QFETCH(int, row);
   QFETCH(int, cell);
   QFETCH(QString, bits);
@@ -304,11 +301,11 @@ void DispleyTest::showDisplayRow() {
   {
     OutputWindow d;
     d.Output(row, cell, bits);
-    QCOMPARE(RowText(d.window.disp, row), bits);
+    QCOMPARE(RowText(d.window.rowCells_, row), bits);
     QCOMPARE(d.Value(row)->text(), value);
     for (int other = 1; other <= 3; ++other) {
       if (other != row) {
-        QCOMPARE(RowText(d.window.disp, other), QString());
+        QCOMPARE(RowText(d.window.rowCells_, other), QString());
         QCOMPARE(d.Value(other)->text(), EightBlanks);
       }
     }
@@ -324,18 +321,18 @@ void DispleyTest::showDisplayRow() {
       d.Output(other, otherCell, pattern);
     }
     d.Output(row, cell, bits);
-    QCOMPARE(RowText(d.window.disp, row), bits);
+    QCOMPARE(RowText(d.window.rowCells_, row), bits);
     QCOMPARE(d.Value(row)->text(), value);
     for (int other = 1; other <= 3; ++other) {
       if (other != row) {
-        QCOMPARE(RowText(d.window.disp, other), pattern);
+        QCOMPARE(RowText(d.window.rowCells_, other), pattern);
         QCOMPARE(d.Value(other)->text(), QStringLiteral("1365"));
       }
     }
   }
 }
 
-void DispleyTest::valueLabelHoldsTheLargestNumber() {
+void DisplayWindowTest::valueLabelHoldsTheLargestNumber() {
   OutputWindow d;
   for (int row = 1; row <= 3; ++row) {
     d.Output(row, row, QStringLiteral("111111111111"));
@@ -347,42 +344,42 @@ void DispleyTest::valueLabelHoldsTheLargestNumber() {
   }
 }
 
-void DispleyTest::clearDisplay() {
+void DisplayWindowTest::clearDisplay() {
   OutputWindow d;
   d.Output(1, 0, QStringLiteral("111111111111"));
   d.Output(2, 1, QStringLiteral("000000000000"));
   d.Output(3, 2, QStringLiteral("101010101010"));
   d.views.ClearDisplay();
   VerifyAllEmpty(d);
-  QCOMPARE(d.window.disp->item(2, 0)->data(Qt::AccessibleTextRole).toString(),
+  QCOMPARE(d.window.rowCells_->item(2, 0)->data(Qt::AccessibleTextRole).toString(),
            QStringLiteral("Строка 3, разряд 12: пусто"));
-  QCOMPARE(d.window.LabD1->accessibleName(), QStringLiteral("Значение строки 1: пусто"));
+  QCOMPARE(d.window.valueLabels_[0]->accessibleName(), QStringLiteral("Значение строки 1: пусто"));
 
   // Clearing twice is harmless, and output works again afterwards.
   d.views.ClearDisplay();
   VerifyAllEmpty(d);
   d.Output(2, 4, QStringLiteral("000000000011"));
-  QCOMPARE(RowText(d.window.disp, 2), QStringLiteral("000000000011"));
-  QCOMPARE(d.window.LabD2->text(), QStringLiteral("3"));
+  QCOMPARE(RowText(d.window.rowCells_, 2), QStringLiteral("000000000011"));
+  QCOMPARE(d.window.valueLabels_[1]->text(), QStringLiteral("3"));
 }
 
-void DispleyTest::accessibleTexts() {
+void DisplayWindowTest::accessibleTexts() {
   OutputWindow d;
   d.Output(2, 5, QStringLiteral("000000000001"));
   const auto spoken = [&](int row, int column) {
-    return d.window.disp->item(row - 1, column)->data(Qt::AccessibleTextRole).toString();
+    return d.window.rowCells_->item(row - 1, column)->data(Qt::AccessibleTextRole).toString();
   };
   QCOMPARE(spoken(2, 11), QStringLiteral("Строка 2, разряд 1: 1"));
   QCOMPARE(spoken(2, 0), QStringLiteral("Строка 2, разряд 12: 0"));
   QCOMPARE(spoken(1, 0), QStringLiteral("Строка 1, разряд 12: пусто"));
-  QCOMPARE(d.window.LabD2->accessibleName(), QStringLiteral("Значение строки 2: 1"));
-  QCOMPARE(d.window.LabD1->accessibleName(), QStringLiteral("Значение строки 1: пусто"));
-  QCOMPARE(d.window.disp->accessibleName(), QStringLiteral("Дисплей"));
+  QCOMPARE(d.window.valueLabels_[1]->accessibleName(), QStringLiteral("Значение строки 2: 1"));
+  QCOMPARE(d.window.valueLabels_[0]->accessibleName(), QStringLiteral("Значение строки 1: пусто"));
+  QCOMPARE(d.window.rowCells_->accessibleName(), QStringLiteral("Дисплей"));
 }
 
-void DispleyTest::repeatedOutputWritesNothing() {
+void DisplayWindowTest::repeatedOutputWritesNothing() {
   OutputWindow d;
-  QSignalSpy changes(d.window.disp->model(), &QAbstractItemModel::dataChanged);
+  QSignalSpy changes(d.window.rowCells_->model(), &QAbstractItemModel::dataChanged);
   d.Output(1, 2, QStringLiteral("000001111000"));
   QVERIFY(changes.count() >= 12);
   changes.clear();
@@ -397,7 +394,7 @@ void DispleyTest::repeatedOutputWritesNothing() {
   }
 }
 
-void DispleyTest::outputWhileHidden() {
+void DisplayWindowTest::outputWhileHidden() {
   OutputWindow d;
   d.state.Memory[0] = soyka::testing::Cmd(soyka::OpcodeOutputAndStop, 1, 2, 3);
   d.state.Memory[1] = W("000000000111");
@@ -409,15 +406,15 @@ void DispleyTest::outputWhileHidden() {
   QVERIFY(d.views.wantedCalls.empty());
   d.state.DisplayWindowOpen = true;
   d.ShowActive();
-  QCOMPARE(RowText(d.window.disp, 1), QStringLiteral("000000000111"));
-  QCOMPARE(RowText(d.window.disp, 2), QStringLiteral("000001000000"));
-  QCOMPARE(RowText(d.window.disp, 3), QStringLiteral("110000000001"));
-  QCOMPARE(d.window.LabD1->text(), QStringLiteral("7"));
-  QCOMPARE(d.window.LabD2->text(), QStringLiteral("64"));
-  QCOMPARE(d.window.LabD3->text(), QStringLiteral("3073"));
+  QCOMPARE(RowText(d.window.rowCells_, 1), QStringLiteral("000000000111"));
+  QCOMPARE(RowText(d.window.rowCells_, 2), QStringLiteral("000001000000"));
+  QCOMPARE(RowText(d.window.rowCells_, 3), QStringLiteral("110000000001"));
+  QCOMPARE(d.window.valueLabels_[0]->text(), QStringLiteral("7"));
+  QCOMPARE(d.window.valueLabels_[1]->text(), QStringLiteral("64"));
+  QCOMPARE(d.window.valueLabels_[2]->text(), QStringLiteral("3073"));
 }
 
-void DispleyTest::abortedOutputLeavesRowsEmpty() {
+void DisplayWindowTest::abortedOutputLeavesRowsEmpty() {
   // Pauses 1 and 2 follow the fetch and the counter step; pause 3 follows the first row.
   OutputWindow d(3);
   d.state.RunMode = soyka::RunModeTact;
@@ -429,15 +426,15 @@ void DispleyTest::abortedOutputLeavesRowsEmpty() {
   d.RunToEnd();
 
   QCOMPARE(d.state.ErrorMessage, std::string(soyka::AbortMessage));
-  QCOMPARE(RowText(d.window.disp, 1), QStringLiteral("000000001010"));
-  QCOMPARE(d.window.LabD1->text(), QStringLiteral("10"));
+  QCOMPARE(RowText(d.window.rowCells_, 1), QStringLiteral("000000001010"));
+  QCOMPARE(d.window.valueLabels_[0]->text(), QStringLiteral("10"));
   for (int row = 2; row <= 3; ++row) {
-    QCOMPARE(RowText(d.window.disp, row), QString());
+    QCOMPARE(RowText(d.window.rowCells_, row), QString());
     QCOMPARE(d.Value(row)->text(), EightBlanks);
   }
 }
 
-void DispleyTest::factorialRunShows120ThreeTimes() {
+void DisplayWindowTest::factorialRunShows120ThreeTimes() {
   OutputWindow d;
   d.Output(1, 0, QStringLiteral("111111111111"));
   d.Output(2, 0, QStringLiteral("111111111111"));
@@ -450,12 +447,12 @@ void DispleyTest::factorialRunShows120ThreeTimes() {
   QCOMPARE(d.views.ClearCount(), 1);
   QVERIFY(d.window.isHidden());
   for (int row = 1; row <= 3; ++row) {
-    QCOMPARE(RowText(d.window.disp, row), QStringLiteral("000001111000"));
+    QCOMPARE(RowText(d.window.rowCells_, row), QStringLiteral("000001111000"));
     QCOMPARE(d.Value(row)->text(), QStringLiteral("120"));
   }
 }
 
-void DispleyTest::closing_data() {
+void DisplayWindowTest::closing_data() {
   QTest::addColumn<int>("key");
   QTest::addColumn<bool>("closes");
   QTest::newRow("close button") << 0 << true;
@@ -467,7 +464,7 @@ void DispleyTest::closing_data() {
   QTest::newRow("window system's close request") << WindowSystemClose << false;
 }
 
-void DispleyTest::closing() {
+void DisplayWindowTest::closing() {
   QFETCH(int, key);
   QFETCH(bool, closes);
   OutputWindow d;
@@ -476,10 +473,10 @@ void DispleyTest::closing() {
   d.state.RegistersWindowOpen = true;
   d.state.DisplayWindowOpen = true;
   d.ShowActive();
-  QCOMPARE(QApplication::focusWidget(), d.window.BitBtn1);
+  QCOMPARE(QApplication::focusWidget(), d.window.closeButton_);
 
   if (key == 0) {
-    QTest::mouseClick(d.window.BitBtn1, Qt::LeftButton);
+    QTest::mouseClick(d.window.closeButton_, Qt::LeftButton);
   } else if (key == WindowSystemClose) {
     QVERIFY(!d.window.close());
   } else {
@@ -496,9 +493,9 @@ void DispleyTest::closing() {
     QVERIFY(!d.views.wantedCalls.front().displayWanted);
   }
   // Closing only hides: the output stays for the next showing.
-  QCOMPARE(RowText(d.window.disp, 2), QStringLiteral("000000000001"));
-  QCOMPARE(d.window.LabD2->text(), QStringLiteral("1"));
+  QCOMPARE(RowText(d.window.rowCells_, 2), QStringLiteral("000000000001"));
+  QCOMPARE(d.window.valueLabels_[1]->text(), QStringLiteral("1"));
 }
 
-QTEST_MAIN(DispleyTest)
+QTEST_MAIN(DisplayWindowTest)
 #include "DisplayWindowTest.moc"

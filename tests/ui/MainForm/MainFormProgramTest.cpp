@@ -82,8 +82,9 @@ class MainFormProgramTest : public QObject {
   }
 
   QStringList DisplayValues() {
-    return {windows->disp.LabD1->text().trimmed(), windows->disp.LabD2->text().trimmed(),
-            windows->disp.LabD3->text().trimmed()};
+    return {windows->disp.valueLabels_[0]->text().trimmed(),
+            windows->disp.valueLabels_[1]->text().trimmed(),
+            windows->disp.valueLabels_[2]->text().trimmed()};
   }
 
 private slots:

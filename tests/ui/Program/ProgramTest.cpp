@@ -97,11 +97,11 @@ private slots:
     QVERIFY(windows->Pult.stopButton_->isEnabled());
     WaitForRunEnd();
     for (int row = 0; row < 3; ++row) {
-      QCOMPARE(RowText(windows->disp.disp, row), QString("000001111000"));
+      QCOMPARE(RowText(windows->disp.rowCells_, row), QString("000001111000"));
     }
-    QCOMPARE(windows->disp.LabD1->text(), QString("120"));
-    QCOMPARE(windows->disp.LabD2->text(), QString("120"));
-    QCOMPARE(windows->disp.LabD3->text(), QString("120"));
+    QCOMPARE(windows->disp.valueLabels_[0]->text(), QString("120"));
+    QCOMPARE(windows->disp.valueLabels_[1]->text(), QString("120"));
+    QCOMPARE(windows->disp.valueLabels_[2]->text(), QString("120"));
     QCOMPARE(RowText(windows->Soyka_mem.grid_, 5), QString("000001111000"));
     QCOMPARE(RowText(windows->ALU.commandRegisterCells_, 0), QString("111101101101"));
     QCOMPARE(RowText(windows->ALU.counterCells_, 0), QString("100"));
@@ -112,13 +112,13 @@ private slots:
     QVERIFY(!windows->Soyka_mem.horizontalMarkers_[0]->isVisibleTo(&windows->Soyka_mem));
 
     Start();
-    QCOMPARE(windows->disp.LabD1->text(), QString(8, QLatin1Char(' ')));
-    QCOMPARE(RowText(windows->disp.disp, 0), QString());
+    QCOMPARE(windows->disp.valueLabels_[0]->text(), QString(8, QLatin1Char(' ')));
+    QCOMPARE(RowText(windows->disp.rowCells_, 0), QString());
     QCOMPARE(RowText(windows->ALU.counterCells_, 0), QString("000"));
     QVERIFY(windows->Soyka_mem.horizontalMarkers_[0]->isVisibleTo(&windows->Soyka_mem));
     QVERIFY(!windows->Soyka_mem.horizontalMarkers_[3]->isVisibleTo(&windows->Soyka_mem));
     WaitForRunEnd();
-    QCOMPARE(windows->disp.LabD3->text(), QString("720"));
+    QCOMPARE(windows->disp.valueLabels_[2]->text(), QString("720"));
   }
 
   void stepModePausesAfterEveryCommandWithItsDescription() {
@@ -138,7 +138,7 @@ private slots:
     QCOMPARE(responder.Answered(), 16);
     QCOMPARE(descriptions.first(), QString(" A1 * A2 ==> A3"));
     QCOMPARE(descriptions.last(), QString(" ВЫВОД, СТОП"));
-    QCOMPARE(windows->disp.LabD2->text(), QString("120"));
+    QCOMPARE(windows->disp.valueLabels_[1]->text(), QString("120"));
   }
 
   void tactModeStopInTheFirstPauseEndsTheRunAtOnce() {
@@ -167,7 +167,7 @@ private slots:
     Start();
     WaitForRunEnd();
     QCOMPARE(responder.Answered(), 16 * 5);
-    QCOMPARE(windows->disp.LabD1->text(), QString("120"));
+    QCOMPARE(windows->disp.valueLabels_[0]->text(), QString("120"));
   }
 
   void overflowInAutoModeShowsTheErrorThenThePauseWithTheError() {
