@@ -2,7 +2,7 @@
 
 #include "MemoryImage.h"
 #include "MessageBoxes.h"
-#include "SoykaWindows.h"
+#include "ProgramWindows.h"
 
 namespace soyka::app {
 

@@ -5,7 +5,7 @@
 #include "Machine.h"
 #include "Pictures.h"
 #include "PlatformChoice.h"
-#include "SoykaWindows.h"
+#include "ProgramWindows.h"
 #include "ToolkitLanguage.h"
 
 #include <QApplication>

@@ -5,7 +5,7 @@
 #include "PaintWatch.h"
 #include "ProcessFigures.h"
 #include "Report.h"
-#include "SoykaWindows.h"
+#include "ProgramWindows.h"
 
 #include <QApplication>
 

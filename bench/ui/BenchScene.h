@@ -3,7 +3,7 @@
 // runs forever in memory, and the memory, registers and display windows opened from the board.
 
 #include "Machine.h"
-#include "SoykaWindows.h"
+#include "ProgramWindows.h"
 
 namespace soyka::bench {
 

@@ -1,7 +1,7 @@
 // Starting with an exercise file, in the program body's order: the file is read into the state,
 // the windows are created and the main window shown, then the exercise is presented.
 #include "ExerciseStart.h"
-#include "SoykaWindows.h"
+#include "ProgramWindows.h"
 
 #include <QtTest>
 #include <filesystem>

@@ -3,7 +3,7 @@
 // bits, the windows show the machine as it is, the panel shows the run state, and no window is
 // gone. Each check describes what it found broken, for a person to read; empty means all held.
 
-#include "SoykaWindows.h"
+#include "ProgramWindows.h"
 
 #include <QString>
 

@@ -5,7 +5,7 @@
 
 #include "Delivery.h"
 #include "MonkeyRandom.h"
-#include "SoykaWindows.h"
+#include "ProgramWindows.h"
 
 #include <QString>
 #include <functional>

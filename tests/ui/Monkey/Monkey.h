@@ -9,7 +9,7 @@
 
 #include "LearnerActions.h"
 #include "MonkeyRandom.h"
-#include "SoykaWindows.h"
+#include "ProgramWindows.h"
 #include "TickWatch.h"
 
 #include <QEventLoop>

@@ -2,7 +2,7 @@
 // control panel, pauses answered in the pause window, results read off the views.
 #include "EngineTestSupport.h"
 #include "ModalDriver.h"
-#include "SoykaWindows.h"
+#include "ProgramWindows.h"
 
 #include "Palette.h"
 

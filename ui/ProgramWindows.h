@@ -1,18 +1,18 @@
 #pragma once
 // The whole program's windows, created once in their fixed order and kept until exit.
 
-#include "Avtor.h"
+#include "AboutAuthorDialog.h"
+#include "AboutProgramDialog.h"
 #include "ControlPanel.h"
 #include "DisplayWindow.h"
-#include "Factor.h"
-#include "Inter_h.h"
-#include "MainForm.h"
+#include "ExampleDialog.h"
+#include "InterfaceHelpDialog.h"
+#include "MainWindow.h"
 #include "MemoryWindow.h"
 #include "PauseWindow.h"
-#include "Prog.h"
 #include "RegistersWindow.h"
-#include "Thank.h"
-#include "WindowViews.h"
+#include "ThanksDialog.h"
+#include "ViewDispatcher.h"
 
 namespace soyka::ui {
 

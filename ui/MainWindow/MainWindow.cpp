@@ -1,4 +1,4 @@
-#include "MainForm.h"
+#include "MainWindow.h"
 
 #include "ClickRelay.h"
 #include "Fonts.h"

@@ -1,9 +1,9 @@
 // The information dialogs: about the program, about the author, and the acknowledgements that
 // turn their pages by themselves.
-#include "Avtor.h"
+#include "AboutAuthorDialog.h"
+#include "AboutProgramDialog.h"
 #include "ModalDriver.h"
-#include "Prog.h"
-#include "Thank.h"
+#include "ThanksDialog.h"
 
 #include <QtTest>
 #include <memory>
@@ -238,4 +238,4 @@ private slots:
 };
 
 QTEST_MAIN(InfoDialogsTest)
-#include "InfoDialogsTest.moc"
+#include "AboutDialogsTest.moc"

@@ -1,4 +1,4 @@
-#include "SoykaWindows.h"
+#include "ProgramWindows.h"
 
 namespace soyka::ui {
 

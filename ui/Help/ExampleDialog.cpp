@@ -1,4 +1,4 @@
-#include "Factor.h"
+#include "ExampleDialog.h"
 
 #include "FixedWindow.h"
 #include "Fonts.h"

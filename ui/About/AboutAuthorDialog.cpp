@@ -1,4 +1,4 @@
-#include "Avtor.h"
+#include "AboutAuthorDialog.h"
 
 #include "FixedWindow.h"
 #include "Fonts.h"

@@ -1,14 +1,14 @@
 // What the board areas and the menu items do.
-#include "MainForm.h"
+#include "MainWindow.h"
 
-#include "Avtor.h"
+#include "AboutAuthorDialog.h"
+#include "AboutProgramDialog.h"
 #include "CommandSystemText.h"
-#include "Factor.h"
-#include "Inter_h.h"
+#include "ExampleDialog.h"
+#include "InterfaceHelpDialog.h"
 #include "MemoryWindow.h"
 #include "MessageBoxes.h"
-#include "Prog.h"
-#include "Thank.h"
+#include "ThanksDialog.h"
 
 void TForm1::RAM1DblClick() {
   state_.MemoryWindowOpen = true;

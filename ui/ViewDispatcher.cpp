@@ -1,4 +1,4 @@
-#include "WindowViews.h"
+#include "ViewDispatcher.h"
 
 #include "ControlPanel.h"
 #include "DisplayWindow.h"

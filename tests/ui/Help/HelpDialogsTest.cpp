@@ -2,8 +2,8 @@
 // and the example window with the memory image it loads.
 #include "CommandSystemText.h"
 #include "EngineTestSupport.h"
-#include "Factor.h"
-#include "Inter_h.h"
+#include "ExampleDialog.h"
+#include "InterfaceHelpDialog.h"
 #include "ModalDriver.h"
 
 #include <QScreen>

@@ -1,6 +1,6 @@
 // The whole program driven through its main window: start-up, the board areas, the rule that
 // brings the wanted views back, exit, the example and runs that go on behind dialogs.
-#include "SoykaWindows.h"
+#include "ProgramWindows.h"
 
 #include <QAbstractButton>
 #include <QtTest>
@@ -311,4 +311,4 @@ private slots:
 };
 
 QTEST_MAIN(MainFormProgramTest)
-#include "MainFormProgramTest.moc"
+#include "MainWindowProgramTest.moc"

@@ -1,4 +1,4 @@
-#include "Prog.h"
+#include "AboutProgramDialog.h"
 
 #include "FixedWindow.h"
 #include "Fonts.h"

@@ -1,4 +1,4 @@
-#include "Thank.h"
+#include "ThanksDialog.h"
 
 #include "FixedWindow.h"
 #include "Fonts.h"

@@ -1,15 +1,15 @@
 // The main window on its own: the board and its areas, the menus, and what every handler does,
 // with the view operations written down instead of shown.
-#include "MainForm.h"
-#include "Avtor.h"
+#include "MainWindow.h"
+#include "AboutAuthorDialog.h"
+#include "AboutProgramDialog.h"
 #include "CommandSystemText.h"
-#include "Factor.h"
-#include "Inter_h.h"
-#include "MainFormTestViews.h"
+#include "ExampleDialog.h"
+#include "InterfaceHelpDialog.h"
+#include "MainWindowTestViews.h"
 #include "MessageBoxes.h"
 #include "ModalDriver.h"
-#include "Prog.h"
-#include "Thank.h"
+#include "ThanksDialog.h"
 
 #include <QMenuBar>
 #include <QScreen>
@@ -509,4 +509,4 @@ private slots:
 };
 
 QTEST_MAIN(MainFormTest)
-#include "MainFormTest.moc"
+#include "MainWindowTest.moc"

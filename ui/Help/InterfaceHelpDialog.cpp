@@ -1,4 +1,4 @@
-#include "Inter_h.h"
+#include "InterfaceHelpDialog.h"
 
 #include "FixedWindow.h"
 #include "Fonts.h"
