@@ -31,11 +31,11 @@ public:
   DisplayWindow disp;
   PauseWindow Info_win;
   ControlPanel Pult;
-  TAbout_avtor About_avtor;
-  TAbout_prog About_prog;
-  TThanks Thanks;
-  TInter Inter;
-  Tprimer primer;
+  AboutAuthorDialog About_avtor;
+  AboutProgramDialog About_prog;
+  ThanksDialog Thanks;
+  InterfaceHelpDialog Inter;
+  ExampleDialog primer;
 };
 
 } // namespace soyka::ui

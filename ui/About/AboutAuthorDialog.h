@@ -5,15 +5,15 @@
 #include <QLabel>
 #include <QPushButton>
 
-class TAbout_avtor : public QDialog {
+class AboutAuthorDialog : public QDialog {
   Q_OBJECT
 public:
-  explicit TAbout_avtor(QWidget* parent = nullptr);
+  explicit AboutAuthorDialog(QWidget* parent = nullptr);
 
   void setVisible(bool visible) override;
 
-  QWidget* Image1;
-  QLabel* AuthorName;
-  QLabel* Comments;
-  QPushButton* OKButton;
+  QWidget* picture_;
+  QLabel* authorName_;
+  QLabel* description_;
+  QPushButton* okButton_;
 };

@@ -22,35 +22,35 @@ QLabel* textLabel(QWidget* parent, const QString& text, const QRect& geometry, c
 
 } // namespace
 
-TAbout_prog::TAbout_prog(QWidget* parent) : QDialog(parent) {
+AboutProgramDialog::AboutProgramDialog(QWidget* parent) : QDialog(parent) {
   soyka::ui::setUpFixedWindow(this, QStringLiteral("Программа"), 380, 236,
                               soyka::ui::TitleButtons::CloseOnly, false);
   setFont(soyka::ui::systemFont(13));
 
-  Image1 = new soyka::ui::PictureBox(soyka::ui::drawProcessorPicture, this);
-  Image1->setGeometry(12, 12, 88, 88);
-  Image1->setAccessibleName(QStringLiteral("Рисунок: процессор учебной ЭВМ"));
+  picture_ = new soyka::ui::PictureBox(soyka::ui::drawProcessorPicture, this);
+  picture_->setGeometry(12, 12, 88, 88);
+  picture_->setAccessibleName(QStringLiteral("Рисунок: процессор учебной ЭВМ"));
 
-  ProductName = textLabel(this, QStringLiteral("Учебная ЭВМ «Сойка»"), QRect(112, 12, 256, 22),
-                          soyka::ui::systemFont(16, true));
-  Comments = textLabel(this,
-                       QStringLiteral("Тренажёр для уроков информатики: программа вводится в "
-                                      "память по битам и выполняется целиком, по командам или "
-                                      "по тактам, а окна показывают работу каждой части ЭВМ."),
-                       QRect(112, 38, 256, 110), soyka::ui::systemFont(13));
-  Version = textLabel(this, QStringLiteral("Версия 1.0"), QRect(12, 154, 356, 18),
-                      soyka::ui::systemFont(13));
-  Copyright = textLabel(this, QStringLiteral("Свободная программа, лицензия MIT."),
-                        QRect(12, 172, 356, 18), soyka::ui::systemFont(13));
+  productName_ = textLabel(this, QStringLiteral("Учебная ЭВМ «Сойка»"), QRect(112, 12, 256, 22),
+                           soyka::ui::systemFont(16, true));
+  description_ = textLabel(this,
+                           QStringLiteral("Тренажёр для уроков информатики: программа вводится в "
+                                          "память по битам и выполняется целиком, по командам или "
+                                          "по тактам, а окна показывают работу каждой части ЭВМ."),
+                           QRect(112, 38, 256, 110), soyka::ui::systemFont(13));
+  version_ = textLabel(this, QStringLiteral("Версия 1.0"), QRect(12, 154, 356, 18),
+                       soyka::ui::systemFont(13));
+  licence_ = textLabel(this, QStringLiteral("Свободная программа, лицензия MIT."),
+                       QRect(12, 172, 356, 18), soyka::ui::systemFont(13));
 
-  OKButton =
+  okButton_ =
       new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
-  OKButton->setGeometry(145, 198, 89, 30);
-  OKButton->setDefault(true);
-  connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+  okButton_->setGeometry(145, 198, 89, 30);
+  okButton_->setDefault(true);
+  connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void TAbout_prog::setVisible(bool visible) {
+void AboutProgramDialog::setVisible(bool visible) {
   // Centred afresh at every showing: a re-shown frame would otherwise creep down by its title bar.
   if (visible) {
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();

@@ -5,17 +5,17 @@
 #include <QLabel>
 #include <QPushButton>
 
-class TAbout_prog : public QDialog {
+class AboutProgramDialog : public QDialog {
   Q_OBJECT
 public:
-  explicit TAbout_prog(QWidget* parent = nullptr);
+  explicit AboutProgramDialog(QWidget* parent = nullptr);
 
   void setVisible(bool visible) override;
 
-  QWidget* Image1;
-  QLabel* ProductName;
-  QLabel* Comments;
-  QLabel* Version;
-  QLabel* Copyright;
-  QPushButton* OKButton;
+  QWidget* picture_;
+  QLabel* productName_;
+  QLabel* description_;
+  QLabel* version_;
+  QLabel* licence_;
+  QPushButton* okButton_;
 };

@@ -7,7 +7,7 @@
 #include <QScreen>
 #include <QStyle>
 
-QStringList TThanks::TextLines(int index) {
+QStringList ThanksDialog::textLines(int index) {
   switch (index) {
   case 0:
     return {QStringLiteral("Спасибо учителям информатики,"),
@@ -29,74 +29,74 @@ QStringList TThanks::TextLines(int index) {
   }
 }
 
-TThanks::TThanks(QWidget* parent) : QDialog(parent) {
+ThanksDialog::ThanksDialog(QWidget* parent) : QDialog(parent) {
   soyka::ui::setUpFixedWindow(this, QStringLiteral("Благодарности"), 330, 180,
                               soyka::ui::TitleButtons::CloseOnly, false);
   setFont(soyka::ui::systemFont(13));
 
-  Memo1 = new QPlainTextEdit(this);
-  Memo1->setGeometry(8, 8, 314, 126);
-  Memo1->setReadOnly(true);
-  Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  Memo1->setFocusPolicy(Qt::NoFocus);
-  Memo1->setAccessibleName(QStringLiteral("Благодарности"));
+  text_ = new QPlainTextEdit(this);
+  text_->setGeometry(8, 8, 314, 126);
+  text_->setReadOnly(true);
+  text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  text_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  text_->setFocusPolicy(Qt::NoFocus);
+  text_->setAccessibleName(QStringLiteral("Благодарности"));
 
-  OKButton =
+  okButton_ =
       new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
-  OKButton->setGeometry(120, 142, 89, 30);
-  OKButton->setDefault(true);
-  connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+  okButton_->setGeometry(120, 142, 89, 30);
+  okButton_->setDefault(true);
+  connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
 
-  Timer1 = new QTimer(this);
-  Timer1->setInterval(TextIntervalMs);
-  connect(Timer1, &QTimer::timeout, this, &TThanks::Timer1Timer);
-  Timer2 = new QTimer(this);
-  Timer2->setInterval(LineIntervalMs);
-  connect(Timer2, &QTimer::timeout, this, &TThanks::Timer2Timer);
+  nextTextTimer_ = new QTimer(this);
+  nextTextTimer_->setInterval(TextIntervalMs);
+  connect(nextTextTimer_, &QTimer::timeout, this, &ThanksDialog::onNextText);
+  nextLineTimer_ = new QTimer(this);
+  nextLineTimer_->setInterval(LineIntervalMs);
+  connect(nextLineTimer_, &QTimer::timeout, this, &ThanksDialog::onNextLine);
 }
 
-void TThanks::SetIntervals(int textMs, int lineMs) {
-  Timer1->setInterval(textMs);
-  Timer2->setInterval(lineMs);
+void ThanksDialog::setIntervals(int textMs, int lineMs) {
+  nextTextTimer_->setInterval(textMs);
+  nextLineTimer_->setInterval(lineMs);
 }
 
-void TThanks::StartText(int index) {
-  text_ = index;
+void ThanksDialog::startText(int index) {
+  currentText_ = index;
   linesWritten_ = 0;
-  Memo1->clear();
-  Timer2->start();
-  Timer2Timer();
+  text_->clear();
+  nextLineTimer_->start();
+  onNextLine();
 }
 
-void TThanks::Timer1Timer() {
-  StartText((text_ + 1) % TextCount);
+void ThanksDialog::onNextText() {
+  startText((currentText_ + 1) % TextCount);
 }
 
-void TThanks::Timer2Timer() {
-  const QStringList lines = TextLines(text_);
+void ThanksDialog::onNextLine() {
+  const QStringList lines = textLines(currentText_);
   if (linesWritten_ < lines.size()) {
-    Memo1->appendPlainText(lines[linesWritten_]);
+    text_->appendPlainText(lines[linesWritten_]);
     ++linesWritten_;
   }
   if (linesWritten_ >= lines.size()) {
-    Timer2->stop();
+    nextLineTimer_->stop();
   }
 }
 
-void TThanks::showEvent(QShowEvent* event) {
+void ThanksDialog::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  StartText(0);
-  Timer1->start();
+  startText(0);
+  nextTextTimer_->start();
 }
 
-void TThanks::hideEvent(QHideEvent* event) {
-  Timer1->stop();
-  Timer2->stop();
+void ThanksDialog::hideEvent(QHideEvent* event) {
+  nextTextTimer_->stop();
+  nextLineTimer_->stop();
   QDialog::hideEvent(event);
 }
 
-void TThanks::setVisible(bool visible) {
+void ThanksDialog::setVisible(bool visible) {
   // Centred afresh at every showing: a re-shown frame would otherwise creep down by its title bar.
   if (visible) {
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();

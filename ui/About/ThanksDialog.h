@@ -7,40 +7,40 @@
 #include <QStringList>
 #include <QTimer>
 
-class TThanks : public QDialog {
+class ThanksDialog : public QDialog {
   Q_OBJECT
 public:
   static constexpr int TextCount = 4;
   static constexpr int TextIntervalMs = 8000;
   static constexpr int LineIntervalMs = 250;
 
-  explicit TThanks(QWidget* parent = nullptr);
+  explicit ThanksDialog(QWidget* parent = nullptr);
 
   void setVisible(bool visible) override;
 
   // The stored texts, 0 to TextCount - 1, one line per list item.
-  static QStringList TextLines(int index);
+  static QStringList textLines(int index);
 
-  int CurrentText() const { return text_; }
+  int currentText() const { return currentText_; }
   // Lets tests turn the pages faster.
-  void SetIntervals(int textMs, int lineMs);
+  void setIntervals(int textMs, int lineMs);
 
-  QPlainTextEdit* Memo1;
-  QPushButton* OKButton;
-  QTimer* Timer1; // the next text
-  QTimer* Timer2; // the next line of the text being written
+  QPlainTextEdit* text_;
+  QPushButton* okButton_;
+  QTimer* nextTextTimer_;
+  QTimer* nextLineTimer_;
 
 public slots:
-  void Timer1Timer();
-  void Timer2Timer();
+  void onNextText();
+  void onNextLine();
 
 protected:
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
 
 private:
-  void StartText(int index);
+  void startText(int index);
 
-  int text_ = 0;
+  int currentText_ = 0;
   int linesWritten_ = 0;
 };

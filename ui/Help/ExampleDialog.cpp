@@ -66,41 +66,42 @@ QIcon spacedRetryIcon(const QStyle& style, int extraGap) {
 
 } // namespace
 
-Tprimer::Tprimer(soyka::MachineState& state, QWidget* parent) : QDialog(parent), state_(state) {
+ExampleDialog::ExampleDialog(soyka::MachineState& state, QWidget* parent)
+    : QDialog(parent), state_(state) {
   soyka::ui::setUpFixedWindow(this, QStringLiteral("Пример программы"), 297, 318,
                               soyka::ui::TitleButtons::None, true);
   setFont(soyka::ui::systemFont(13));
 
-  Panel1 = new QFrame(this);
-  Panel1->setGeometry(8, 8, 281, 265);
-  Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  textPanel_ = new QFrame(this);
+  textPanel_->setGeometry(8, 8, 281, 265);
+  textPanel_->setFrameStyle(QFrame::Panel | QFrame::Raised);
 
-  Memo1 = new QPlainTextEdit(Panel1);
-  Memo1->setGeometry(8, 8, 265, 249);
-  Memo1->setReadOnly(true);
-  Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-  Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  Memo1->setPlainText(exampleText());
-  fitRuleToWidth(Memo1, 1);
-  Memo1->setAccessibleName(QStringLiteral("Программа вычисления факториала"));
+  programText_ = new QPlainTextEdit(textPanel_);
+  programText_->setGeometry(8, 8, 265, 249);
+  programText_->setReadOnly(true);
+  programText_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  programText_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  programText_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  programText_->setPlainText(exampleText());
+  fitRuleToWidth(programText_, 1);
+  programText_->setAccessibleName(QStringLiteral("Программа вычисления факториала"));
 
-  BitBtn1 =
+  okButton_ =
       new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
-  BitBtn1->setGeometry(24, 280, 89, 33);
-  BitBtn1->setDefault(true);
-  connect(BitBtn1, &QPushButton::clicked, this, &Tprimer::BitBtn1Click);
+  okButton_->setGeometry(24, 280, 89, 33);
+  okButton_->setDefault(true);
+  connect(okButton_, &QPushButton::clicked, this, &ExampleDialog::onOkClicked);
 
-  BitBtn2 = new QPushButton(QStringLiteral("Ввести в ОЗУ"), this);
-  BitBtn2->setGeometry(128, 280, 145, 33);
+  loadButton_ = new QPushButton(QStringLiteral("Ввести в ОЗУ"), this);
+  loadButton_->setGeometry(128, 280, 145, 33);
   const int styleGap = 4;
   const QIcon retry = spacedRetryIcon(*style(), 8 - styleGap);
-  BitBtn2->setIcon(retry);
-  BitBtn2->setIconSize(retry.availableSizes().value(0));
-  connect(BitBtn2, &QPushButton::clicked, this, &Tprimer::BitBtn2Click);
+  loadButton_->setIcon(retry);
+  loadButton_->setIconSize(retry.availableSizes().value(0));
+  connect(loadButton_, &QPushButton::clicked, this, &ExampleDialog::onLoadClicked);
 }
 
-void Tprimer::setVisible(bool visible) {
+void ExampleDialog::setVisible(bool visible) {
   // Placed afresh at every showing: a re-shown frame would otherwise creep down by its title bar.
   if (visible) {
     move(333, 102);
@@ -108,17 +109,17 @@ void Tprimer::setVisible(bool visible) {
   QDialog::setVisible(visible);
 }
 
-void Tprimer::BitBtn1Click() {
+void ExampleDialog::onOkClicked() {
   state_.LoadExampleChosen = false;
   done(ResultOk);
 }
 
-void Tprimer::BitBtn2Click() {
+void ExampleDialog::onLoadClicked() {
   state_.LoadExampleChosen = true;
   done(ResultRetry);
 }
 
-void Tprimer::reject() {
+void ExampleDialog::reject() {
   state_.LoadExampleChosen = false;
   QDialog::reject();
 }

@@ -1,4 +1,4 @@
-#include "ExampleDialog.h"
+#include "ExampleProgram.h"
 
 // N! for N + 1 in cell 100: F := F * K, K := K + 1, back to 000 while N1 > K, then show F.
 const std::array<std::uint8_t, soyka::CellCount* soyka::WordBits> ExampleImage = {

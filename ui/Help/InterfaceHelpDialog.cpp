@@ -48,38 +48,38 @@ QString helpText() {
 
 } // namespace
 
-TInter::TInter(QWidget* parent) : QDialog(parent) {
+InterfaceHelpDialog::InterfaceHelpDialog(QWidget* parent) : QDialog(parent) {
   soyka::ui::setUpFixedWindow(this, QStringLiteral("Интерфейс"), 354, 207,
                               soyka::ui::TitleButtons::None, false);
   setFont(soyka::ui::systemFont(13));
 
-  Panel1 = new QFrame(this);
-  Panel1->setGeometry(8, 8, 337, 153);
-  Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  textPanel_ = new QFrame(this);
+  textPanel_->setGeometry(8, 8, 337, 153);
+  textPanel_->setFrameStyle(QFrame::Panel | QFrame::Raised);
 
-  Memo1 = new QPlainTextEdit(Panel1);
-  Memo1->setGeometry(8, 8, 321, 137);
-  Memo1->setReadOnly(true);
-  Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
-  Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  rulesText_ = new QPlainTextEdit(textPanel_);
+  rulesText_->setGeometry(8, 8, 321, 137);
+  rulesText_->setReadOnly(true);
+  rulesText_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  rulesText_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  rulesText_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   // Tab passes it by; a click still lets the learner scroll it with the keys.
-  Memo1->setFocusPolicy(Qt::ClickFocus);
-  Memo1->setPlainText(helpText());
-  Memo1->setAccessibleName(QStringLiteral("Правила работы с программой"));
+  rulesText_->setFocusPolicy(Qt::ClickFocus);
+  rulesText_->setPlainText(helpText());
+  rulesText_->setAccessibleName(QStringLiteral("Правила работы с программой"));
 
-  BitBtn1 =
+  okButton_ =
       new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
-  BitBtn1->setGeometry(136, 168, 89, 33);
-  BitBtn1->setDefault(true);
-  connect(BitBtn1, &QPushButton::clicked, this, &TInter::BitBtn1Click);
+  okButton_->setGeometry(136, 168, 89, 33);
+  okButton_->setDefault(true);
+  connect(okButton_, &QPushButton::clicked, this, &InterfaceHelpDialog::onOkClicked);
 }
 
-void TInter::BitBtn1Click() {
+void InterfaceHelpDialog::onOkClicked() {
   accept();
 }
 
-void TInter::setVisible(bool visible) {
+void InterfaceHelpDialog::setVisible(bool visible) {
   // Centred afresh at every showing: a re-shown frame would otherwise creep down by its title bar.
   if (visible) {
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();

@@ -1,22 +1,22 @@
 #pragma once
-// The modal dialog the interface help: five working rules in a read-only text.
+// The interface help, a modal dialog: five working rules in a read-only text.
 
 #include <QDialog>
 #include <QFrame>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-class TInter : public QDialog {
+class InterfaceHelpDialog : public QDialog {
   Q_OBJECT
 public:
-  explicit TInter(QWidget* parent = nullptr);
+  explicit InterfaceHelpDialog(QWidget* parent = nullptr);
 
   void setVisible(bool visible) override;
 
-  QFrame* Panel1;
-  QPlainTextEdit* Memo1;
-  QPushButton* BitBtn1;
+  QFrame* textPanel_;
+  QPlainTextEdit* rulesText_;
+  QPushButton* okButton_;
 
 public slots:
-  void BitBtn1Click();
+  void onOkClicked();
 };

@@ -155,8 +155,9 @@ void TForm1::AttachViews(MemoryWindow* memory, RegistersWindow*, DisplayWindow*)
   memory_ = memory;
 }
 
-void TForm1::AttachDialogs(TAbout_avtor* author, TAbout_prog* program, TThanks* thanks,
-                           TInter* help, Tprimer* example) {
+void TForm1::AttachDialogs(AboutAuthorDialog* author, AboutProgramDialog* program,
+                           ThanksDialog* thanks, InterfaceHelpDialog* help,
+                           ExampleDialog* example) {
   author_ = author;
   program_ = program;
   thanks_ = thanks;

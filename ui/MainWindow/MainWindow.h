@@ -13,11 +13,11 @@
 class MemoryWindow;
 class RegistersWindow;
 class DisplayWindow;
-class TAbout_avtor;
-class TAbout_prog;
-class TThanks;
-class TInter;
-class Tprimer;
+class AboutAuthorDialog;
+class AboutProgramDialog;
+class ThanksDialog;
+class InterfaceHelpDialog;
+class ExampleDialog;
 
 class TForm1 : public QMainWindow {
   Q_OBJECT
@@ -26,8 +26,8 @@ public:
 
   // The windows this one opens; they are created after it, so they are attached afterwards.
   void AttachViews(MemoryWindow* memory, RegistersWindow* registers, DisplayWindow* display);
-  void AttachDialogs(TAbout_avtor* author, TAbout_prog* program, TThanks* thanks, TInter* help,
-                     Tprimer* example);
+  void AttachDialogs(AboutAuthorDialog* author, AboutProgramDialog* program, ThanksDialog* thanks,
+                     InterfaceHelpDialog* help, ExampleDialog* example);
 
   // The board, from bottom to top.
   QLabel* MotherBoard;
@@ -80,10 +80,10 @@ private:
   soyka::MachineState& state_;
   soyka::ViewOperations& views_;
   MemoryWindow* memory_ = nullptr;
-  TAbout_avtor* author_ = nullptr;
-  TAbout_prog* program_ = nullptr;
-  TThanks* thanks_ = nullptr;
-  TInter* help_ = nullptr;
-  Tprimer* example_ = nullptr;
+  AboutAuthorDialog* author_ = nullptr;
+  AboutProgramDialog* program_ = nullptr;
+  ThanksDialog* thanks_ = nullptr;
+  InterfaceHelpDialog* help_ = nullptr;
+  ExampleDialog* example_ = nullptr;
   bool centred_ = false;
 };

@@ -5,6 +5,7 @@
 #include "AboutProgramDialog.h"
 #include "CommandSystemText.h"
 #include "ExampleDialog.h"
+#include "ExampleProgram.h"
 #include "InterfaceHelpDialog.h"
 #include "MemoryWindow.h"
 #include "MessageBoxes.h"
@@ -45,12 +46,12 @@ void TForm1::N9Click() {
     memory_->show();
     memory_->raise();
   }
-  example_->BitBtn2->setEnabled(true);
+  example_->loadButton_->setEnabled(true);
   example_->exec();
   if (state_.LoadExampleChosen) {
     LoadExample(state_);
     views_.RefreshMemoryView();
-    example_->BitBtn2->setEnabled(false);
+    example_->loadButton_->setEnabled(false);
     example_->exec();
   }
   views_.ShowWantedWindows();

@@ -20,22 +20,22 @@ constexpr int WaitMs = 20'000;
 
 std::unique_ptr<QDialog> MakeDialog(const QString& which) {
   if (which == QLatin1String("program")) {
-    return std::make_unique<TAbout_prog>();
+    return std::make_unique<AboutProgramDialog>();
   }
   if (which == QLatin1String("author")) {
-    return std::make_unique<TAbout_avtor>();
+    return std::make_unique<AboutAuthorDialog>();
   }
-  return std::make_unique<TThanks>();
+  return std::make_unique<ThanksDialog>();
 }
 
 QPushButton* OkButtonOf(QDialog* dialog) {
-  if (auto* program = qobject_cast<TAbout_prog*>(dialog)) {
-    return program->OKButton;
+  if (auto* program = qobject_cast<AboutProgramDialog*>(dialog)) {
+    return program->okButton_;
   }
-  if (auto* author = qobject_cast<TAbout_avtor*>(dialog)) {
-    return author->OKButton;
+  if (auto* author = qobject_cast<AboutAuthorDialog*>(dialog)) {
+    return author->okButton_;
   }
-  return qobject_cast<TThanks*>(dialog)->OKButton;
+  return qobject_cast<ThanksDialog*>(dialog)->okButton_;
 }
 
 QStringList MemoLines(const QPlainTextEdit* memo) {
@@ -59,7 +59,7 @@ bool DrawsSomething(QWidget* widget) {
 
 } // namespace
 
-class InfoDialogsTest : public QObject {
+class AboutDialogsTest : public QObject {
   Q_OBJECT
 
 private slots:
@@ -132,110 +132,110 @@ private slots:
   }
 
   void aboutTheProgramTellsNameVersionAndLicence() {
-    TAbout_prog about;
+    AboutProgramDialog about;
     about.show();
     QVERIFY(QTest::qWaitForWindowExposed(&about));
-    QVERIFY(about.ProductName->text().contains(QStringLiteral("«Сойка»")));
-    QCOMPARE(about.Version->text(), QStringLiteral("Версия 1.0"));
-    QVERIFY(about.Copyright->text().contains(QStringLiteral("MIT")));
-    QVERIFY(!about.Comments->text().isEmpty());
-    QVERIFY(DrawsSomething(about.Image1));
-    QVERIFY(!about.Image1->accessibleName().isEmpty());
+    QVERIFY(about.productName_->text().contains(QStringLiteral("«Сойка»")));
+    QCOMPARE(about.version_->text(), QStringLiteral("Версия 1.0"));
+    QVERIFY(about.licence_->text().contains(QStringLiteral("MIT")));
+    QVERIFY(!about.description_->text().isEmpty());
+    QVERIFY(DrawsSomething(about.picture_));
+    QVERIFY(!about.picture_->accessibleName().isEmpty());
   }
 
   void aboutTheAuthorNamesTheProjectTeam() {
-    TAbout_avtor about;
+    AboutAuthorDialog about;
     about.show();
     QVERIFY(QTest::qWaitForWindowExposed(&about));
-    QCOMPARE(about.AuthorName->text(), QStringLiteral("Разработчики проекта «Сойка»"));
-    QVERIFY(about.Comments->text().contains(QStringLiteral("MIT")));
-    QVERIFY(DrawsSomething(about.Image1));
-    QVERIFY(!about.Image1->accessibleName().isEmpty());
+    QCOMPARE(about.authorName_->text(), QStringLiteral("Разработчики проекта «Сойка»"));
+    QVERIFY(about.description_->text().contains(QStringLiteral("MIT")));
+    QVERIFY(DrawsSomething(about.picture_));
+    QVERIFY(!about.picture_->accessibleName().isEmpty());
   }
 
   void thanksKeepsFourDifferentTexts() {
     QSet<QString> texts;
-    for (int i = 0; i < TThanks::TextCount; ++i) {
-      const QStringList lines = TThanks::TextLines(i);
+    for (int i = 0; i < ThanksDialog::TextCount; ++i) {
+      const QStringList lines = ThanksDialog::textLines(i);
       QVERIFY(lines.size() >= 2);
       texts.insert(lines.join(QLatin1Char('\n')));
     }
     QCOMPARE(texts.size(), 4);
-    QCOMPARE(TThanks::TextIntervalMs, 8000);
-    QCOMPARE(TThanks::LineIntervalMs, 250);
+    QCOMPARE(ThanksDialog::TextIntervalMs, 8000);
+    QCOMPARE(ThanksDialog::LineIntervalMs, 250);
   }
 
   void thanksWritesTheFirstTextOneLineAtATime() {
-    TThanks thanks;
-    QCOMPARE(thanks.Timer1->interval(), 8000);
-    QCOMPARE(thanks.Timer2->interval(), 250);
+    ThanksDialog thanks;
+    QCOMPARE(thanks.nextTextTimer_->interval(), 8000);
+    QCOMPARE(thanks.nextLineTimer_->interval(), 250);
     thanks.show();
-    QVERIFY(thanks.Timer1->isActive());
-    QVERIFY(thanks.Timer2->isActive());
-    QCOMPARE(thanks.CurrentText(), 0);
-    const QStringList text = TThanks::TextLines(0);
-    QCOMPARE(MemoLines(thanks.Memo1), text.mid(0, 1));
+    QVERIFY(thanks.nextTextTimer_->isActive());
+    QVERIFY(thanks.nextLineTimer_->isActive());
+    QCOMPARE(thanks.currentText(), 0);
+    const QStringList text = ThanksDialog::textLines(0);
+    QCOMPARE(MemoLines(thanks.text_), text.mid(0, 1));
     for (int written = 2; written <= text.size(); ++written) {
-      thanks.Timer2Timer();
-      QCOMPARE(MemoLines(thanks.Memo1), text.mid(0, written));
+      thanks.onNextLine();
+      QCOMPARE(MemoLines(thanks.text_), text.mid(0, written));
     }
-    QVERIFY(!thanks.Timer2->isActive());
-    thanks.Timer2Timer();
-    QCOMPARE(MemoLines(thanks.Memo1), text);
-    QVERIFY(thanks.Timer1->isActive());
+    QVERIFY(!thanks.nextLineTimer_->isActive());
+    thanks.onNextLine();
+    QCOMPARE(MemoLines(thanks.text_), text);
+    QVERIFY(thanks.nextTextTimer_->isActive());
   }
 
   void thanksTurnsToTheNextTextAndWrapsAround() {
-    TThanks thanks;
+    ThanksDialog thanks;
     thanks.show();
     for (int turn = 1; turn <= 5; ++turn) {
-      thanks.Timer1Timer();
-      const int expected = turn % TThanks::TextCount;
-      QCOMPARE(thanks.CurrentText(), expected);
-      QCOMPARE(MemoLines(thanks.Memo1), TThanks::TextLines(expected).mid(0, 1));
-      QVERIFY(thanks.Timer2->isActive());
+      thanks.onNextText();
+      const int expected = turn % ThanksDialog::TextCount;
+      QCOMPARE(thanks.currentText(), expected);
+      QCOMPARE(MemoLines(thanks.text_), ThanksDialog::textLines(expected).mid(0, 1));
+      QVERIFY(thanks.nextLineTimer_->isActive());
     }
   }
 
   void thanksRunsOnItsOwnTimers() {
-    TThanks thanks;
+    ThanksDialog thanks;
     // The page is held while its lines come, then turned once by its timer and held again, so
     // that nothing here depends on how fast the machine is.
-    thanks.SetIntervals(PageHeldMs, QuickMs);
+    thanks.setIntervals(PageHeldMs, QuickMs);
     thanks.show();
-    QTRY_COMPARE_WITH_TIMEOUT(MemoLines(thanks.Memo1), TThanks::TextLines(0), WaitMs);
-    QCOMPARE(thanks.CurrentText(), 0);
-    connect(thanks.Timer1, &QTimer::timeout, &thanks,
-            [&thanks] { thanks.Timer1->setInterval(PageHeldMs); });
-    thanks.Timer1->setInterval(QuickMs);
-    QTRY_COMPARE_WITH_TIMEOUT(thanks.CurrentText(), 1, WaitMs);
-    QTRY_COMPARE_WITH_TIMEOUT(MemoLines(thanks.Memo1), TThanks::TextLines(1), WaitMs);
-    QCOMPARE(thanks.CurrentText(), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(MemoLines(thanks.text_), ThanksDialog::textLines(0), WaitMs);
+    QCOMPARE(thanks.currentText(), 0);
+    connect(thanks.nextTextTimer_, &QTimer::timeout, &thanks,
+            [&thanks] { thanks.nextTextTimer_->setInterval(PageHeldMs); });
+    thanks.nextTextTimer_->setInterval(QuickMs);
+    QTRY_COMPARE_WITH_TIMEOUT(thanks.currentText(), 1, WaitMs);
+    QTRY_COMPARE_WITH_TIMEOUT(MemoLines(thanks.text_), ThanksDialog::textLines(1), WaitMs);
+    QCOMPARE(thanks.currentText(), 1);
   }
 
   void thanksStopsWhenHiddenAndStartsAfreshWhenShown() {
-    TThanks thanks;
+    ThanksDialog thanks;
     thanks.show();
-    thanks.Timer1Timer();
-    thanks.Timer1Timer();
+    thanks.onNextText();
+    thanks.onNextText();
     thanks.hide();
-    QVERIFY(!thanks.Timer1->isActive());
-    QVERIFY(!thanks.Timer2->isActive());
+    QVERIFY(!thanks.nextTextTimer_->isActive());
+    QVERIFY(!thanks.nextLineTimer_->isActive());
     thanks.show();
-    QCOMPARE(thanks.CurrentText(), 0);
-    QCOMPARE(MemoLines(thanks.Memo1), TThanks::TextLines(0).mid(0, 1));
-    QVERIFY(thanks.Timer1->isActive());
+    QCOMPARE(thanks.currentText(), 0);
+    QCOMPARE(MemoLines(thanks.text_), ThanksDialog::textLines(0).mid(0, 1));
+    QVERIFY(thanks.nextTextTimer_->isActive());
   }
 
   void thanksTextCannotBeEdited() {
-    TThanks thanks;
+    ThanksDialog thanks;
     thanks.show();
-    QVERIFY(thanks.Memo1->isReadOnly());
-    const QString before = thanks.Memo1->toPlainText();
-    QTest::keyClicks(thanks.Memo1, QStringLiteral("xyz"));
-    QCOMPARE(thanks.Memo1->toPlainText(), before);
+    QVERIFY(thanks.text_->isReadOnly());
+    const QString before = thanks.text_->toPlainText();
+    QTest::keyClicks(thanks.text_, QStringLiteral("xyz"));
+    QCOMPARE(thanks.text_->toPlainText(), before);
   }
 };
 
-QTEST_MAIN(InfoDialogsTest)
+QTEST_MAIN(AboutDialogsTest)
 #include "AboutDialogsTest.moc"

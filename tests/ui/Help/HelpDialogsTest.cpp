@@ -3,6 +3,7 @@
 #include "CommandSystemText.h"
 #include "EngineTestSupport.h"
 #include "ExampleDialog.h"
+#include "ExampleProgram.h"
 #include "InterfaceHelpDialog.h"
 #include "ModalDriver.h"
 
@@ -181,14 +182,14 @@ private slots:
   }
 
   void interfaceHelpLines() {
-    TInter help;
-    const QStringList lines = MemoLines(help.Memo1);
+    InterfaceHelpDialog help;
+    const QStringList lines = MemoLines(help.rulesText_);
     QCOMPARE(lines.size(), 30);
     CompareLine(lines);
   }
 
   void interfaceHelpWindow() {
-    TInter help;
+    InterfaceHelpDialog help;
     QCOMPARE(help.windowTitle(), QStringLiteral("Интерфейс"));
     QCOMPARE(help.size(), QSize(354, 207));
     QCOMPARE(help.minimumSize(), help.maximumSize());
@@ -197,16 +198,16 @@ private slots:
     QVERIFY(!(flags & (Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint |
                        Qt::WindowMaximizeButtonHint | Qt::WindowSystemMenuHint)));
     QCOMPARE(help.font().pixelSize(), 13);
-    QCOMPARE(help.Panel1->geometry(), QRect(8, 8, 337, 153));
-    QCOMPARE(help.Memo1->parentWidget(), help.Panel1);
-    QCOMPARE(help.Memo1->geometry(), QRect(8, 8, 321, 137));
-    QVERIFY(help.Memo1->isReadOnly());
-    QCOMPARE(help.Memo1->lineWrapMode(), QPlainTextEdit::NoWrap);
-    QCOMPARE(help.Memo1->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-    QVERIFY(!(help.Memo1->focusPolicy() & Qt::TabFocus));
-    QCOMPARE(help.BitBtn1->geometry(), QRect(136, 168, 89, 33));
-    QCOMPARE(help.BitBtn1->text(), QStringLiteral("OK"));
-    QVERIFY(!help.BitBtn1->icon().isNull());
+    QCOMPARE(help.textPanel_->geometry(), QRect(8, 8, 337, 153));
+    QCOMPARE(help.rulesText_->parentWidget(), help.textPanel_);
+    QCOMPARE(help.rulesText_->geometry(), QRect(8, 8, 321, 137));
+    QVERIFY(help.rulesText_->isReadOnly());
+    QCOMPARE(help.rulesText_->lineWrapMode(), QPlainTextEdit::NoWrap);
+    QCOMPARE(help.rulesText_->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    QVERIFY(!(help.rulesText_->focusPolicy() & Qt::TabFocus));
+    QCOMPARE(help.okButton_->geometry(), QRect(136, 168, 89, 33));
+    QCOMPARE(help.okButton_->text(), QStringLiteral("OK"));
+    QVERIFY(!help.okButton_->icon().isNull());
   }
 
   void placedAfreshAtEveryShowing_data() {
@@ -220,9 +221,9 @@ private slots:
     soyka::MachineState state;
     std::unique_ptr<QDialog> dialog;
     if (example) {
-      dialog = std::make_unique<Tprimer>(state);
+      dialog = std::make_unique<ExampleDialog>(state);
     } else {
-      dialog = std::make_unique<TInter>();
+      dialog = std::make_unique<InterfaceHelpDialog>();
     }
     const QRect screen = dialog->screen()->availableGeometry();
     const QPoint place = example
@@ -238,27 +239,27 @@ private slots:
   }
 
   void interfaceHelpScrollsButCannotBeEdited() {
-    TInter help;
+    InterfaceHelpDialog help;
     help.show();
     QVERIFY(QTest::qWaitForWindowExposed(&help));
-    QScrollBar* scroll = help.Memo1->verticalScrollBar();
+    QScrollBar* scroll = help.rulesText_->verticalScrollBar();
     QVERIFY(scroll->maximum() > 0);
-    help.Memo1->setFocus();
-    QTest::keyClick(help.Memo1, Qt::Key_PageDown);
-    QTest::keyClick(help.Memo1, Qt::Key_PageDown);
-    QTest::keyClick(help.Memo1, Qt::Key_PageDown);
+    help.rulesText_->setFocus();
+    QTest::keyClick(help.rulesText_, Qt::Key_PageDown);
+    QTest::keyClick(help.rulesText_, Qt::Key_PageDown);
+    QTest::keyClick(help.rulesText_, Qt::Key_PageDown);
     QCOMPARE(scroll->value(), scroll->maximum());
-    const QString before = help.Memo1->toPlainText();
-    QTest::keyClicks(help.Memo1, QStringLiteral("abc"));
-    QTest::keyClick(help.Memo1, Qt::Key_Backspace);
-    QTest::keyClick(help.Memo1, Qt::Key_Return);
-    QCOMPARE(help.Memo1->toPlainText(), before);
-    QVERIFY(MemoLines(help.Memo1)[10].endsWith(QLatin1Char(' ')));
+    const QString before = help.rulesText_->toPlainText();
+    QTest::keyClicks(help.rulesText_, QStringLiteral("abc"));
+    QTest::keyClick(help.rulesText_, Qt::Key_Backspace);
+    QTest::keyClick(help.rulesText_, Qt::Key_Return);
+    QCOMPARE(help.rulesText_->toPlainText(), before);
+    QVERIFY(MemoLines(help.rulesText_)[10].endsWith(QLatin1Char(' ')));
   }
 
   void interfaceHelpClosesWithOk() {
-    TInter help;
-    ModalDriver driver([&](QWidget*) { help.BitBtn1->click(); });
+    InterfaceHelpDialog help;
+    ModalDriver driver([&](QWidget*) { help.okButton_->click(); });
     const int result = help.exec();
     QVERIFY(driver.Answered());
     QVERIFY(!driver.TimedOut());
@@ -287,26 +288,27 @@ private slots:
 
   void exampleLines() {
     soyka::MachineState state;
-    Tprimer example(state);
-    const QStringList lines = MemoLines(example.Memo1);
+    ExampleDialog example(state);
+    const QStringList lines = MemoLines(example.programText_);
     QCOMPARE(lines.size(), 15);
     CompareLine(lines);
   }
 
   void exampleShowsEveryLineWithoutScrolling() {
     soyka::MachineState state;
-    Tprimer example(state);
+    ExampleDialog example(state);
     example.show();
     QVERIFY(QTest::qWaitForWindowExposed(&example));
-    QTextCursor end(example.Memo1->document()->lastBlock());
+    QTextCursor end(example.programText_->document()->lastBlock());
     end.movePosition(QTextCursor::EndOfBlock);
-    QVERIFY(example.Memo1->cursorRect(end).bottom() < example.Memo1->viewport()->height());
-    QCOMPARE(example.Memo1->document()->findBlockByNumber(1).layout()->lineCount(), 1);
+    QVERIFY(example.programText_->cursorRect(end).bottom() <
+            example.programText_->viewport()->height());
+    QCOMPARE(example.programText_->document()->findBlockByNumber(1).layout()->lineCount(), 1);
   }
 
   void exampleWindow() {
     soyka::MachineState state;
-    Tprimer example(state);
+    ExampleDialog example(state);
     QCOMPARE(example.windowTitle(), QStringLiteral("Пример программы"));
     QCOMPARE(example.size(), QSize(297, 318));
     QCOMPARE(example.minimumSize(), example.maximumSize());
@@ -315,20 +317,20 @@ private slots:
     QVERIFY(!(flags & (Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint |
                        Qt::WindowMaximizeButtonHint | Qt::WindowSystemMenuHint)));
     QCOMPARE(example.font().pixelSize(), 13);
-    QCOMPARE(example.Panel1->geometry(), QRect(8, 8, 281, 265));
-    QCOMPARE(example.Memo1->parentWidget(), example.Panel1);
-    QCOMPARE(example.Memo1->geometry(), QRect(8, 8, 265, 249));
-    QVERIFY(example.Memo1->isReadOnly());
-    QCOMPARE(example.Memo1->lineWrapMode(), QPlainTextEdit::WidgetWidth);
-    QCOMPARE(example.Memo1->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-    QCOMPARE(example.Memo1->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-    QCOMPARE(example.BitBtn1->geometry(), QRect(24, 280, 89, 33));
-    QCOMPARE(example.BitBtn1->text(), QStringLiteral("OK"));
-    QVERIFY(example.BitBtn1->isDefault());
-    QCOMPARE(example.BitBtn2->geometry(), QRect(128, 280, 145, 33));
-    QCOMPARE(example.BitBtn2->text(), QStringLiteral("Ввести в ОЗУ"));
-    QVERIFY(!example.BitBtn2->icon().isNull());
-    QVERIFY(!example.BitBtn2->isDefault());
+    QCOMPARE(example.textPanel_->geometry(), QRect(8, 8, 281, 265));
+    QCOMPARE(example.programText_->parentWidget(), example.textPanel_);
+    QCOMPARE(example.programText_->geometry(), QRect(8, 8, 265, 249));
+    QVERIFY(example.programText_->isReadOnly());
+    QCOMPARE(example.programText_->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    QCOMPARE(example.programText_->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    QCOMPARE(example.programText_->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    QCOMPARE(example.okButton_->geometry(), QRect(24, 280, 89, 33));
+    QCOMPARE(example.okButton_->text(), QStringLiteral("OK"));
+    QVERIFY(example.okButton_->isDefault());
+    QCOMPARE(example.loadButton_->geometry(), QRect(128, 280, 145, 33));
+    QCOMPARE(example.loadButton_->text(), QStringLiteral("Ввести в ОЗУ"));
+    QVERIFY(!example.loadButton_->icon().isNull());
+    QVERIFY(!example.loadButton_->isDefault());
   }
 
   void exampleButtonsSetTheLoadChoice_data() {
@@ -336,10 +338,10 @@ private slots:
     QTest::addColumn<bool>("before");
     QTest::addColumn<bool>("chosen");
     QTest::addColumn<int>("result");
-    QTest::newRow("OK after load") << 1 << true << false << int(Tprimer::ResultOk);
-    QTest::newRow("OK") << 1 << false << false << int(Tprimer::ResultOk);
-    QTest::newRow("load") << 2 << false << true << int(Tprimer::ResultRetry);
-    QTest::newRow("load again") << 2 << true << true << int(Tprimer::ResultRetry);
+    QTest::newRow("OK after load") << 1 << true << false << int(ExampleDialog::ResultOk);
+    QTest::newRow("OK") << 1 << false << false << int(ExampleDialog::ResultOk);
+    QTest::newRow("load") << 2 << false << true << int(ExampleDialog::ResultRetry);
+    QTest::newRow("load again") << 2 << true << true << int(ExampleDialog::ResultRetry);
     QTest::newRow("Escape after load") << 0 << true << false << int(QDialog::Rejected);
   }
 
@@ -351,12 +353,12 @@ private slots:
     soyka::MachineState state;
     soyka::InitializeMachine(state);
     state.LoadExampleChosen = before;
-    Tprimer example(state);
+    ExampleDialog example(state);
     ModalDriver driver([&](QWidget* modal) {
       if (button == 1) {
-        example.BitBtn1->click();
+        example.okButton_->click();
       } else if (button == 2) {
-        example.BitBtn2->click();
+        example.loadButton_->click();
       } else {
         QTest::keyClick(modal, Qt::Key_Escape);
       }

@@ -6,6 +6,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "ExampleProgram.h"
 #include "ModalDriver.h"
 
 using soyka::testing::ModalDriver;
@@ -67,8 +68,8 @@ class MainFormProgramTest : public QObject {
   void LoadExampleThroughTheMenu() {
     std::unique_ptr<ModalDriver> second;
     ModalDriver first([&](QWidget*) {
-      second = std::make_unique<ModalDriver>([&](QWidget*) { windows->primer.BitBtn1->click(); });
-      windows->primer.BitBtn2->click();
+      second = std::make_unique<ModalDriver>([&](QWidget*) { windows->primer.okButton_->click(); });
+      windows->primer.loadButton_->click();
     });
     Form().N9->trigger();
     QVERIFY(first.Answered());
@@ -161,7 +162,7 @@ private slots:
     Click(Form().MotherBoard);
     ModalDriver message([](QWidget* modal) { PressMessageBoxButton(modal, QMessageBox::Ok); });
     Form().N7->trigger();
-    ModalDriver help([&](QWidget*) { windows->Inter.BitBtn1->click(); });
+    ModalDriver help([&](QWidget*) { windows->Inter.okButton_->click(); });
     Form().N8->trigger();
     ModalDriver exit([](QWidget* modal) { PressMessageBoxButton(modal, QMessageBox::No); });
     Form().N1->trigger();
@@ -228,7 +229,7 @@ private slots:
     QCOMPARE(RowText(MemoryGrid(), 4), QStringLiteral("000000000110"));
     QCOMPARE(RowText(MemoryGrid(), 7), QStringLiteral("000000000001"));
     QVERIFY(!state.LoadExampleChosen);
-    QVERIFY(!windows->primer.BitBtn2->isEnabled());
+    QVERIFY(!windows->primer.loadButton_->isEnabled());
     windows->Pult.setTickInterval(1);
     RunToTheEnd();
     QCOMPARE(DisplayValues(), (QStringList{"120", "120", "120"}));
@@ -243,7 +244,7 @@ private slots:
     bool memoryShownWithTheExample = false;
     ModalDriver driver([&](QWidget*) {
       memoryShownWithTheExample = windows->Soyka_mem.isVisible();
-      windows->primer.BitBtn1->click();
+      windows->primer.okButton_->click();
     });
     Form().N9->trigger();
     QVERIFY(driver.Answered());
@@ -291,7 +292,7 @@ private slots:
         PressMessageBoxButton(modal,
                               item == QLatin1String("N1") ? QMessageBox::No : QMessageBox::Ok);
       } else if (modal == &windows->primer) {
-        windows->primer.BitBtn1->click();
+        windows->primer.okButton_->click();
       } else {
         qobject_cast<QDialog*>(modal)->accept();
       }

@@ -51,11 +51,11 @@ class MainFormTest : public QObject {
   soyka::MachineState state;
   std::unique_ptr<MainFormTestViews> views;
   std::unique_ptr<TForm1> form;
-  std::unique_ptr<TAbout_avtor> author;
-  std::unique_ptr<TAbout_prog> program;
-  std::unique_ptr<TThanks> thanks;
-  std::unique_ptr<TInter> help;
-  std::unique_ptr<Tprimer> example;
+  std::unique_ptr<AboutAuthorDialog> author;
+  std::unique_ptr<AboutProgramDialog> program;
+  std::unique_ptr<ThanksDialog> thanks;
+  std::unique_ptr<InterfaceHelpDialog> help;
+  std::unique_ptr<ExampleDialog> example;
 
   QWidget* Element(const QString& name) const { return form->findChild<QWidget*>(name); }
 
@@ -71,11 +71,11 @@ private slots:
     soyka::InitializeMachine(state);
     views = std::make_unique<MainFormTestViews>(state);
     form = std::make_unique<TForm1>(state, *views);
-    author = std::make_unique<TAbout_avtor>();
-    program = std::make_unique<TAbout_prog>();
-    thanks = std::make_unique<TThanks>();
-    help = std::make_unique<TInter>();
-    example = std::make_unique<Tprimer>(state);
+    author = std::make_unique<AboutAuthorDialog>();
+    program = std::make_unique<AboutProgramDialog>();
+    thanks = std::make_unique<ThanksDialog>();
+    help = std::make_unique<InterfaceHelpDialog>();
+    example = std::make_unique<ExampleDialog>(state);
     form->AttachViews(nullptr, nullptr, nullptr);
     form->AttachDialogs(author.get(), program.get(), thanks.get(), help.get(), example.get());
     form->MotherBoard->setObjectName(QStringLiteral("MotherBoard"));
@@ -452,9 +452,9 @@ private slots:
     bool loadEnabled = false;
     QWidget* shown = nullptr;
     ModalDriver driver([&](QWidget* modal) {
-      loadEnabled = example->BitBtn2->isEnabled();
+      loadEnabled = example->loadButton_->isEnabled();
       shown = modal;
-      example->BitBtn1->click();
+      example->okButton_->click();
     });
     form->N9->trigger();
     QVERIFY(driver.Answered());
@@ -474,14 +474,14 @@ private slots:
     bool loadedBeforeSecond = false;
     std::vector<std::string> callsBeforeSecond;
     ModalDriver first([&](QWidget*) {
-      loadEnabledFirst = example->BitBtn2->isEnabled();
+      loadEnabledFirst = example->loadButton_->isEnabled();
       second = std::make_unique<ModalDriver>([&](QWidget*) {
-        loadEnabledSecond = example->BitBtn2->isEnabled();
+        loadEnabledSecond = example->loadButton_->isEnabled();
         loadedBeforeSecond = soyka::BitsText(state.Memory[0]) == "101110101101";
         callsBeforeSecond = views->Operations();
-        example->BitBtn1->click();
+        example->okButton_->click();
       });
-      example->BitBtn2->click();
+      example->loadButton_->click();
     });
     form->N9Click();
     QVERIFY(first.Answered());
@@ -499,8 +499,8 @@ private slots:
     // A new opening enables the load button again.
     bool enabledAgain = false;
     ModalDriver again([&](QWidget*) {
-      enabledAgain = example->BitBtn2->isEnabled();
-      example->BitBtn1->click();
+      enabledAgain = example->loadButton_->isEnabled();
+      example->okButton_->click();
     });
     form->N9Click();
     QVERIFY(again.Answered());
