@@ -22,13 +22,13 @@ ExerciseStart::ExerciseStart(MachineState& state,
   loaded_ = true;
 }
 
-void ExerciseStart::Present(ui::SoykaWindows& windows) const {
+void ExerciseStart::Present(ui::ProgramWindows& windows) const {
   if (loaded_) {
-    windows.views.RefreshMemoryView();
-    windows.views.ShowWantedWindows();
+    windows.dispatcher_.RefreshMemoryView();
+    windows.dispatcher_.ShowWantedWindows();
   }
   if (problem_) {
-    ui::showPlainMessage(&windows.Form1, *problem_);
+    ui::showPlainMessage(&windows.mainWindow_, *problem_);
   }
 }
 

@@ -10,7 +10,7 @@
 #include <string>
 
 namespace soyka::ui {
-class SoykaWindows;
+class ProgramWindows;
 }
 
 namespace soyka::app {
@@ -22,7 +22,7 @@ public:
 
   // Runs once the windows are created and the main window shown; returns when the learner has
   // closed the message about a bad file.
-  void Present(ui::SoykaWindows& windows) const;
+  void Present(ui::ProgramWindows& windows) const;
 
 private:
   bool loaded_ = false;

@@ -27,8 +27,8 @@ int main(int argc, char** argv) {
   soyka::MachineState state;
   soyka::InitializeMachine(state);
   const soyka::app::ExerciseStart exercise(state, command.exercise);
-  soyka::ui::SoykaWindows windows(state);
-  windows.Show();
+  soyka::ui::ProgramWindows windows(state);
+  windows.show();
   // Closing the main window ends the program. The toolkit's own quit would first ask every window
   // to close and give up when one refuses, and the panel and the views refuse the window
   // system's close requests: so the program leaves the event loop itself.

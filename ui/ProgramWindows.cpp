@@ -2,30 +2,31 @@
 
 namespace soyka::ui {
 
-SoykaWindows::SoykaWindows(MachineState& state)
-    : views(state), Form1(state, views), ALU(state, views), Soyka_mem(state, views),
-      disp(state, views), Info_win(state), Pult(state, views), About_avtor(), About_prog(),
-      Thanks(), Inter(), primer(state) {
-  views.Attach(&ALU);
-  views.Attach(&Soyka_mem);
-  views.Attach(&disp);
-  views.Attach(&Info_win);
-  views.Attach(&Pult);
-  Soyka_mem.setCompanionViews({&ALU, &disp});
-  Form1.AttachViews(&Soyka_mem, &ALU, &disp);
-  Form1.AttachDialogs(&About_avtor, &About_prog, &Thanks, &Inter, &primer);
+ProgramWindows::ProgramWindows(MachineState& state)
+    : dispatcher_(state), mainWindow_(state, dispatcher_), registersWindow_(state, dispatcher_),
+      memoryWindow_(state, dispatcher_), displayWindow_(state, dispatcher_), pauseWindow_(state),
+      controlPanel_(state, dispatcher_), aboutAuthor_(), aboutProgram_(), thanks_(),
+      interfaceHelp_(), example_(state) {
+  dispatcher_.attach(&registersWindow_);
+  dispatcher_.attach(&memoryWindow_);
+  dispatcher_.attach(&displayWindow_);
+  dispatcher_.attach(&pauseWindow_);
+  dispatcher_.attach(&controlPanel_);
+  memoryWindow_.setCompanionViews({&registersWindow_, &displayWindow_});
+  mainWindow_.attachViews(&memoryWindow_, &registersWindow_, &displayWindow_);
+  mainWindow_.attachDialogs(&aboutAuthor_, &aboutProgram_, &thanks_, &interfaceHelp_, &example_);
 
   // Only closing the main window ends the program.
-  for (QWidget* window :
-       std::initializer_list<QWidget*>{&ALU, &Soyka_mem, &disp, &Info_win, &Pult, &About_avtor,
-                                       &About_prog, &Thanks, &Inter, &primer}) {
+  for (QWidget* window : std::initializer_list<QWidget*>{
+           &registersWindow_, &memoryWindow_, &displayWindow_, &pauseWindow_, &controlPanel_,
+           &aboutAuthor_, &aboutProgram_, &thanks_, &interfaceHelp_, &example_}) {
     window->setAttribute(Qt::WA_QuitOnClose, false);
   }
-  Pult.show();
+  controlPanel_.show();
 }
 
-void SoykaWindows::Show() {
-  Form1.show();
+void ProgramWindows::show() {
+  mainWindow_.show();
 }
 
 } // namespace soyka::ui

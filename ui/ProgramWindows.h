@@ -16,26 +16,26 @@
 
 namespace soyka::ui {
 
-class SoykaWindows {
+class ProgramWindows {
 public:
   // The state must already hold its start-up values. Creating the panel shows it; the main
-  // window is shown by Show().
-  explicit SoykaWindows(MachineState& state);
+  // window is shown by show().
+  explicit ProgramWindows(MachineState& state);
 
-  void Show();
+  void show();
 
-  WindowViews views;
-  TForm1 Form1;
-  RegistersWindow ALU;
-  MemoryWindow Soyka_mem;
-  DisplayWindow disp;
-  PauseWindow Info_win;
-  ControlPanel Pult;
-  AboutAuthorDialog About_avtor;
-  AboutProgramDialog About_prog;
-  ThanksDialog Thanks;
-  InterfaceHelpDialog Inter;
-  ExampleDialog primer;
+  ViewDispatcher dispatcher_;
+  MainWindow mainWindow_;
+  RegistersWindow registersWindow_;
+  MemoryWindow memoryWindow_;
+  DisplayWindow displayWindow_;
+  PauseWindow pauseWindow_;
+  ControlPanel controlPanel_;
+  AboutAuthorDialog aboutAuthor_;
+  AboutProgramDialog aboutProgram_;
+  ThanksDialog thanks_;
+  InterfaceHelpDialog interfaceHelp_;
+  ExampleDialog example_;
 };
 
 } // namespace soyka::ui

@@ -11,127 +11,127 @@
 
 namespace soyka::ui {
 
-void WindowViews::RefreshMemoryView() {
-  if (memory_) {
-    memory_->RefreshMemoryView();
+void ViewDispatcher::RefreshMemoryView() {
+  if (memoryWindow_) {
+    memoryWindow_->RefreshMemoryView();
   }
 }
 
-void WindowViews::MoveCellMarker(int from, int to) {
-  if (memory_) {
-    memory_->MoveCellMarker(from, to);
+void ViewDispatcher::MoveCellMarker(int from, int to) {
+  if (memoryWindow_) {
+    memoryWindow_->MoveCellMarker(from, to);
   }
 }
 
-void WindowViews::ShowCellMarker(int cell) {
-  if (memory_) {
-    memory_->ShowCellMarker(cell);
+void ViewDispatcher::ShowCellMarker(int cell) {
+  if (memoryWindow_) {
+    memoryWindow_->ShowCellMarker(cell);
   }
 }
 
-void WindowViews::HideCellMarker(int cell) {
-  if (memory_) {
-    memory_->HideCellMarker(cell);
+void ViewDispatcher::HideCellMarker(int cell) {
+  if (memoryWindow_) {
+    memoryWindow_->HideCellMarker(cell);
   }
 }
 
-void WindowViews::RefreshCommandRegisterView() {
-  if (registers_) {
-    registers_->RefreshCommandRegisterView();
+void ViewDispatcher::RefreshCommandRegisterView() {
+  if (registersWindow_) {
+    registersWindow_->RefreshCommandRegisterView();
   }
 }
 
-void WindowViews::RefreshAccumulatorView() {
-  if (registers_) {
-    registers_->RefreshAccumulatorView();
+void ViewDispatcher::RefreshAccumulatorView() {
+  if (registersWindow_) {
+    registersWindow_->RefreshAccumulatorView();
   }
 }
 
-void WindowViews::RefreshCounterView() {
-  if (registers_) {
-    registers_->RefreshCounterView();
+void ViewDispatcher::RefreshCounterView() {
+  if (registersWindow_) {
+    registersWindow_->RefreshCounterView();
   }
-  if (panel_) {
-    panel_->setCounterLamps(state_.CounterBits);
-  }
-}
-
-void WindowViews::ClearDisplay() {
-  if (display_) {
-    display_->ClearDisplay();
+  if (controlPanel_) {
+    controlPanel_->setCounterLamps(state_.CounterBits);
   }
 }
 
-void WindowViews::ShowDisplayRow(int row, int cell) {
-  if (display_) {
-    display_->ShowDisplayRow(row, cell);
+void ViewDispatcher::ClearDisplay() {
+  if (displayWindow_) {
+    displayWindow_->ClearDisplay();
   }
 }
 
-void WindowViews::SetExecutedAddress(const std::string& text) {
-  if (info_) {
-    info_->SetExecutedAddress(text);
+void ViewDispatcher::ShowDisplayRow(int row, int cell) {
+  if (displayWindow_) {
+    displayWindow_->ShowDisplayRow(row, cell);
   }
 }
 
-void WindowViews::SetTactComment(int tact, const std::string& line1, const std::string& line2,
-                                 const std::string& line3) {
-  if (info_) {
-    info_->SetTactComment(tact, line1, line2, line3);
+void ViewDispatcher::SetExecutedAddress(const std::string& text) {
+  if (pauseWindow_) {
+    pauseWindow_->SetExecutedAddress(text);
   }
 }
 
-void WindowViews::PauseForTact() {
-  if (info_) {
-    info_->PauseForTact();
+void ViewDispatcher::SetTactComment(int tact, const std::string& line1, const std::string& line2,
+                                    const std::string& line3) {
+  if (pauseWindow_) {
+    pauseWindow_->SetTactComment(tact, line1, line2, line3);
+  }
+}
+
+void ViewDispatcher::PauseForTact() {
+  if (pauseWindow_) {
+    pauseWindow_->PauseForTact();
   } else {
     state_.Halted = true;
   }
 }
 
-void WindowViews::EnableInfoContinue() {
-  if (info_) {
-    info_->EnableInfoContinue();
+void ViewDispatcher::EnableInfoContinue() {
+  if (pauseWindow_) {
+    pauseWindow_->EnableInfoContinue();
   }
 }
 
-void WindowViews::SetInfoCommentsVisible(bool visible) {
-  if (info_) {
-    info_->SetInfoCommentsVisible(visible);
+void ViewDispatcher::SetInfoCommentsVisible(bool visible) {
+  if (pauseWindow_) {
+    pauseWindow_->SetInfoCommentsVisible(visible);
   }
 }
 
-void WindowViews::CloseInfoWindow() {
-  if (info_) {
-    info_->CloseInfoWindow();
+void ViewDispatcher::CloseInfoWindow() {
+  if (pauseWindow_) {
+    pauseWindow_->CloseInfoWindow();
   }
 }
 
-void WindowViews::DisablePanelStop() {
-  if (panel_) {
-    panel_->DisablePanelStop();
+void ViewDispatcher::DisablePanelStop() {
+  if (controlPanel_) {
+    controlPanel_->DisablePanelStop();
   }
 }
 
-void WindowViews::ShowErrorBox(const std::string& text) {
+void ViewDispatcher::ShowErrorBox(const std::string& text) {
   showErrorMessage(QApplication::activeWindow(), text);
 }
 
-void WindowViews::SetInputLamps(bool on) {
+void ViewDispatcher::SetInputLamps(bool on) {
   // Switching on, the panel's lamp lights first; switching off, the memory window's goes first.
   if (on) {
-    if (panel_) {
-      panel_->setInputLamp(true);
+    if (controlPanel_) {
+      controlPanel_->setInputLamp(true);
     }
-    if (memory_) {
-      memory_->setInputLamp(true);
+    if (memoryWindow_) {
+      memoryWindow_->setInputLamp(true);
     }
   } else {
-    if (memory_) {
-      memory_->setInputLamp(false);
+    if (memoryWindow_) {
+      memoryWindow_->setInputLamp(false);
     }
-    if (panel_) {
-      panel_->setInputLamp(false);
+    if (controlPanel_) {
+      controlPanel_->setInputLamp(false);
     }
   }
 }
@@ -147,18 +147,18 @@ void showAndRaise(QWidget* window) {
 
 } // namespace
 
-void WindowViews::ShowWantedWindows() {
+void ViewDispatcher::ShowWantedWindows() {
   if (state_.MemoryWindowOpen) {
-    showAndRaise(memory_);
+    showAndRaise(memoryWindow_);
   }
   if (state_.RegistersWindowOpen) {
-    showAndRaise(registers_);
+    showAndRaise(registersWindow_);
   }
   if (state_.DisplayWindowOpen) {
-    showAndRaise(display_);
+    showAndRaise(displayWindow_);
   }
-  if (state_.MemoryWindowOpen && memory_) {
-    memory_->focusGrid();
+  if (state_.MemoryWindowOpen && memoryWindow_) {
+    memoryWindow_->focusGrid();
   }
 }
 

@@ -13,15 +13,15 @@ class ControlPanel;
 
 namespace soyka::ui {
 
-class WindowViews : public ViewOperations {
+class ViewDispatcher : public ViewOperations {
 public:
-  explicit WindowViews(MachineState& state) : state_(state) {}
+  explicit ViewDispatcher(MachineState& state) : state_(state) {}
 
-  void Attach(RegistersWindow* window) { registers_ = window; }
-  void Attach(MemoryWindow* window) { memory_ = window; }
-  void Attach(DisplayWindow* window) { display_ = window; }
-  void Attach(PauseWindow* window) { info_ = window; }
-  void Attach(ControlPanel* window) { panel_ = window; }
+  void attach(RegistersWindow* window) { registersWindow_ = window; }
+  void attach(MemoryWindow* window) { memoryWindow_ = window; }
+  void attach(DisplayWindow* window) { displayWindow_ = window; }
+  void attach(PauseWindow* window) { pauseWindow_ = window; }
+  void attach(ControlPanel* window) { controlPanel_ = window; }
 
   void RefreshMemoryView() override;
   void MoveCellMarker(int from, int to) override;
@@ -46,11 +46,11 @@ public:
 
 private:
   MachineState& state_;
-  RegistersWindow* registers_ = nullptr;
-  MemoryWindow* memory_ = nullptr;
-  DisplayWindow* display_ = nullptr;
-  PauseWindow* info_ = nullptr;
-  ControlPanel* panel_ = nullptr;
+  RegistersWindow* registersWindow_ = nullptr;
+  MemoryWindow* memoryWindow_ = nullptr;
+  DisplayWindow* displayWindow_ = nullptr;
+  PauseWindow* pauseWindow_ = nullptr;
+  ControlPanel* controlPanel_ = nullptr;
 };
 
 } // namespace soyka::ui

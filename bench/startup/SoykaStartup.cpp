@@ -4,8 +4,8 @@
 #include "Machine.h"
 #include "PaintWatch.h"
 #include "ProcessFigures.h"
-#include "Report.h"
 #include "ProgramWindows.h"
+#include "Report.h"
 
 #include <QApplication>
 
@@ -25,11 +25,11 @@ void ReportPeakAndQuit() {
 }
 
 // Shown without their own event loops: a modal window shown this way still comes up at once.
-void ShowTheOthers(soyka::ui::SoykaWindows& windows, std::unique_ptr<PaintWatch>& watch) {
+void ShowTheOthers(soyka::ui::ProgramWindows& windows, std::unique_ptr<PaintWatch>& watch) {
   const std::initializer_list<QWidget*> others{
-      &windows.ALU,      &windows.Soyka_mem,   &windows.disp,
-      &windows.Info_win, &windows.About_avtor, &windows.About_prog,
-      &windows.Thanks,   &windows.Inter,       &windows.primer};
+      &windows.registersWindow_, &windows.memoryWindow_,  &windows.displayWindow_,
+      &windows.pauseWindow_,     &windows.aboutAuthor_,   &windows.aboutProgram_,
+      &windows.thanks_,          &windows.interfaceHelp_, &windows.example_};
   watch = std::make_unique<PaintWatch>(others, ReportPeakAndQuit);
   for (QWidget* window : others) {
     window->show();
@@ -46,11 +46,11 @@ int main(int argc, char** argv) {
   Report("toolkit_us", static_cast<long long>(MonotonicMicroseconds()));
   soyka::MachineState state;
   soyka::InitializeMachine(state);
-  soyka::ui::SoykaWindows windows(state);
+  soyka::ui::ProgramWindows windows(state);
   Report("windows_us", static_cast<long long>(MonotonicMicroseconds()));
 
   std::unique_ptr<PaintWatch> others;
-  PaintWatch firstPaint({&windows.Form1, &windows.Pult}, [&] {
+  PaintWatch firstPaint({&windows.mainWindow_, &windows.controlPanel_}, [&] {
     Report("painted_us", static_cast<long long>(MonotonicMicroseconds()));
     if (everyWindow) {
       ShowTheOthers(windows, others);
@@ -58,6 +58,6 @@ int main(int argc, char** argv) {
       ReportPeakAndQuit();
     }
   });
-  windows.Show();
+  windows.show();
   return QApplication::exec();
 }

@@ -30,8 +30,8 @@ std::array<Word12, CellCount> EndlessProgram() {
 
 BenchScene::BenchScene() : state(MakeState()), windows(state) {
   state.Memory = EndlessProgram();
-  windows.views.RefreshMemoryView();
-  windows.Show();
+  windows.dispatcher_.RefreshMemoryView();
+  windows.show();
 }
 
 MachineState BenchScene::MakeState() {
@@ -41,18 +41,19 @@ MachineState BenchScene::MakeState() {
 }
 
 bool BenchScene::OpenEveryView() {
-  if (!WaitUntilPainted({&windows.Form1, &windows.Pult})) {
+  if (!WaitUntilPainted({&windows.mainWindow_, &windows.controlPanel_})) {
     return false;
   }
-  windows.Form1.RAM1DblClick();
-  windows.Form1.PentiumDblClick();
-  windows.Form1.tvDblClick();
-  return WaitUntilPainted({&windows.Soyka_mem, &windows.ALU, &windows.disp});
+  windows.mainWindow_.onMemoryAreaClicked();
+  windows.mainWindow_.onProcessorAreaClicked();
+  windows.mainWindow_.onDisplayAreaClicked();
+  return WaitUntilPainted(
+      {&windows.memoryWindow_, &windows.registersWindow_, &windows.displayWindow_});
 }
 
 void BenchScene::StartAutoRun() {
-  windows.Pult.modeButtons_->button(0)->setChecked(true);
-  windows.Pult.onStartClicked();
+  windows.controlPanel_.modeButtons_->button(0)->setChecked(true);
+  windows.controlPanel_.onStartClicked();
 }
 
 } // namespace soyka::bench

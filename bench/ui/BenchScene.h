@@ -17,7 +17,7 @@ public:
   void StartAutoRun();
 
   MachineState state;
-  ui::SoykaWindows windows;
+  ui::ProgramWindows windows;
 
 private:
   static MachineState MakeState();

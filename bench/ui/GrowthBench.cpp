@@ -39,12 +39,12 @@ int main(int argc, char** argv) {
   if (ticks <= 0 || !scene.OpenEveryView()) {
     return 1;
   }
-  scene.windows.Pult.setTickInterval(0);
+  scene.windows.controlPanel_.setTickInterval(0);
   scene.StartAutoRun();
-  RunTicks(scene.windows.Pult.tickTimer_, WarmUpTicks);
+  RunTicks(scene.windows.controlPanel_.tickTimer_, WarmUpTicks);
   const long before = soyka::bench::ResidentKb();
   const auto start = soyka::bench::MonotonicMicroseconds();
-  RunTicks(scene.windows.Pult.tickTimer_, ticks);
+  RunTicks(scene.windows.controlPanel_.tickTimer_, ticks);
   const auto elapsed = soyka::bench::MonotonicMicroseconds() - start;
   const long after = soyka::bench::ResidentKb();
   if (scene.state.Halted) {

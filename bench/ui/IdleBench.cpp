@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
   }
   app.ResetProfile();
   int ticks = 0;
-  QObject::connect(scene.windows.Pult.tickTimer_, &QTimer::timeout, [&ticks] { ++ticks; });
+  QObject::connect(scene.windows.controlPanel_.tickTimer_, &QTimer::timeout, [&ticks] { ++ticks; });
   for (int interval = 0; interval < intervals; ++interval) {
     MeasureInterval(seconds);
   }

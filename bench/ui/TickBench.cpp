@@ -36,7 +36,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   // The ticks are called here one by one; the panel's own timer would add more.
-  scene.windows.Pult.tickTimer_->stop();
+  scene.windows.controlPanel_.tickTimer_->stop();
   scene.StartAutoRun();
   QApplication::processEvents();
 
@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
   wholeUs.reserve(static_cast<std::size_t>(ticks));
   for (int tick = 0; tick < ticks; ++tick) {
     const auto start = MonotonicMicroseconds();
-    scene.windows.Pult.onTick();
+    scene.windows.controlPanel_.onTick();
     const auto handled = MonotonicMicroseconds();
     QApplication::processEvents();
     const auto repainted = MonotonicMicroseconds();

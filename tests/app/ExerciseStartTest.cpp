@@ -36,10 +36,10 @@ class ExerciseStartTest : public QObject {
   Q_OBJECT
 
   soyka::MachineState state;
-  std::unique_ptr<soyka::ui::SoykaWindows> windows;
+  std::unique_ptr<soyka::ui::ProgramWindows> windows;
   QTemporaryDir folder;
 
-  QTableWidget* MemoryGrid() { return windows->Soyka_mem.grid_; }
+  QTableWidget* MemoryGrid() { return windows->memoryWindow_.grid_; }
 
   std::unique_ptr<soyka::app::ExerciseStart> Begin(const std::filesystem::path& file) {
     soyka::InitializeMachine(state);
@@ -47,8 +47,8 @@ class ExerciseStartTest : public QObject {
   }
 
   void CreateWindows() {
-    windows = std::make_unique<soyka::ui::SoykaWindows>(state);
-    windows->Show();
+    windows = std::make_unique<soyka::ui::ProgramWindows>(state);
+    windows->show();
   }
 
 private slots:
@@ -60,7 +60,7 @@ private slots:
     QVERIFY(state.MemoryWindowOpen);
     CreateWindows();
     exercise->Present(*windows);
-    QVERIFY(windows->Soyka_mem.isVisible());
+    QVERIFY(windows->memoryWindow_.isVisible());
     QTRY_VERIFY(MemoryGrid()->hasFocus());
     QCOMPARE(GridRows(MemoryGrid()),
              (QStringList{"101110101101", "001110111110", "110100110000", "111101101101",
@@ -70,11 +70,12 @@ private slots:
                  soyka::BitsText(state.CounterBits),
              std::string(27, '0'));
     QVERIFY(state.Halted && !state.InputEnabled && state.RunMode == soyka::RunModeAuto);
-    QVERIFY(!windows->ALU.isVisible() && !windows->disp.isVisible());
+    QVERIFY(!windows->registersWindow_.isVisible() && !windows->displayWindow_.isVisible());
 
-    windows->Pult.onStartClicked();
-    QTRY_VERIFY_WITH_TIMEOUT(state.Halted && windows->Pult.startButton_->isEnabled(), 20000);
-    QCOMPARE(windows->disp.valueLabels_[0]->text().trimmed(), "120");
+    windows->controlPanel_.onStartClicked();
+    QTRY_VERIFY_WITH_TIMEOUT(state.Halted && windows->controlPanel_.startButton_->isEnabled(),
+                             20000);
+    QCOMPARE(windows->displayWindow_.valueLabels_[0]->text().trimmed(), "120");
   }
 
   void aBadFileLeavesZerosAndShowsOneMessageNamingIt_data() {
@@ -105,7 +106,7 @@ private slots:
     exercise->Present(*windows);
     QCOMPARE(boxes.Answered(), 1);
     QVERIFY2(seen.contains(file) && seen.contains(named), qPrintable(seen));
-    QVERIFY(!state.MemoryWindowOpen && !windows->Soyka_mem.isVisible());
+    QVERIFY(!state.MemoryWindowOpen && !windows->memoryWindow_.isVisible());
     QVERIFY(GridRows(MemoryGrid()) == QStringList(8, QString(12, QLatin1Char('0'))));
   }
 };

@@ -73,7 +73,7 @@ QWidget* areaPicture(QWidget* surface, soyka::ui::PictureBox::Drawing drawing,
 
 } // namespace
 
-TForm1::TForm1(soyka::MachineState& state, soyka::ViewOperations& views, QWidget* parent)
+MainWindow::MainWindow(soyka::MachineState& state, soyka::ViewOperations& views, QWidget* parent)
     : QMainWindow(parent), state_(state), views_(views) {
   setWindowTitle(QStringLiteral("Учебная ЭВМ \"Сойка\""));
   setWindowIcon(soyka::ui::applicationIcon());
@@ -84,88 +84,101 @@ TForm1::TForm1(soyka::MachineState& state, soyka::ViewOperations& views, QWidget
   surface->setFixedSize(ClientWidth, ClientHeight);
   surface->setAccessibleName(QStringLiteral("Плата учебной ЭВМ"));
   setCentralWidget(surface);
-  BuildBoard(surface);
-  BuildMenus();
+  buildBoard(surface);
+  buildMenus();
   // The window takes exactly the size of the menu bar and the board, and keeps it.
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void TForm1::BuildBoard(QWidget* surface) {
-  MotherBoard = new QLabel(surface);
-  MotherBoard->setGeometry(-4, -8, soyka::ui::BoardWidth, soyka::ui::BoardHeight);
-  MotherBoard->setPixmap(QPixmap::fromImage(soyka::ui::boardPicture()));
-  MotherBoard->setAccessibleName(QStringLiteral("Плата ЭВМ: микросхемы, конденсаторы, клавиатура"));
-  MotherBoard->setContextMenuPolicy(Qt::CustomContextMenu);
+void MainWindow::buildBoard(QWidget* surface) {
+  board_ = new QLabel(surface);
+  board_->setGeometry(-4, -8, soyka::ui::BoardWidth, soyka::ui::BoardHeight);
+  board_->setPixmap(QPixmap::fromImage(soyka::ui::boardPicture()));
+  board_->setAccessibleName(QStringLiteral("Плата ЭВМ: микросхемы, конденсаторы, клавиатура"));
+  board_->setContextMenuPolicy(Qt::CustomContextMenu);
 
-  pPentium = purpleFrame(surface, QRect(282, 20, 132, 114));
-  pRAM = purpleFrame(surface, QRect(72, 123, 159, 110));
-  RAM1 = areaPicture(surface, nullptr, QRect(76, 128, 50, 100), QStringLiteral("ОЗУ, блок 1"));
-  RAM2 = areaPicture(surface, nullptr, QRect(126, 128, 50, 100), QStringLiteral("ОЗУ, блок 2"));
-  RAM3 = areaPicture(surface, nullptr, QRect(176, 128, 50, 100), QStringLiteral("ОЗУ, блок 3"));
-  Label1 = areaLabel(surface, QStringLiteral("ОЗУ"), QRect(112, 158, 58, 32));
-  pDisp = purpleFrame(surface, QRect(394, 162, 164, 140));
-  tv = areaPicture(surface, soyka::ui::drawDisplayPicture, QRect(400, 168, 153, 129),
-                   QStringLiteral("Дисплей"));
-  Label3 = areaLabel(surface, QStringLiteral("Дисплей"), QRect(416, 128, 118, 32));
-  Pentium = areaPicture(surface, soyka::ui::drawProcessorPicture, QRect(288, 24, 121, 105),
-                        QStringLiteral("Процессор: арифметическое устройство"));
-  Label2 = areaLabel(surface, QStringLiteral("АЛУ"), QRect(352, 24, 52, 32));
+  processorFrame_ = purpleFrame(surface, QRect(282, 20, 132, 114));
+  memoryFrame_ = purpleFrame(surface, QRect(72, 123, 159, 110));
+  memoryAreas_[0] =
+      areaPicture(surface, nullptr, QRect(76, 128, 50, 100), QStringLiteral("ОЗУ, блок 1"));
+  memoryAreas_[1] =
+      areaPicture(surface, nullptr, QRect(126, 128, 50, 100), QStringLiteral("ОЗУ, блок 2"));
+  memoryAreas_[2] =
+      areaPicture(surface, nullptr, QRect(176, 128, 50, 100), QStringLiteral("ОЗУ, блок 3"));
+  memoryLabel_ = areaLabel(surface, QStringLiteral("ОЗУ"), QRect(112, 158, 58, 32));
+  displayFrame_ = purpleFrame(surface, QRect(394, 162, 164, 140));
+  displayPicture_ = areaPicture(surface, soyka::ui::drawDisplayPicture, QRect(400, 168, 153, 129),
+                                QStringLiteral("Дисплей"));
+  displayLabel_ = areaLabel(surface, QStringLiteral("Дисплей"), QRect(416, 128, 118, 32));
+  processorPicture_ =
+      areaPicture(surface, soyka::ui::drawProcessorPicture, QRect(288, 24, 121, 105),
+                  QStringLiteral("Процессор: арифметическое устройство"));
+  processorLabel_ = areaLabel(surface, QStringLiteral("АЛУ"), QRect(352, 24, 52, 32));
 
   // The board and the frames have no action of their own: a click there is a click on the
   // window's surface.
-  for (QWidget* plain : {static_cast<QWidget*>(surface), static_cast<QWidget*>(MotherBoard),
-                         pPentium, pRAM, pDisp}) {
-    new ClickRelay(plain, [this] { FormClick(); });
+  for (QWidget* plain : {static_cast<QWidget*>(surface), static_cast<QWidget*>(board_),
+                         processorFrame_, memoryFrame_, displayFrame_}) {
+    new ClickRelay(plain, [this] { onBoardClicked(); });
   }
-  for (QWidget* memory : {RAM1, RAM2, RAM3, static_cast<QWidget*>(Label1)}) {
-    new ClickRelay(memory, [this] { RAM1DblClick(); });
+  for (QWidget* memory :
+       {memoryAreas_[0], memoryAreas_[1], memoryAreas_[2], static_cast<QWidget*>(memoryLabel_)}) {
+    new ClickRelay(memory, [this] { onMemoryAreaClicked(); });
   }
-  for (QWidget* processor : {Pentium, static_cast<QWidget*>(Label2)}) {
-    new ClickRelay(processor, [this] { PentiumDblClick(); });
+  for (QWidget* processor : {processorPicture_, static_cast<QWidget*>(processorLabel_)}) {
+    new ClickRelay(processor, [this] { onProcessorAreaClicked(); });
   }
-  for (QWidget* display : {tv, static_cast<QWidget*>(Label3)}) {
-    new ClickRelay(display, [this] { tvDblClick(); });
+  for (QWidget* display : {displayPicture_, static_cast<QWidget*>(displayLabel_)}) {
+    new ClickRelay(display, [this] { onDisplayAreaClicked(); });
   }
 }
 
-void TForm1::BuildMenus() {
+void MainWindow::buildMenus() {
   QMenu* help = menuBar()->addMenu(QStringLiteral("     Помощь     "));
-  N3 = help->menuAction();
-  N7 = help->addAction(QStringLiteral("Система команд"), this, &TForm1::N7Click);
-  N8 = help->addAction(QStringLiteral("Интерфейс"), this, &TForm1::N8Click);
-  N9 = help->addAction(QStringLiteral("Пример"), this, &TForm1::N9Click);
+  helpMenuAction_ = help->menuAction();
+  commandSystemAction_ =
+      help->addAction(QStringLiteral("Система команд"), this, &MainWindow::showCommandSystem);
+  interfaceHelpAction_ =
+      help->addAction(QStringLiteral("Интерфейс"), this, &MainWindow::showInterfaceHelp);
+  exampleAction_ = help->addAction(QStringLiteral("Пример"), this, &MainWindow::showExample);
 
   QMenu* information = menuBar()->addMenu(QStringLiteral("     Информация     "));
-  N2 = information->menuAction();
-  N4 = information->addAction(QStringLiteral("О программе"), this, &TForm1::N4Click);
-  N5 = information->addAction(QStringLiteral("Об авторе"), this, &TForm1::N5Click);
-  N6 = information->addAction(QStringLiteral("Благодарности"), this, &TForm1::N6Click);
+  informationMenuAction_ = information->menuAction();
+  aboutProgramAction_ =
+      information->addAction(QStringLiteral("О программе"), this, &MainWindow::showAboutProgram);
+  aboutAuthorAction_ =
+      information->addAction(QStringLiteral("Об авторе"), this, &MainWindow::showAboutAuthor);
+  thanksAction_ =
+      information->addAction(QStringLiteral("Благодарности"), this, &MainWindow::showThanks);
 
-  N1 = menuBar()->addAction(QStringLiteral("     Выход     "), this, &TForm1::N1Click);
+  exitAction_ =
+      menuBar()->addAction(QStringLiteral("     Выход     "), this, &MainWindow::askToExit);
 
-  PopupMenu1 = new QMenu(this);
-  N10 = PopupMenu1->addAction(QStringLiteral("Система команд"), this, &TForm1::N7Click);
-  N11 = PopupMenu1->addAction(QStringLiteral("Интерфейс"), this, &TForm1::N8Click);
-  connect(MotherBoard, &QWidget::customContextMenuRequested, this,
-          [this](const QPoint& at) { PopupMenu1->popup(MotherBoard->mapToGlobal(at)); });
+  boardMenu_ = new QMenu(this);
+  boardCommandSystemAction_ =
+      boardMenu_->addAction(QStringLiteral("Система команд"), this, &MainWindow::showCommandSystem);
+  boardInterfaceHelpAction_ =
+      boardMenu_->addAction(QStringLiteral("Интерфейс"), this, &MainWindow::showInterfaceHelp);
+  connect(board_, &QWidget::customContextMenuRequested, this,
+          [this](const QPoint& at) { boardMenu_->popup(board_->mapToGlobal(at)); });
 }
 
-void TForm1::AttachViews(MemoryWindow* memory, RegistersWindow*, DisplayWindow*) {
+void MainWindow::attachViews(MemoryWindow* memory, RegistersWindow*, DisplayWindow*) {
   // The registers and display windows are reached through the view operations alone.
-  memory_ = memory;
+  memoryWindow_ = memory;
 }
 
-void TForm1::AttachDialogs(AboutAuthorDialog* author, AboutProgramDialog* program,
-                           ThanksDialog* thanks, InterfaceHelpDialog* help,
-                           ExampleDialog* example) {
-  author_ = author;
-  program_ = program;
+void MainWindow::attachDialogs(AboutAuthorDialog* author, AboutProgramDialog* program,
+                               ThanksDialog* thanks, InterfaceHelpDialog* help,
+                               ExampleDialog* example) {
+  aboutAuthor_ = author;
+  aboutProgram_ = program;
   thanks_ = thanks;
-  help_ = help;
+  interfaceHelp_ = help;
   example_ = example;
 }
 
-void TForm1::showEvent(QShowEvent* event) {
+void MainWindow::showEvent(QShowEvent* event) {
   if (!centred_) {
     centred_ = true;
     QRect frame = frameGeometry();

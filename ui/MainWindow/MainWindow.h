@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
+#include <array>
 
 class MemoryWindow;
 class RegistersWindow;
@@ -19,71 +20,70 @@ class ThanksDialog;
 class InterfaceHelpDialog;
 class ExampleDialog;
 
-class TForm1 : public QMainWindow {
+class MainWindow : public QMainWindow {
   Q_OBJECT
 public:
-  TForm1(soyka::MachineState& state, soyka::ViewOperations& views, QWidget* parent = nullptr);
+  MainWindow(soyka::MachineState& state, soyka::ViewOperations& views, QWidget* parent = nullptr);
 
   // The windows this one opens; they are created after it, so they are attached afterwards.
-  void AttachViews(MemoryWindow* memory, RegistersWindow* registers, DisplayWindow* display);
-  void AttachDialogs(AboutAuthorDialog* author, AboutProgramDialog* program, ThanksDialog* thanks,
+  void attachViews(MemoryWindow* memory, RegistersWindow* registers, DisplayWindow* display);
+  void attachDialogs(AboutAuthorDialog* author, AboutProgramDialog* program, ThanksDialog* thanks,
                      InterfaceHelpDialog* help, ExampleDialog* example);
 
   // The board, from bottom to top.
-  QLabel* MotherBoard;
-  QWidget* pPentium;
-  QWidget* pRAM;
-  QWidget* RAM1;
-  QWidget* RAM2;
-  QWidget* RAM3;
-  QLabel* Label1;
-  QWidget* pDisp;
-  QWidget* tv;
-  QLabel* Label3;
-  QWidget* Pentium;
-  QLabel* Label2;
+  QLabel* board_;
+  QWidget* processorFrame_;
+  QWidget* memoryFrame_;
+  // The memory chips, left to right.
+  std::array<QWidget*, 3> memoryAreas_;
+  QLabel* memoryLabel_;
+  QWidget* displayFrame_;
+  QWidget* displayPicture_;
+  QLabel* displayLabel_;
+  QWidget* processorPicture_;
+  QLabel* processorLabel_;
 
   // The menu bar, its submenus and the board's pop-up menu.
-  QAction* N3;
-  QAction* N7;
-  QAction* N8;
-  QAction* N9;
-  QAction* N2;
-  QAction* N4;
-  QAction* N5;
-  QAction* N6;
-  QAction* N1;
-  QMenu* PopupMenu1;
-  QAction* N10;
-  QAction* N11;
+  QAction* helpMenuAction_;
+  QAction* commandSystemAction_;
+  QAction* interfaceHelpAction_;
+  QAction* exampleAction_;
+  QAction* informationMenuAction_;
+  QAction* aboutProgramAction_;
+  QAction* aboutAuthorAction_;
+  QAction* thanksAction_;
+  QAction* exitAction_;
+  QMenu* boardMenu_;
+  QAction* boardCommandSystemAction_;
+  QAction* boardInterfaceHelpAction_;
 
 public slots:
-  void RAM1DblClick();
-  void PentiumDblClick();
-  void tvDblClick();
-  void FormClick();
-  void N7Click();
-  void N8Click();
-  void N9Click();
-  void N4Click();
-  void N5Click();
-  void N6Click();
-  void N1Click();
+  void onMemoryAreaClicked();
+  void onProcessorAreaClicked();
+  void onDisplayAreaClicked();
+  void onBoardClicked();
+  void showCommandSystem();
+  void showInterfaceHelp();
+  void showExample();
+  void showAboutProgram();
+  void showAboutAuthor();
+  void showThanks();
+  void askToExit();
 
 protected:
   void showEvent(QShowEvent* event) override;
 
 private:
-  void BuildBoard(QWidget* surface);
-  void BuildMenus();
+  void buildBoard(QWidget* surface);
+  void buildMenus();
 
   soyka::MachineState& state_;
   soyka::ViewOperations& views_;
-  MemoryWindow* memory_ = nullptr;
-  AboutAuthorDialog* author_ = nullptr;
-  AboutProgramDialog* program_ = nullptr;
+  MemoryWindow* memoryWindow_ = nullptr;
+  AboutAuthorDialog* aboutAuthor_ = nullptr;
+  AboutProgramDialog* aboutProgram_ = nullptr;
   ThanksDialog* thanks_ = nullptr;
-  InterfaceHelpDialog* help_ = nullptr;
+  InterfaceHelpDialog* interfaceHelp_ = nullptr;
   ExampleDialog* example_ = nullptr;
   bool centred_ = false;
 };

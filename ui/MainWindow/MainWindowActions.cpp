@@ -11,40 +11,40 @@
 #include "MessageBoxes.h"
 #include "ThanksDialog.h"
 
-void TForm1::RAM1DblClick() {
+void MainWindow::onMemoryAreaClicked() {
   state_.MemoryWindowOpen = true;
   views_.ShowWantedWindows();
 }
 
-void TForm1::PentiumDblClick() {
+void MainWindow::onProcessorAreaClicked() {
   state_.RegistersWindowOpen = true;
   views_.ShowWantedWindows();
 }
 
-void TForm1::tvDblClick() {
+void MainWindow::onDisplayAreaClicked() {
   state_.DisplayWindowOpen = true;
   views_.ShowWantedWindows();
 }
 
-void TForm1::FormClick() {
+void MainWindow::onBoardClicked() {
   views_.ShowWantedWindows();
 }
 
-void TForm1::N7Click() {
+void MainWindow::showCommandSystem() {
   soyka::ui::showPlainMessage(this, commandSystemText());
   views_.ShowWantedWindows();
 }
 
-void TForm1::N8Click() {
-  help_->exec();
+void MainWindow::showInterfaceHelp() {
+  interfaceHelp_->exec();
   views_.ShowWantedWindows();
 }
 
-void TForm1::N9Click() {
+void MainWindow::showExample() {
   state_.MemoryWindowOpen = true;
-  if (memory_) {
-    memory_->show();
-    memory_->raise();
+  if (memoryWindow_) {
+    memoryWindow_->show();
+    memoryWindow_->raise();
   }
   example_->loadButton_->setEnabled(true);
   example_->exec();
@@ -57,22 +57,22 @@ void TForm1::N9Click() {
   views_.ShowWantedWindows();
 }
 
-void TForm1::N4Click() {
-  program_->exec();
+void MainWindow::showAboutProgram() {
+  aboutProgram_->exec();
   views_.ShowWantedWindows();
 }
 
-void TForm1::N5Click() {
-  author_->exec();
+void MainWindow::showAboutAuthor() {
+  aboutAuthor_->exec();
   views_.ShowWantedWindows();
 }
 
-void TForm1::N6Click() {
+void MainWindow::showThanks() {
   thanks_->exec();
   views_.ShowWantedWindows();
 }
 
-void TForm1::N1Click() {
+void MainWindow::askToExit() {
   if (soyka::ui::askYesNo(this, "Действительно хотите выйти из программы?")) {
     close();
     return;

@@ -36,11 +36,12 @@ QString FlagsText(const soyka::MachineState& state) {
 }
 
 // The captions of the windows on screen, in creation order.
-QStringList VisibleWindows(soyka::ui::SoykaWindows& w) {
+QStringList VisibleWindows(soyka::ui::ProgramWindows& w) {
   QStringList shown;
   for (QWidget* window : std::initializer_list<QWidget*>{
-           &w.Form1, &w.ALU, &w.Soyka_mem, &w.disp, &w.Info_win, &w.Pult, &w.About_avtor,
-           &w.About_prog, &w.Thanks, &w.Inter, &w.primer}) {
+           &w.mainWindow_, &w.registersWindow_, &w.memoryWindow_, &w.displayWindow_,
+           &w.pauseWindow_, &w.controlPanel_, &w.aboutAuthor_, &w.aboutProgram_, &w.thanks_,
+           &w.interfaceHelp_, &w.example_}) {
     if (window->isVisible()) {
       shown << window->windowTitle();
     }
@@ -50,15 +51,15 @@ QStringList VisibleWindows(soyka::ui::SoykaWindows& w) {
 
 } // namespace
 
-class MainFormProgramTest : public QObject {
+class MainWindowProgramTest : public QObject {
   Q_OBJECT
 
   soyka::MachineState state;
-  std::unique_ptr<soyka::ui::SoykaWindows> windows;
+  std::unique_ptr<soyka::ui::ProgramWindows> windows;
 
-  TForm1& Form() { return windows->Form1; }
+  MainWindow& Main() { return windows->mainWindow_; }
 
-  QTableWidget* MemoryGrid() { return windows->Soyka_mem.grid_; }
+  QTableWidget* MemoryGrid() { return windows->memoryWindow_.grid_; }
 
   void Click(QWidget* element) {
     QTest::mouseClick(element, Qt::LeftButton, {}, element->rect().center());
@@ -68,44 +69,47 @@ class MainFormProgramTest : public QObject {
   void LoadExampleThroughTheMenu() {
     std::unique_ptr<ModalDriver> second;
     ModalDriver first([&](QWidget*) {
-      second = std::make_unique<ModalDriver>([&](QWidget*) { windows->primer.okButton_->click(); });
-      windows->primer.loadButton_->click();
+      second =
+          std::make_unique<ModalDriver>([&](QWidget*) { windows->example_.okButton_->click(); });
+      windows->example_.loadButton_->click();
     });
-    Form().N9->trigger();
+    Main().exampleAction_->trigger();
     QVERIFY(first.Answered());
     QVERIFY(second && second->Answered());
     QVERIFY(!second->TimedOut());
   }
 
   void RunToTheEnd() {
-    windows->Pult.onStartClicked();
-    QTRY_VERIFY_WITH_TIMEOUT(state.Halted && windows->Pult.startButton_->isEnabled(), RunBoundMs);
+    windows->controlPanel_.onStartClicked();
+    QTRY_VERIFY_WITH_TIMEOUT(state.Halted && windows->controlPanel_.startButton_->isEnabled(),
+                             RunBoundMs);
   }
 
   QStringList DisplayValues() {
-    return {windows->disp.valueLabels_[0]->text().trimmed(),
-            windows->disp.valueLabels_[1]->text().trimmed(),
-            windows->disp.valueLabels_[2]->text().trimmed()};
+    return {windows->displayWindow_.valueLabels_[0]->text().trimmed(),
+            windows->displayWindow_.valueLabels_[1]->text().trimmed(),
+            windows->displayWindow_.valueLabels_[2]->text().trimmed()};
   }
 
 private slots:
   void init() {
     soyka::InitializeMachine(state);
-    windows = std::make_unique<soyka::ui::SoykaWindows>(state);
-    windows->Show();
-    QVERIFY(QTest::qWaitForWindowExposed(&Form()));
+    windows = std::make_unique<soyka::ui::ProgramWindows>(state);
+    windows->show();
+    QVERIFY(QTest::qWaitForWindowExposed(&Main()));
   }
 
   void cleanup() { windows.reset(); }
 
   void startUpShowsExactlyTheMainWindowAndThePanel() {
     QCOMPARE(VisibleWindows(*windows), (QStringList{"Учебная ЭВМ \"Сойка\"", "Пульт управления"}));
-    windows->Form1.hide();
-    windows->Pult.hide();
+    windows->mainWindow_.hide();
+    windows->controlPanel_.hide();
     for (QWidget* window : std::initializer_list<QWidget*>{
-             &windows->Form1, &windows->ALU, &windows->Soyka_mem, &windows->disp,
-             &windows->Info_win, &windows->Pult, &windows->About_avtor, &windows->About_prog,
-             &windows->Thanks, &windows->Inter, &windows->primer}) {
+             &windows->mainWindow_, &windows->registersWindow_, &windows->memoryWindow_,
+             &windows->displayWindow_, &windows->pauseWindow_, &windows->controlPanel_,
+             &windows->aboutAuthor_, &windows->aboutProgram_, &windows->thanks_,
+             &windows->interfaceHelp_, &windows->example_}) {
       window->show();
     }
     QCOMPARE(VisibleWindows(*windows),
@@ -115,79 +119,79 @@ private slots:
   }
 
   void aClickOnTheMemoryAreaWhileItIsShownRefocusesTheGrid() {
-    Click(Form().RAM1);
-    QVERIFY(windows->Soyka_mem.isVisible());
+    Click(Main().memoryAreas_[0]);
+    QVERIFY(windows->memoryWindow_.isVisible());
     QTRY_VERIFY(MemoryGrid()->hasFocus());
-    Form().activateWindow();
-    Form().setFocus();
+    Main().activateWindow();
+    Main().setFocus();
     QTRY_VERIFY(!MemoryGrid()->hasFocus());
-    for (QWidget* area :
-         {Form().RAM2, Form().RAM3, static_cast<QWidget*>(Form().Label1), Form().RAM1}) {
+    for (QWidget* area : {Main().memoryAreas_[1], Main().memoryAreas_[2],
+                          static_cast<QWidget*>(Main().memoryLabel_), Main().memoryAreas_[0]}) {
       Click(area);
       QTRY_VERIFY(MemoryGrid()->hasFocus());
       QCOMPARE(FlagsText(state), QStringLiteral("100"));
-      Form().activateWindow();
-      Form().setFocus();
+      Main().activateWindow();
+      Main().setFocus();
       QTRY_VERIFY(!MemoryGrid()->hasFocus());
     }
   }
 
   void withNoViewWantedNothingIsShownAndNoFocusMoves() {
-    Form().activateWindow();
-    QTRY_VERIFY(QApplication::activeWindow() == &Form());
+    Main().activateWindow();
+    QTRY_VERIFY(QApplication::activeWindow() == &Main());
     QWidget* focused = QApplication::focusWidget();
     const QStringList shown = VisibleWindows(*windows);
-    windows->views.ShowWantedWindows();
-    Click(Form().MotherBoard);
+    windows->dispatcher_.ShowWantedWindows();
+    Click(Main().board_);
     ModalDriver driver([](QWidget* modal) { PressMessageBoxButton(modal, QMessageBox::Ok); });
-    Form().N7->trigger();
+    Main().commandSystemAction_->trigger();
     QVERIFY(driver.Answered());
-    Form().activateWindow();
-    QTRY_VERIFY(QApplication::activeWindow() == &Form());
+    Main().activateWindow();
+    QTRY_VERIFY(QApplication::activeWindow() == &Main());
     QCOMPARE(VisibleWindows(*windows), shown);
     QCOMPARE(QApplication::focusWidget(), focused);
     QCOMPARE(FlagsText(state), QStringLiteral("000"));
   }
 
   void aViewClosedWithItsOwnButtonStaysClosedUntilItsAreaIsClicked() {
-    Click(Form().RAM1);
-    Click(Form().Pentium);
-    Click(Form().tv);
+    Click(Main().memoryAreas_[0]);
+    Click(Main().processorPicture_);
+    Click(Main().displayPicture_);
     QCOMPARE(FlagsText(state), QStringLiteral("111"));
-    QVERIFY(windows->ALU.isVisible());
-    windows->ALU.closeButton_->click();
-    QVERIFY(!windows->ALU.isVisible());
+    QVERIFY(windows->registersWindow_.isVisible());
+    windows->registersWindow_.closeButton_->click();
+    QVERIFY(!windows->registersWindow_.isVisible());
     QCOMPARE(FlagsText(state), QStringLiteral("101"));
 
-    Click(Form().MotherBoard);
+    Click(Main().board_);
     ModalDriver message([](QWidget* modal) { PressMessageBoxButton(modal, QMessageBox::Ok); });
-    Form().N7->trigger();
-    ModalDriver help([&](QWidget*) { windows->Inter.okButton_->click(); });
-    Form().N8->trigger();
+    Main().commandSystemAction_->trigger();
+    ModalDriver help([&](QWidget*) { windows->interfaceHelp_.okButton_->click(); });
+    Main().interfaceHelpAction_->trigger();
     ModalDriver exit([](QWidget* modal) { PressMessageBoxButton(modal, QMessageBox::No); });
-    Form().N1->trigger();
+    Main().exitAction_->trigger();
     QVERIFY(message.Answered() && help.Answered() && exit.Answered());
-    QVERIFY(!windows->ALU.isVisible());
-    QVERIFY(windows->Soyka_mem.isVisible());
-    QVERIFY(windows->disp.isVisible());
+    QVERIFY(!windows->registersWindow_.isVisible());
+    QVERIFY(windows->memoryWindow_.isVisible());
+    QVERIFY(windows->displayWindow_.isVisible());
 
-    Click(Form().Label2);
-    QVERIFY(windows->ALU.isVisible());
+    Click(Main().processorLabel_);
+    QVERIFY(windows->registersWindow_.isVisible());
     QCOMPARE(FlagsText(state), QStringLiteral("111"));
   }
 
   void aClickOnTheMainWindowEndsMemoryInput() {
-    windows->Pult.inputButton_->click();
+    windows->controlPanel_.inputButton_->click();
     QVERIFY(state.InputEnabled);
-    windows->Soyka_mem.activateWindow();
+    windows->memoryWindow_.activateWindow();
     QTRY_VERIFY(MemoryGrid()->hasFocus());
     // The window system activates the main window first, then the click reaches it.
-    Form().activateWindow();
-    QTRY_VERIFY(QApplication::activeWindow() == &Form());
+    Main().activateWindow();
+    QTRY_VERIFY(QApplication::activeWindow() == &Main());
     QTRY_VERIFY(!state.InputEnabled);
-    Click(Form().MotherBoard);
+    Click(Main().board_);
     // The click re-shows the memory window, which does not turn input back on.
-    QVERIFY(windows->Soyka_mem.isVisible());
+    QVERIFY(windows->memoryWindow_.isVisible());
     QTRY_VERIFY(MemoryGrid()->hasFocus());
     QTest::qWait(50);
     QVERIFY(!state.InputEnabled);
@@ -201,8 +205,8 @@ private slots:
 
   void answeringNoToExitChangesNothing() {
     QFETCH(bool, byEscape);
-    Click(Form().RAM2);
-    Click(Form().Label3);
+    Click(Main().memoryAreas_[1]);
+    Click(Main().displayLabel_);
     const QStringList shown = VisibleWindows(*windows);
     const auto memory = state.Memory;
     ModalDriver driver([&](QWidget* modal) {
@@ -212,10 +216,10 @@ private slots:
         PressMessageBoxButton(modal, QMessageBox::No);
       }
     });
-    Form().N1->trigger();
+    Main().exitAction_->trigger();
     QVERIFY(driver.Answered());
     QVERIFY(!driver.TimedOut());
-    QVERIFY(Form().isVisible());
+    QVERIFY(Main().isVisible());
     QCOMPARE(VisibleWindows(*windows), shown);
     QCOMPARE(FlagsText(state), QStringLiteral("101"));
     QVERIFY(state.Memory == memory);
@@ -224,13 +228,13 @@ private slots:
 
   void theLoadedExampleComputes120ThenWithoutReloading720() {
     LoadExampleThroughTheMenu();
-    QVERIFY(windows->Soyka_mem.isVisible());
+    QVERIFY(windows->memoryWindow_.isVisible());
     QCOMPARE(RowText(MemoryGrid(), 0), QStringLiteral("101110101101"));
     QCOMPARE(RowText(MemoryGrid(), 4), QStringLiteral("000000000110"));
     QCOMPARE(RowText(MemoryGrid(), 7), QStringLiteral("000000000001"));
     QVERIFY(!state.LoadExampleChosen);
-    QVERIFY(!windows->primer.loadButton_->isEnabled());
-    windows->Pult.setTickInterval(1);
+    QVERIFY(!windows->example_.loadButton_->isEnabled());
+    windows->controlPanel_.setTickInterval(1);
     RunToTheEnd();
     QCOMPARE(DisplayValues(), (QStringList{"120", "120", "120"}));
     QCOMPARE(RowText(MemoryGrid(), 5), QStringLiteral("000001111000"));
@@ -240,29 +244,31 @@ private slots:
 
   void okAtTheFirstShowingLeavesMemoryButOpensItsWindow() {
     state.Memory[2] = soyka::WordFromValue(5);
-    windows->views.RefreshMemoryView();
+    windows->dispatcher_.RefreshMemoryView();
     bool memoryShownWithTheExample = false;
     ModalDriver driver([&](QWidget*) {
-      memoryShownWithTheExample = windows->Soyka_mem.isVisible();
-      windows->primer.okButton_->click();
+      memoryShownWithTheExample = windows->memoryWindow_.isVisible();
+      windows->example_.okButton_->click();
     });
-    Form().N9->trigger();
+    Main().exampleAction_->trigger();
     QVERIFY(driver.Answered());
     QVERIFY(!driver.TimedOut());
     QVERIFY(memoryShownWithTheExample);
     QCOMPARE(RowText(MemoryGrid(), 2), QStringLiteral("000000000101"));
     QCOMPARE(RowText(MemoryGrid(), 0), QStringLiteral("000000000000"));
-    QVERIFY(windows->Soyka_mem.isVisible());
+    QVERIFY(windows->memoryWindow_.isVisible());
     QCOMPARE(FlagsText(state), QStringLiteral("100"));
     // Wanted: a later action of the main window brings it back after it was hidden by hand.
-    windows->Soyka_mem.hide();
-    Click(Form().MotherBoard);
-    QVERIFY(windows->Soyka_mem.isVisible());
+    windows->memoryWindow_.hide();
+    Click(Main().board_);
+    QVERIFY(windows->memoryWindow_.isVisible());
   }
 
   void aRunGoesOnBehindTheMainWindowsDialogs_data() {
     QTest::addColumn<QString>("item");
-    for (const char* item : {"N7", "N10", "N8", "N9", "N4", "N5", "N6", "N1"}) {
+    for (const char* item :
+         {"commandSystemAction", "boardCommandSystemAction", "interfaceHelpAction", "exampleAction",
+          "aboutProgramAction", "aboutAuthorAction", "thanksAction", "exitAction"}) {
       QTest::newRow(item) << item;
     }
   }
@@ -270,10 +276,10 @@ private slots:
   void aRunGoesOnBehindTheMainWindowsDialogs() {
     QFETCH(QString, item);
     LoadExample(state);
-    windows->views.RefreshMemoryView();
+    windows->dispatcher_.RefreshMemoryView();
     // The ticks are held until the dialog is up, so that the whole run happens behind it.
-    windows->Pult.setTickInterval(HeldTickMs);
-    windows->Pult.onStartClicked();
+    windows->controlPanel_.setTickInterval(HeldTickMs);
+    windows->controlPanel_.onStartClicked();
     QVERIFY(!state.Halted);
 
     QStringList atOpen;
@@ -282,24 +288,30 @@ private slots:
     ModalDriver driver([&](QWidget* modal) {
       atOpen = DisplayValues();
       registerAtOpen = soyka::BitsText(state.CommandRegister);
-      windows->Pult.setTickInterval(1);
+      windows->controlPanel_.setTickInterval(1);
       endedBehind = QTest::qWaitFor(
           [&] {
             return DisplayValues() == QStringList{"120", "120", "120"};
           },
           RunBoundMs);
       if (qobject_cast<QMessageBox*>(modal)) {
-        PressMessageBoxButton(modal,
-                              item == QLatin1String("N1") ? QMessageBox::No : QMessageBox::Ok);
-      } else if (modal == &windows->primer) {
-        windows->primer.okButton_->click();
+        PressMessageBoxButton(modal, item == QLatin1String("exitAction") ? QMessageBox::No
+                                                                         : QMessageBox::Ok);
+      } else if (modal == &windows->example_) {
+        windows->example_.okButton_->click();
       } else {
         qobject_cast<QDialog*>(modal)->accept();
       }
     });
     const QMap<QString, QAction*> items = {
-        {"N7", Form().N7}, {"N10", Form().N10}, {"N8", Form().N8}, {"N9", Form().N9},
-        {"N4", Form().N4}, {"N5", Form().N5},   {"N6", Form().N6}, {"N1", Form().N1}};
+        {"commandSystemAction", Main().commandSystemAction_},
+        {"boardCommandSystemAction", Main().boardCommandSystemAction_},
+        {"interfaceHelpAction", Main().interfaceHelpAction_},
+        {"exampleAction", Main().exampleAction_},
+        {"aboutProgramAction", Main().aboutProgramAction_},
+        {"aboutAuthorAction", Main().aboutAuthorAction_},
+        {"thanksAction", Main().thanksAction_},
+        {"exitAction", Main().exitAction_}};
     items[item]->trigger();
     QVERIFY(driver.Answered());
     QVERIFY(!driver.TimedOut());
@@ -307,9 +319,9 @@ private slots:
     QCOMPARE(atOpen, (QStringList{"", "", ""}));
     QCOMPARE(registerAtOpen, std::string("000000000000"));
     QVERIFY(endedBehind);
-    QVERIFY(Form().isVisible());
+    QVERIFY(Main().isVisible());
   }
 };
 
-QTEST_MAIN(MainFormProgramTest)
+QTEST_MAIN(MainWindowProgramTest)
 #include "MainWindowProgramTest.moc"

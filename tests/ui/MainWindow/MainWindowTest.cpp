@@ -16,7 +16,7 @@
 #include <QtTest>
 #include <memory>
 
-using soyka::testing::MainFormTestViews;
+using soyka::testing::MainWindowTestViews;
 using soyka::testing::ModalDriver;
 using soyka::testing::PressMessageBoxButton;
 
@@ -45,19 +45,19 @@ QString Hint() {
 
 } // namespace
 
-class MainFormTest : public QObject {
+class MainWindowTest : public QObject {
   Q_OBJECT
 
   soyka::MachineState state;
-  std::unique_ptr<MainFormTestViews> views;
-  std::unique_ptr<TForm1> form;
+  std::unique_ptr<MainWindowTestViews> views;
+  std::unique_ptr<MainWindow> mainWindow;
   std::unique_ptr<AboutAuthorDialog> author;
   std::unique_ptr<AboutProgramDialog> program;
   std::unique_ptr<ThanksDialog> thanks;
   std::unique_ptr<InterfaceHelpDialog> help;
   std::unique_ptr<ExampleDialog> example;
 
-  QWidget* Element(const QString& name) const { return form->findChild<QWidget*>(name); }
+  QWidget* Element(const QString& name) const { return mainWindow->findChild<QWidget*>(name); }
 
   int Wanted() const { return views->Count("ShowWantedWindows"); }
 
@@ -69,21 +69,28 @@ private slots:
 
   void init() {
     soyka::InitializeMachine(state);
-    views = std::make_unique<MainFormTestViews>(state);
-    form = std::make_unique<TForm1>(state, *views);
+    views = std::make_unique<MainWindowTestViews>(state);
+    mainWindow = std::make_unique<MainWindow>(state, *views);
     author = std::make_unique<AboutAuthorDialog>();
     program = std::make_unique<AboutProgramDialog>();
     thanks = std::make_unique<ThanksDialog>();
     help = std::make_unique<InterfaceHelpDialog>();
     example = std::make_unique<ExampleDialog>(state);
-    form->AttachViews(nullptr, nullptr, nullptr);
-    form->AttachDialogs(author.get(), program.get(), thanks.get(), help.get(), example.get());
-    form->MotherBoard->setObjectName(QStringLiteral("MotherBoard"));
+    mainWindow->attachViews(nullptr, nullptr, nullptr);
+    mainWindow->attachDialogs(author.get(), program.get(), thanks.get(), help.get(), example.get());
+    mainWindow->board_->setObjectName(QStringLiteral("board"));
     const std::pair<QWidget*, const char*> names[] = {
-        {form->pPentium, "pPentium"}, {form->pRAM, "pRAM"},     {form->RAM1, "RAM1"},
-        {form->RAM2, "RAM2"},         {form->RAM3, "RAM3"},     {form->Label1, "Label1"},
-        {form->pDisp, "pDisp"},       {form->tv, "tv"},         {form->Label3, "Label3"},
-        {form->Pentium, "Pentium"},   {form->Label2, "Label2"},
+        {mainWindow->processorFrame_, "processorFrame"},
+        {mainWindow->memoryFrame_, "memoryFrame"},
+        {mainWindow->memoryAreas_[0], "memoryArea0"},
+        {mainWindow->memoryAreas_[1], "memoryArea1"},
+        {mainWindow->memoryAreas_[2], "memoryArea2"},
+        {mainWindow->memoryLabel_, "memoryLabel"},
+        {mainWindow->displayFrame_, "displayFrame"},
+        {mainWindow->displayPicture_, "displayPicture"},
+        {mainWindow->displayLabel_, "displayLabel"},
+        {mainWindow->processorPicture_, "processorPicture"},
+        {mainWindow->processorLabel_, "processorLabel"},
     };
     for (const auto& [widget, name] : names) {
       widget->setObjectName(QLatin1String(name));
@@ -91,7 +98,7 @@ private slots:
   }
 
   void cleanup() {
-    form.reset();
+    mainWindow.reset();
     example.reset();
     help.reset();
     thanks.reset();
@@ -101,48 +108,48 @@ private slots:
   }
 
   void captionIconFontAndFixedClientArea() {
-    QCOMPARE(form->windowTitle(), QStringLiteral("Учебная ЭВМ \"Сойка\""));
-    QVERIFY(!form->windowIcon().isNull());
-    QCOMPARE(form->font().pixelSize(), 16);
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    QCOMPARE(form->centralWidget()->size(), QSize(582, 409));
-    QCOMPARE(form->centralWidget()->y(), form->menuBar()->height());
-    QCOMPARE(form->height(), 409 + form->menuBar()->height());
-    QCOMPARE(form->width(), 582);
-    QCOMPARE(form->minimumSize(), form->maximumSize());
-    QVERIFY(form->testAttribute(Qt::WA_QuitOnClose));
+    QCOMPARE(mainWindow->windowTitle(), QStringLiteral("Учебная ЭВМ \"Сойка\""));
+    QVERIFY(!mainWindow->windowIcon().isNull());
+    QCOMPARE(mainWindow->font().pixelSize(), 16);
+    mainWindow->show();
+    QVERIFY(QTest::qWaitForWindowExposed(mainWindow.get()));
+    QCOMPARE(mainWindow->centralWidget()->size(), QSize(582, 409));
+    QCOMPARE(mainWindow->centralWidget()->y(), mainWindow->menuBar()->height());
+    QCOMPARE(mainWindow->height(), 409 + mainWindow->menuBar()->height());
+    QCOMPARE(mainWindow->width(), 582);
+    QCOMPARE(mainWindow->minimumSize(), mainWindow->maximumSize());
+    QVERIFY(mainWindow->testAttribute(Qt::WA_QuitOnClose));
   }
 
   void centredOnTheScreenWhenFirstShown() {
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    const QPoint screenCentre = form->screen()->availableGeometry().center();
-    QVERIFY2((form->frameGeometry().center() - screenCentre).manhattanLength() <= 2,
+    mainWindow->show();
+    QVERIFY(QTest::qWaitForWindowExposed(mainWindow.get()));
+    const QPoint screenCentre = mainWindow->screen()->availableGeometry().center();
+    QVERIFY2((mainWindow->frameGeometry().center() - screenCentre).manhattanLength() <= 2,
              qPrintable(QStringLiteral("centre %1,%2")
-                            .arg(form->frameGeometry().center().x())
-                            .arg(form->frameGeometry().center().y())));
-    form->hide();
-    form->move(10, 10);
-    form->show();
-    QCOMPARE(form->pos(), QPoint(10, 10));
+                            .arg(mainWindow->frameGeometry().center().x())
+                            .arg(mainWindow->frameGeometry().center().y())));
+    mainWindow->hide();
+    mainWindow->move(10, 10);
+    mainWindow->show();
+    QCOMPARE(mainWindow->pos(), QPoint(10, 10));
   }
 
   void boardElementsFromBottomToTop_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("geometry");
-    QTest::newRow("MotherBoard") << "MotherBoard" << QRect(-4, -8, 590, 430);
-    QTest::newRow("pPentium") << "pPentium" << QRect(282, 20, 132, 114);
-    QTest::newRow("pRAM") << "pRAM" << QRect(72, 123, 159, 110);
-    QTest::newRow("RAM1") << "RAM1" << QRect(76, 128, 50, 100);
-    QTest::newRow("RAM2") << "RAM2" << QRect(126, 128, 50, 100);
-    QTest::newRow("RAM3") << "RAM3" << QRect(176, 128, 50, 100);
-    QTest::newRow("Label1") << "Label1" << QRect(112, 158, 58, 32);
-    QTest::newRow("pDisp") << "pDisp" << QRect(394, 162, 164, 140);
-    QTest::newRow("tv") << "tv" << QRect(400, 168, 153, 129);
-    QTest::newRow("Label3") << "Label3" << QRect(416, 128, 118, 32);
-    QTest::newRow("Pentium") << "Pentium" << QRect(288, 24, 121, 105);
-    QTest::newRow("Label2") << "Label2" << QRect(352, 24, 52, 32);
+    QTest::newRow("board") << "board" << QRect(-4, -8, 590, 430);
+    QTest::newRow("processorFrame") << "processorFrame" << QRect(282, 20, 132, 114);
+    QTest::newRow("memoryFrame") << "memoryFrame" << QRect(72, 123, 159, 110);
+    QTest::newRow("memoryArea0") << "memoryArea0" << QRect(76, 128, 50, 100);
+    QTest::newRow("memoryArea1") << "memoryArea1" << QRect(126, 128, 50, 100);
+    QTest::newRow("memoryArea2") << "memoryArea2" << QRect(176, 128, 50, 100);
+    QTest::newRow("memoryLabel") << "memoryLabel" << QRect(112, 158, 58, 32);
+    QTest::newRow("displayFrame") << "displayFrame" << QRect(394, 162, 164, 140);
+    QTest::newRow("displayPicture") << "displayPicture" << QRect(400, 168, 153, 129);
+    QTest::newRow("displayLabel") << "displayLabel" << QRect(416, 128, 118, 32);
+    QTest::newRow("processorPicture") << "processorPicture" << QRect(288, 24, 121, 105);
+    QTest::newRow("processorLabel") << "processorLabel" << QRect(352, 24, 52, 32);
   }
 
   void boardElementsFromBottomToTop() {
@@ -151,11 +158,13 @@ private slots:
     QWidget* element = Element(name);
     QVERIFY(element);
     QCOMPARE(element->geometry(), geometry);
-    QCOMPARE(element->parentWidget(), form->centralWidget());
+    QCOMPARE(element->parentWidget(), mainWindow->centralWidget());
     // The table's order is the stacking order: each row lies over the rows before it.
-    const QString order[] = {"MotherBoard", "pPentium", "pRAM", "RAM1",   "RAM2",    "RAM3",
-                             "Label1",      "pDisp",    "tv",   "Label3", "Pentium", "Label2"};
-    const QObjectList& children = form->centralWidget()->children();
+    const QString order[] = {"board",        "processorFrame",   "memoryFrame",
+                             "memoryArea0",  "memoryArea1",      "memoryArea2",
+                             "memoryLabel",  "displayFrame",     "displayPicture",
+                             "displayLabel", "processorPicture", "processorLabel"};
+    const QObjectList& children = mainWindow->centralWidget()->children();
     int previous = -1;
     for (const QString& each : order) {
       const int at = static_cast<int>(children.indexOf(Element(each)));
@@ -165,16 +174,16 @@ private slots:
   }
 
   void boardPictureCoversTheClientArea() {
-    const QPixmap board = form->MotherBoard->pixmap();
+    const QPixmap board = mainWindow->board_->pixmap();
     QCOMPARE(board.size(), QSize(590, 430));
-    QVERIFY(form->MotherBoard->geometry().contains(form->centralWidget()->rect()));
+    QVERIFY(mainWindow->board_->geometry().contains(mainWindow->centralWidget()->rect()));
   }
 
   void purpleFramesAreFilledWithRoundedCorners_data() {
     QTest::addColumn<QString>("name");
-    QTest::newRow("pPentium") << "pPentium";
-    QTest::newRow("pRAM") << "pRAM";
-    QTest::newRow("pDisp") << "pDisp";
+    QTest::newRow("processorFrame") << "processorFrame";
+    QTest::newRow("memoryFrame") << "memoryFrame";
+    QTest::newRow("displayFrame") << "displayFrame";
   }
 
   void purpleFramesAreFilledWithRoundedCorners() {
@@ -190,11 +199,12 @@ private slots:
   }
 
   void memoryAreaShowsPurpleThroughItsEmptyPictures() {
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    const QImage surface = form->centralWidget()->grab().toImage();
+    mainWindow->show();
+    QVERIFY(QTest::qWaitForWindowExposed(mainWindow.get()));
+    const QImage surface = mainWindow->centralWidget()->grab().toImage();
     const QColor purple(128, 0, 128);
-    for (QWidget* area : {form->RAM1, form->RAM2, form->RAM3}) {
+    for (QWidget* area :
+         {mainWindow->memoryAreas_[0], mainWindow->memoryAreas_[1], mainWindow->memoryAreas_[2]}) {
       const QPoint inside = area->geometry().topLeft() + QPoint(3, 3);
       QCOMPARE(surface.pixelColor(inside), purple);
     }
@@ -203,12 +213,12 @@ private slots:
   void areaLabelsAreBlackOnYellow_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("text");
-    QTest::newRow("Label1") << "Label1"
-                            << "ОЗУ";
-    QTest::newRow("Label2") << "Label2"
-                            << "АЛУ";
-    QTest::newRow("Label3") << "Label3"
-                            << "Дисплей";
+    QTest::newRow("memoryLabel") << "memoryLabel"
+                                 << "ОЗУ";
+    QTest::newRow("processorLabel") << "processorLabel"
+                                    << "АЛУ";
+    QTest::newRow("displayLabel") << "displayLabel"
+                                  << "Дисплей";
   }
 
   void areaLabelsAreBlackOnYellow() {
@@ -229,10 +239,11 @@ private slots:
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("hint");
     for (const char* area :
-         {"RAM1", "RAM2", "RAM3", "Label1", "tv", "Label3", "Pentium", "Label2"}) {
+         {"memoryArea0", "memoryArea1", "memoryArea2", "memoryLabel", "displayPicture",
+          "displayLabel", "processorPicture", "processorLabel"}) {
       QTest::newRow(area) << area << Hint();
     }
-    for (const char* plain : {"MotherBoard", "pPentium", "pRAM", "pDisp"}) {
+    for (const char* plain : {"board", "processorFrame", "memoryFrame", "displayFrame"}) {
       QTest::newRow(plain) << plain << QString();
     }
   }
@@ -248,10 +259,18 @@ private slots:
     QTest::addColumn<bool>("doubleClick");
     QTest::addColumn<int>("flag");
     const std::pair<const char*, Flag> areas[] = {
-        {"RAM1", MemoryFlag},   {"RAM2", MemoryFlag},       {"RAM3", MemoryFlag},
-        {"Label1", MemoryFlag}, {"Pentium", RegistersFlag}, {"Label2", RegistersFlag},
-        {"tv", DisplayFlag},    {"Label3", DisplayFlag},    {"MotherBoard", NoFlag},
-        {"pPentium", NoFlag},   {"pRAM", NoFlag},           {"pDisp", NoFlag},
+        {"memoryArea0", MemoryFlag},
+        {"memoryArea1", MemoryFlag},
+        {"memoryArea2", MemoryFlag},
+        {"memoryLabel", MemoryFlag},
+        {"processorPicture", RegistersFlag},
+        {"processorLabel", RegistersFlag},
+        {"displayPicture", DisplayFlag},
+        {"displayLabel", DisplayFlag},
+        {"board", NoFlag},
+        {"processorFrame", NoFlag},
+        {"memoryFrame", NoFlag},
+        {"displayFrame", NoFlag},
     };
     for (const auto& [name, flag] : areas) {
       QTest::addRow("%s click", name) << name << false << int(flag);
@@ -278,71 +297,77 @@ private slots:
 
   void aClickOnTheFreeSurfaceOnlyShowsTheWantedViews() {
     state.RegistersWindowOpen = true;
-    QTest::mouseClick(form->centralWidget(), Qt::LeftButton, {}, QPoint(5, 400));
+    QTest::mouseClick(mainWindow->centralWidget(), Qt::LeftButton, {}, QPoint(5, 400));
     QCOMPARE(FlagsText(state), QStringLiteral("010"));
     QCOMPARE(Wanted(), 1);
   }
 
   void otherButtonsAndCancelledClicksDoNothing() {
-    QTest::mouseClick(form->RAM1, Qt::RightButton, {}, QPoint(10, 10));
-    QTest::mouseClick(form->Label3, Qt::MiddleButton, {}, QPoint(10, 10));
+    QTest::mouseClick(mainWindow->memoryAreas_[0], Qt::RightButton, {}, QPoint(10, 10));
+    QTest::mouseClick(mainWindow->displayLabel_, Qt::MiddleButton, {}, QPoint(10, 10));
     // Pressed on the area, released beside it: no click.
-    QTest::mousePress(form->Pentium, Qt::LeftButton, {}, QPoint(10, 10));
-    QTest::mouseRelease(form->Pentium, Qt::LeftButton, {}, QPoint(-20, 10));
+    QTest::mousePress(mainWindow->processorPicture_, Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseRelease(mainWindow->processorPicture_, Qt::LeftButton, {}, QPoint(-20, 10));
     QCOMPARE(FlagsText(state), QStringLiteral("000"));
     QCOMPARE(Wanted(), 0);
   }
 
   void rightClickOnTheBoardOpensThePopupMenu() {
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    mainWindow->show();
+    QVERIFY(QTest::qWaitForWindowExposed(mainWindow.get()));
     QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(300, 360),
-                            form->MotherBoard->mapToGlobal(QPoint(300, 360)));
-    QApplication::sendEvent(form->MotherBoard, &event);
-    QTRY_VERIFY(form->PopupMenu1->isVisible());
-    const QList<QAction*> items = form->PopupMenu1->actions();
+                            mainWindow->board_->mapToGlobal(QPoint(300, 360)));
+    QApplication::sendEvent(mainWindow->board_, &event);
+    QTRY_VERIFY(mainWindow->boardMenu_->isVisible());
+    const QList<QAction*> items = mainWindow->boardMenu_->actions();
     QCOMPARE(items.size(), 2);
-    QCOMPARE(items[0], form->N10);
-    QCOMPARE(items[1], form->N11);
-    QCOMPARE(form->N10->text(), QStringLiteral("Система команд"));
-    QCOMPARE(form->N11->text(), QStringLiteral("Интерфейс"));
-    form->PopupMenu1->hide();
+    QCOMPARE(items[0], mainWindow->boardCommandSystemAction_);
+    QCOMPARE(items[1], mainWindow->boardInterfaceHelpAction_);
+    QCOMPARE(mainWindow->boardCommandSystemAction_->text(), QStringLiteral("Система команд"));
+    QCOMPARE(mainWindow->boardInterfaceHelpAction_->text(), QStringLiteral("Интерфейс"));
+    mainWindow->boardMenu_->hide();
     QCOMPARE(Wanted(), 0);
   }
 
   void menuBarHoldsThreeItemsWithTheirBlanks() {
-    const QList<QAction*> bar = form->menuBar()->actions();
+    const QList<QAction*> bar = mainWindow->menuBar()->actions();
     QCOMPARE(bar.size(), 3);
-    QCOMPARE(bar[0], form->N3);
-    QCOMPARE(bar[1], form->N2);
-    QCOMPARE(bar[2], form->N1);
-    QCOMPARE(form->N3->text(), QStringLiteral("     Помощь     "));
-    QCOMPARE(form->N2->text(), QStringLiteral("     Информация     "));
-    QCOMPARE(form->N1->text(), QStringLiteral("     Выход     "));
-    QVERIFY(form->N1->menu() == nullptr);
+    QCOMPARE(bar[0], mainWindow->helpMenuAction_);
+    QCOMPARE(bar[1], mainWindow->informationMenuAction_);
+    QCOMPARE(bar[2], mainWindow->exitAction_);
+    QCOMPARE(mainWindow->helpMenuAction_->text(), QStringLiteral("     Помощь     "));
+    QCOMPARE(mainWindow->informationMenuAction_->text(), QStringLiteral("     Информация     "));
+    QCOMPARE(mainWindow->exitAction_->text(), QStringLiteral("     Выход     "));
+    QVERIFY(mainWindow->exitAction_->menu() == nullptr);
 
-    const QList<QAction*> helpItems = form->N3->menu()->actions();
-    QCOMPARE(helpItems, (QList<QAction*>{form->N7, form->N8, form->N9}));
-    QCOMPARE(form->N7->text(), QStringLiteral("Система команд"));
-    QCOMPARE(form->N8->text(), QStringLiteral("Интерфейс"));
-    QCOMPARE(form->N9->text(), QStringLiteral("Пример"));
+    const QList<QAction*> helpItems = mainWindow->helpMenuAction_->menu()->actions();
+    QCOMPARE(helpItems,
+             (QList<QAction*>{mainWindow->commandSystemAction_, mainWindow->interfaceHelpAction_,
+                              mainWindow->exampleAction_}));
+    QCOMPARE(mainWindow->commandSystemAction_->text(), QStringLiteral("Система команд"));
+    QCOMPARE(mainWindow->interfaceHelpAction_->text(), QStringLiteral("Интерфейс"));
+    QCOMPARE(mainWindow->exampleAction_->text(), QStringLiteral("Пример"));
 
-    const QList<QAction*> infoItems = form->N2->menu()->actions();
-    QCOMPARE(infoItems, (QList<QAction*>{form->N4, form->N5, form->N6}));
-    QCOMPARE(form->N4->text(), QStringLiteral("О программе"));
-    QCOMPARE(form->N5->text(), QStringLiteral("Об авторе"));
-    QCOMPARE(form->N6->text(), QStringLiteral("Благодарности"));
+    const QList<QAction*> infoItems = mainWindow->informationMenuAction_->menu()->actions();
+    QCOMPARE(infoItems,
+             (QList<QAction*>{mainWindow->aboutProgramAction_, mainWindow->aboutAuthorAction_,
+                              mainWindow->thanksAction_}));
+    QCOMPARE(mainWindow->aboutProgramAction_->text(), QStringLiteral("О программе"));
+    QCOMPARE(mainWindow->aboutAuthorAction_->text(), QStringLiteral("Об авторе"));
+    QCOMPARE(mainWindow->thanksAction_->text(), QStringLiteral("Благодарности"));
   }
 
   void commandSystemMessageThenWantedViews_data() {
     QTest::addColumn<QString>("item");
-    QTest::newRow("N7") << "N7";
-    QTest::newRow("N10") << "N10";
+    QTest::newRow("commandSystemAction") << "commandSystemAction";
+    QTest::newRow("boardCommandSystemAction") << "boardCommandSystemAction";
   }
 
   void commandSystemMessageThenWantedViews() {
     QFETCH(QString, item);
-    QAction* action = item == QLatin1String("N7") ? form->N7 : form->N10;
+    QAction* action = item == QLatin1String("commandSystemAction")
+                          ? mainWindow->commandSystemAction_
+                          : mainWindow->boardCommandSystemAction_;
     int wantedWhileOpen = -1;
     QMessageBox::Icon icon = QMessageBox::Warning;
     ModalDriver driver([&](QWidget* modal) {
@@ -363,23 +388,27 @@ private slots:
   void modalDialogsThenWantedViews_data() {
     QTest::addColumn<QString>("item");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("N8 interface") << "N8"
-                                  << "Интерфейс";
-    QTest::newRow("N11 interface") << "N11"
-                                   << "Интерфейс";
-    QTest::newRow("N4 program") << "N4"
-                                << "Программа";
-    QTest::newRow("N5 author") << "N5"
-                               << "Автор";
-    QTest::newRow("N6 thanks") << "N6"
-                               << "Благодарности";
+    QTest::newRow("interfaceHelpAction") << "interfaceHelpAction"
+                                         << "Интерфейс";
+    QTest::newRow("boardInterfaceHelpAction") << "boardInterfaceHelpAction"
+                                              << "Интерфейс";
+    QTest::newRow("aboutProgramAction") << "aboutProgramAction"
+                                        << "Программа";
+    QTest::newRow("aboutAuthorAction") << "aboutAuthorAction"
+                                       << "Автор";
+    QTest::newRow("thanksAction") << "thanksAction"
+                                  << "Благодарности";
   }
 
   void modalDialogsThenWantedViews() {
     QFETCH(QString, item);
     QFETCH(QString, caption);
     const QMap<QString, QAction*> items = {
-        {"N8", form->N8}, {"N11", form->N11}, {"N4", form->N4}, {"N5", form->N5}, {"N6", form->N6}};
+        {"interfaceHelpAction", mainWindow->interfaceHelpAction_},
+        {"boardInterfaceHelpAction", mainWindow->boardInterfaceHelpAction_},
+        {"aboutProgramAction", mainWindow->aboutProgramAction_},
+        {"aboutAuthorAction", mainWindow->aboutAuthorAction_},
+        {"thanksAction", mainWindow->thanksAction_}};
     state.DisplayWindowOpen = true;
     int wantedWhileOpen = -1;
     ModalDriver driver([&](QWidget* modal) {
@@ -403,7 +432,7 @@ private slots:
 
   void exitNotConfirmedKeepsTheProgram() {
     QFETCH(bool, byEscape);
-    form->show();
+    mainWindow->show();
     state.MemoryWindowOpen = true;
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
@@ -417,33 +446,33 @@ private slots:
         PressMessageBoxButton(modal, QMessageBox::No);
       }
     });
-    form->N1->trigger();
+    mainWindow->exitAction_->trigger();
     QVERIFY(driver.Answered());
     QVERIFY(!driver.TimedOut());
     QCOMPARE(driver.seenText, QStringLiteral("Действительно хотите выйти из программы?"));
     QCOMPARE(icon, QMessageBox::Question);
     QCOMPARE(defaultButton, QMessageBox::Yes);
-    QVERIFY(form->isVisible());
+    QVERIFY(mainWindow->isVisible());
     QCOMPARE(Wanted(), 1);
     QCOMPARE(FlagsText(state), QStringLiteral("100"));
   }
 
   void exitConfirmedClosesTheMainWindow() {
-    form->show();
+    mainWindow->show();
     ModalDriver driver([](QWidget* modal) { PressMessageBoxButton(modal, QMessageBox::Yes); });
-    form->N1->trigger();
+    mainWindow->exitAction_->trigger();
     QVERIFY(driver.Answered());
-    QVERIFY(!form->isVisible());
+    QVERIFY(!mainWindow->isVisible());
     QCOMPARE(Wanted(), 0);
   }
 
   void titleBarCloseAsksNothing() {
-    form->show();
+    mainWindow->show();
     ModalDriver driver([](QWidget* modal) { PressMessageBoxButton(modal, QMessageBox::No); }, 300);
-    QVERIFY(form->close());
+    QVERIFY(mainWindow->close());
     QTest::qWait(50);
     QVERIFY(!driver.Answered());
-    QVERIFY(!form->isVisible());
+    QVERIFY(!mainWindow->isVisible());
   }
 
   void exampleOkAtFirstShowingLoadsNothing() {
@@ -456,7 +485,7 @@ private slots:
       shown = modal;
       example->okButton_->click();
     });
-    form->N9->trigger();
+    mainWindow->exampleAction_->trigger();
     QVERIFY(driver.Answered());
     QVERIFY(!driver.TimedOut());
     QCOMPARE(shown, static_cast<QWidget*>(example.get()));
@@ -483,7 +512,7 @@ private slots:
       });
       example->loadButton_->click();
     });
-    form->N9Click();
+    mainWindow->showExample();
     QVERIFY(first.Answered());
     QVERIFY(second && second->Answered());
     QVERIFY(!second->TimedOut());
@@ -502,11 +531,11 @@ private slots:
       enabledAgain = example->loadButton_->isEnabled();
       example->okButton_->click();
     });
-    form->N9Click();
+    mainWindow->showExample();
     QVERIFY(again.Answered());
     QVERIFY(enabledAgain);
   }
 };
 
-QTEST_MAIN(MainFormTest)
+QTEST_MAIN(MainWindowTest)
 #include "MainWindowTest.moc"

@@ -12,13 +12,13 @@
 namespace soyka::testing {
 
 // Built before the recorder that writes into it.
-struct MainFormLog {
+struct MainWindowLog {
   std::ostringstream log;
 };
 
-class MainFormTestViews : private MainFormLog, public TraceViews {
+class MainWindowTestViews : private MainWindowLog, public TraceViews {
 public:
-  explicit MainFormTestViews(MachineState& state) : TraceViews(state, log) {}
+  explicit MainWindowTestViews(MachineState& state) : TraceViews(state, log) {}
 
   // Operation names, in call order.
   std::vector<std::string> Operations() const {

@@ -123,24 +123,26 @@ void CheckMarkers(const MachineState& state, const MemoryWindow& memory, QString
   }
 }
 
-void CheckLamps(const MachineState& state, const ui::SoykaWindows& windows, bool strictInput,
+void CheckLamps(const MachineState& state, const ui::ProgramWindows& windows, bool strictInput,
                 QStringList& broken) {
   const QColor input = state.InputEnabled ? ui::LampGreen : ui::LampRed;
-  if (windows.Pult.inputLamp_->color() != input || windows.Soyka_mem.inputLamp_->color() != input) {
+  if (windows.controlPanel_.inputLamp_->color() != input ||
+      windows.memoryWindow_.inputLamp_->color() != input) {
     broken << QStringLiteral("InputEnabled is %1 but the input lamps are %2 (panel) and %3 "
                              "(memory)")
                   .arg(state.InputEnabled ? "set" : "clear")
-                  .arg(LampName(windows.Pult.inputLamp_->color()),
-                       LampName(windows.Soyka_mem.inputLamp_->color()));
+                  .arg(LampName(windows.controlPanel_.inputLamp_->color()),
+                       LampName(windows.memoryWindow_.inputLamp_->color()));
   }
-  if (strictInput && state.InputEnabled && QApplication::activeWindow() != &windows.Soyka_mem) {
+  if (strictInput && state.InputEnabled && QApplication::activeWindow() != &windows.memoryWindow_) {
     const QWidget* active = QApplication::activeWindow();
     broken << QStringLiteral("memory input is still enabled while %1 is the active window")
                   .arg(active ? QStringLiteral("\"%1\"").arg(active->windowTitle())
                               : QStringLiteral("no window"));
   }
   for (int k = 1; k <= CounterBitCount; ++k) {
-    const QColor lamp = windows.Pult.counterLamps_[static_cast<std::size_t>(k - 1)]->color();
+    const QColor lamp =
+        windows.controlPanel_.counterLamps_[static_cast<std::size_t>(k - 1)]->color();
     if (lamp != (state.CounterBits[k] != 0 ? ui::LampGreen : ui::LampGrey)) {
       broken << QStringLiteral("the counter lamp of bit %1 is %2 but CounterBits[%1] is %3")
                     .arg(k)
@@ -195,14 +197,14 @@ void CheckPanel(const MachineState& state, const ControlPanel& panel, int ticksU
 }
 
 // Only a view's own close button hides it, and that clears the flag the showing sets.
-void CheckViews(const MachineState& state, const ui::SoykaWindows& windows, QStringList& broken) {
+void CheckViews(const MachineState& state, const ui::ProgramWindows& windows, QStringList& broken) {
   const struct {
     const QWidget* window;
     bool wanted;
     const char* name;
-  } views[] = {{&windows.Soyka_mem, state.MemoryWindowOpen, "memory"},
-               {&windows.ALU, state.RegistersWindowOpen, "registers"},
-               {&windows.disp, state.DisplayWindowOpen, "display"}};
+  } views[] = {{&windows.memoryWindow_, state.MemoryWindowOpen, "memory"},
+               {&windows.registersWindow_, state.RegistersWindowOpen, "registers"},
+               {&windows.displayWindow_, state.DisplayWindowOpen, "display"}};
   for (const auto& view : views) {
     if (view.window->isVisible() != view.wanted) {
       broken << QStringLiteral("the %1 window is %2 but its open flag is %3")
@@ -211,10 +213,10 @@ void CheckViews(const MachineState& state, const ui::SoykaWindows& windows, QStr
                     .arg(view.wanted ? "set" : "clear");
     }
   }
-  if (!windows.Pult.isVisible()) {
+  if (!windows.controlPanel_.isVisible()) {
     broken << QStringLiteral("the control panel is not on screen");
   }
-  if (!windows.Form1.isVisible()) {
+  if (!windows.mainWindow_.isVisible()) {
     broken << QStringLiteral("the main window closed without the exit question's Yes");
   }
 }
@@ -226,22 +228,22 @@ bool IsErrorBox(const QWidget* modal) {
   return box && box->icon() == QMessageBox::Critical;
 }
 
-QString BrokenInvariant(const MachineState& state, const ui::SoykaWindows& windows,
+QString BrokenInvariant(const MachineState& state, const ui::ProgramWindows& windows,
                         int ticksUnderWay, bool strictInput) {
   QStringList broken;
   CheckWords(state, broken);
-  CheckMemoryGrid(state, windows.Soyka_mem.grid_, broken);
-  CheckRegisters(state, windows.ALU, broken);
-  CheckMarkers(state, windows.Soyka_mem, broken);
+  CheckMemoryGrid(state, windows.memoryWindow_.grid_, broken);
+  CheckRegisters(state, windows.registersWindow_, broken);
+  CheckMarkers(state, windows.memoryWindow_, broken);
   CheckLamps(state, windows, strictInput, broken);
-  CheckPanel(state, windows.Pult, ticksUnderWay, broken);
+  CheckPanel(state, windows.controlPanel_, ticksUnderWay, broken);
   CheckViews(state, windows, broken);
   return broken.join(QStringLiteral("; "));
 }
 
-QString BrokenModalInvariant(const MachineState& state, const ui::SoykaWindows& windows,
+QString BrokenModalInvariant(const MachineState& state, const ui::ProgramWindows& windows,
                              const QWidget* modal, int ticksUnderWay) {
-  const bool pause = modal == &windows.Info_win;
+  const bool pause = modal == &windows.pauseWindow_;
   if (!pause && !IsErrorBox(modal)) {
     return {};
   }

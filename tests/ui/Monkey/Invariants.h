@@ -12,11 +12,11 @@ namespace soyka::monkey {
 // `ticksUnderWay` counts the timer ticks that have started and not yet returned: they can only
 // be waiting in a modal window (a pause or an error box). `strictInput` also asks that memory
 // input end the moment the memory window stops being the active window.
-QString BrokenInvariant(const MachineState& state, const ui::SoykaWindows& windows,
+QString BrokenInvariant(const MachineState& state, const ui::ProgramWindows& windows,
                         int ticksUnderWay, bool strictInput = false);
 
 // What must hold while `modal` is the window the learner has to answer.
-QString BrokenModalInvariant(const MachineState& state, const ui::SoykaWindows& windows,
+QString BrokenModalInvariant(const MachineState& state, const ui::ProgramWindows& windows,
                              const QWidget* modal, int ticksUnderWay);
 
 // The machine's error box (the only box with the error icon).

@@ -88,22 +88,23 @@ std::vector<QAbstractButton*> Buttons(const QWidget* window, bool enabledOnly) {
 
 } // namespace
 
-LearnerActions::LearnerActions(ui::SoykaWindows& windows, MonkeyRandom& random,
+LearnerActions::LearnerActions(ui::ProgramWindows& windows, MonkeyRandom& random,
                                TickPoster postTicks)
     : windows_(windows), random_(random), postTicks_(std::move(postTicks)) {}
 
 QString LearnerActions::WindowName(const QWidget* window) const {
-  const std::pair<const QWidget*, const char*> known[] = {{&windows_.Form1, "Form1"},
-                                                          {&windows_.ALU, "ALU"},
-                                                          {&windows_.Soyka_mem, "Soyka_mem"},
-                                                          {&windows_.disp, "disp"},
-                                                          {&windows_.Info_win, "Info_win"},
-                                                          {&windows_.Pult, "Pult"},
-                                                          {&windows_.About_avtor, "About_avtor"},
-                                                          {&windows_.About_prog, "About_prog"},
-                                                          {&windows_.Thanks, "Thanks"},
-                                                          {&windows_.Inter, "Inter"},
-                                                          {&windows_.primer, "primer"}};
+  const std::pair<const QWidget*, const char*> known[] = {
+      {&windows_.mainWindow_, "mainWindow"},
+      {&windows_.registersWindow_, "registersWindow"},
+      {&windows_.memoryWindow_, "memoryWindow"},
+      {&windows_.displayWindow_, "displayWindow"},
+      {&windows_.pauseWindow_, "pauseWindow"},
+      {&windows_.controlPanel_, "controlPanel"},
+      {&windows_.aboutAuthor_, "aboutAuthor"},
+      {&windows_.aboutProgram_, "aboutProgram"},
+      {&windows_.thanks_, "thanks"},
+      {&windows_.interfaceHelp_, "interfaceHelp"},
+      {&windows_.example_, "example"}};
   for (const auto& [knownWindow, name] : known) {
     if (window == knownWindow) {
       return QLatin1String(name);
@@ -139,7 +140,8 @@ QString LearnerActions::Name(const QWidget* widget) const {
 std::vector<QWidget*> LearnerActions::LearnerWindows() const {
   std::vector<QWidget*> shown;
   for (QWidget* window : std::initializer_list<QWidget*>{
-           &windows_.Form1, &windows_.Pult, &windows_.Soyka_mem, &windows_.ALU, &windows_.disp}) {
+           &windows_.mainWindow_, &windows_.controlPanel_, &windows_.memoryWindow_,
+           &windows_.registersWindow_, &windows_.displayWindow_}) {
     if (window->isVisible()) {
       shown.push_back(window);
     }
@@ -217,28 +219,32 @@ Action LearnerActions::Ticks() {
 }
 
 Action LearnerActions::PanelButton() {
-  const std::vector<QAbstractButton*> buttons{windows_.Pult.startButton_, windows_.Pult.stopButton_,
-                                              windows_.Pult.inputButton_};
+  const std::vector<QAbstractButton*> buttons{windows_.controlPanel_.startButton_,
+                                              windows_.controlPanel_.stopButton_,
+                                              windows_.controlPanel_.inputButton_};
   return PressButton(random_.Pick(buttons), true);
 }
 
 Action LearnerActions::ModeChoice() {
   const int item = random_.Below(3);
-  return PressButton(windows_.Pult.modeButtons_->button(item), true);
+  return PressButton(windows_.controlPanel_.modeButtons_->button(item), true);
 }
 
 Action LearnerActions::MenuChoice() {
   std::vector<std::pair<QWidget*, QAction*>> items;
-  TForm1& main = windows_.Form1;
+  MainWindow& mainWindow = windows_.mainWindow_;
   for (QAction* action :
-       {main.N7, main.N8, main.N9, main.N4, main.N5, main.N6, main.N1, main.N10, main.N11}) {
-    items.emplace_back(&main, action);
+       {mainWindow.commandSystemAction_, mainWindow.interfaceHelpAction_, mainWindow.exampleAction_,
+        mainWindow.aboutProgramAction_, mainWindow.aboutAuthorAction_, mainWindow.thanksAction_,
+        mainWindow.exitAction_, mainWindow.boardCommandSystemAction_,
+        mainWindow.boardInterfaceHelpAction_}) {
+    items.emplace_back(&mainWindow, action);
   }
-  if (windows_.Soyka_mem.isVisible()) {
-    for (QAction* action :
-         {windows_.Soyka_mem.decodeCommandAction_, windows_.Soyka_mem.decodeAddressesAction_,
-          windows_.Soyka_mem.decodeNumberAction_}) {
-      items.emplace_back(&windows_.Soyka_mem, action);
+  if (windows_.memoryWindow_.isVisible()) {
+    for (QAction* action : {windows_.memoryWindow_.decodeCommandAction_,
+                            windows_.memoryWindow_.decodeAddressesAction_,
+                            windows_.memoryWindow_.decodeNumberAction_}) {
+      items.emplace_back(&windows_.memoryWindow_, action);
     }
   }
   QWidget* owner = nullptr;
@@ -269,7 +275,7 @@ Action LearnerActions::AnyButton() {
 // A click on a window that a modal one blocks: it must come to nothing.
 Action LearnerActions::BlockedClick() {
   if (random_.Below(2) == 0) {
-    const std::vector<QAbstractButton*> panel = Buttons(&windows_.Pult, false);
+    const std::vector<QAbstractButton*> panel = Buttons(&windows_.controlPanel_, false);
     Action press = PressButton(random_.Pick(panel), false);
     press.text = QStringLiteral("blocked ") + press.text;
     return press;
@@ -279,9 +285,9 @@ Action LearnerActions::BlockedClick() {
 
 Action LearnerActions::Free() {
   // While a program runs the learner mostly watches it.
-  const int waiting = windows_.Pult.runLamp_->color() == ui::LampGreen ? 40 : 8;
-  const bool typingBits = windows_.Soyka_mem.inputLamp_->color() == ui::LampGreen &&
-                          QApplication::focusWidget() == windows_.Soyka_mem.grid_;
+  const int waiting = windows_.controlPanel_.runLamp_->color() == ui::LampGreen ? 40 : 8;
+  const bool typingBits = windows_.memoryWindow_.inputLamp_->color() == ui::LampGreen &&
+                          QApplication::focusWidget() == windows_.memoryWindow_.grid_;
   switch (random_.Weighted({32, typingBits ? 120 : 24, waiting, 8, 4, 6, 4, 6})) {
   case 0:
     return ClickSomewhere(random_.Pick(LearnerWindows()), true);

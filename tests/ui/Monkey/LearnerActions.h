@@ -26,7 +26,7 @@ public:
   // Puts `count` timer ticks in the event queue, as the panel's timer does.
   using TickPoster = std::function<void(int count)>;
 
-  LearnerActions(ui::SoykaWindows& windows, MonkeyRandom& random, TickPoster postTicks);
+  LearnerActions(ui::ProgramWindows& windows, MonkeyRandom& random, TickPoster postTicks);
 
   // No modal window and no pop-up menu: the whole program is within reach.
   Action Free();
@@ -59,7 +59,7 @@ private:
   Action BlockedClick();
   Action ExitQuestion(QMessageBox* box);
 
-  ui::SoykaWindows& windows_;
+  ui::ProgramWindows& windows_;
   MonkeyRandom& random_;
   TickPoster postTicks_;
 };

@@ -34,14 +34,15 @@ QWidget* ActiveModal() {
 
 } // namespace
 
-Monkey::Monkey(MachineState& state, ui::SoykaWindows& windows, MonkeyOptions options)
+Monkey::Monkey(MachineState& state, ui::ProgramWindows& windows, MonkeyOptions options)
     : state_(state), windows_(windows), options_(options), random_(options.seed),
-      ticks_(state, windows.Pult),
+      ticks_(state, windows.controlPanel_),
       learner_(windows, random_, [this](int count) { ticks_.PostTicks(count); }) {
   for (QWidget* window : std::initializer_list<QWidget*>{
-           &windows.Form1, &windows.ALU, &windows.Soyka_mem, &windows.disp, &windows.Info_win,
-           &windows.Pult, &windows.About_avtor, &windows.About_prog, &windows.Thanks,
-           &windows.Inter, &windows.primer}) {
+           &windows.mainWindow_, &windows.registersWindow_, &windows.memoryWindow_,
+           &windows.displayWindow_, &windows.pauseWindow_, &windows.controlPanel_,
+           &windows.aboutAuthor_, &windows.aboutProgram_, &windows.thanks_, &windows.interfaceHelp_,
+           &windows.example_}) {
     windowsAlive_.emplace_back(window, learner_.Name(window));
   }
   watchdog_.setInterval(WatchdogMs);
@@ -56,9 +57,9 @@ bool Monkey::Run() {
   // Something for Ctrl+V to paste.
   QApplication::clipboard()->setText(QStringLiteral("1010\t0101"));
   if (options_.liveTimer) {
-    windows_.Pult.setTickInterval(1);
+    windows_.controlPanel_.setTickInterval(1);
   } else {
-    windows_.Pult.tickTimer_->stop();
+    windows_.controlPanel_.tickTimer_->stop();
   }
   qApp->installEventFilter(this);
   previousHandler = qInstallMessageHandler(DropPlatformNotes);
@@ -68,7 +69,7 @@ bool Monkey::Run() {
   watchdog_.stop();
   qInstallMessageHandler(previousHandler);
   qApp->removeEventFilter(this);
-  windows_.Pult.tickTimer_->stop();
+  windows_.controlPanel_.tickTimer_->stop();
   return failure_.isEmpty();
 }
 

@@ -34,7 +34,7 @@ struct MonkeyOptions {
 
 class Monkey : public QObject {
 public:
-  Monkey(MachineState& state, ui::SoykaWindows& windows, MonkeyOptions options);
+  Monkey(MachineState& state, ui::ProgramWindows& windows, MonkeyOptions options);
   ~Monkey() override;
 
   // Plays the learner until the actions are spent or an invariant breaks, then closes whatever
@@ -66,7 +66,7 @@ private:
   void WatchProgress();
 
   MachineState& state_;
-  ui::SoykaWindows& windows_;
+  ui::ProgramWindows& windows_;
   MonkeyOptions options_;
   MonkeyRandom random_;
   TickWatch ticks_;

@@ -44,8 +44,8 @@ int main(int argc, char** argv) {
 
   soyka::MachineState state;
   soyka::InitializeMachine(state);
-  soyka::ui::SoykaWindows windows(state);
-  windows.Show();
+  soyka::ui::ProgramWindows windows(state);
+  windows.show();
   soyka::monkey::Monkey monkey(state, windows, options);
 
   QElapsedTimer clock;

@@ -22,12 +22,12 @@ class MonkeyTest : public QObject {
   Q_OBJECT
 
   soyka::MachineState state;
-  std::unique_ptr<soyka::ui::SoykaWindows> windows;
+  std::unique_ptr<soyka::ui::ProgramWindows> windows;
 
   void StartProgram() {
     soyka::InitializeMachine(state);
-    windows = std::make_unique<soyka::ui::SoykaWindows>(state);
-    windows->Show();
+    windows = std::make_unique<soyka::ui::ProgramWindows>(state);
+    windows->show();
   }
 
   // Runs the monkey; on a broken invariant prints the seed and every action taken.
@@ -54,7 +54,7 @@ class MonkeyTest : public QObject {
   // Ways to put the program into a state its invariants forbid, each with what the check says.
   struct Corruption {
     const char* name;
-    std::function<void(soyka::MachineState&, soyka::ui::SoykaWindows&)> apply;
+    std::function<void(soyka::MachineState&, soyka::ui::ProgramWindows&)> apply;
     const char* reported;
   };
 
@@ -62,7 +62,7 @@ class MonkeyTest : public QObject {
     using soyka::ui::LampGreen;
     static const std::vector<Corruption> corruptions{
         {"a grid text no write made",
-         [](auto&, auto& w) { w.Soyka_mem.grid_->item(2, 5)->setText("1"); },
+         [](auto&, auto& w) { w.memoryWindow_.grid_->item(2, 5)->setText("1"); },
          "memory grid row 2 shows \"000001000000\""},
         {"a memory bit that is not a bit", [](auto& s, auto&) { s.Memory[4][3] = 2; },
          "Memory cell 4 holds a bit that is neither 0 nor 1"},
@@ -71,42 +71,44 @@ class MonkeyTest : public QObject {
         {"an idle panel with Halted clear", [](auto& s, auto&) { s.Halted = false; },
          "Halted clear"},
         {"an idle panel with СТОП enabled",
-         [](auto&, auto& w) { w.Pult.stopButton_->setEnabled(true); }, "СТОП enabled"},
-        {"a run lamp without a run", [](auto&, auto& w) { w.Pult.runLamp_->setColor(LampGreen); },
-         "panel running"},
-        {"an input lamp alone", [](auto&, auto& w) { w.Pult.inputLamp_->setColor(LampGreen); },
+         [](auto&, auto& w) { w.controlPanel_.stopButton_->setEnabled(true); }, "СТОП enabled"},
+        {"a run lamp without a run",
+         [](auto&, auto& w) { w.controlPanel_.runLamp_->setColor(LampGreen); }, "panel running"},
+        {"an input lamp alone",
+         [](auto&, auto& w) { w.controlPanel_.inputLamp_->setColor(LampGreen); },
          "input lamps are green (panel) and red (memory)"},
         {"a counter lamp apart from its bit",
-         [](auto&, auto& w) { w.Pult.counterLamps_[1]->setColor(LampGreen); },
+         [](auto&, auto& w) { w.controlPanel_.counterLamps_[1]->setColor(LampGreen); },
          "the counter lamp of bit 2 is green but CounterBits[2] is 0"},
         {"a run mode the selector does not show",
          [](auto& s, auto&) { s.RunMode = soyka::RunModeTact; },
          "RunMode is 4 but the selector shows item 0"},
-        {"a second marked cell", [](auto&, auto& w) { w.Soyka_mem.ShowCellMarker(3); },
+        {"a second marked cell", [](auto&, auto& w) { w.memoryWindow_.ShowCellMarker(3); },
          "markers stand at cells {0,3}"},
-        {"half a marker", [](auto&, auto& w) { w.Soyka_mem.verticalMarkers_[0]->hide(); },
+        {"half a marker", [](auto&, auto& w) { w.memoryWindow_.verticalMarkers_[0]->hide(); },
          "only one bar of cell 0's marker pair is visible"},
         {"a register the registers window does not show",
          [](auto& s, auto& w) {
-           w.ALU.RefreshCommandRegisterView();
+           w.registersWindow_.RefreshCommandRegisterView();
            s.CommandRegister[1] = 1;
          },
          "command register shows \"000000000000\" but the machine holds 000000000001"},
         {"a wanted view that is hidden", [](auto& s, auto&) { s.DisplayWindowOpen = true; },
          "the display window is hidden but its open flag is set"},
-        {"a hidden panel", [](auto&, auto& w) { w.Pult.hide(); },
+        {"a hidden panel", [](auto&, auto& w) { w.controlPanel_.hide(); },
          "the control panel is not on screen"},
-        {"a closed main window", [](auto&, auto& w) { w.Form1.hide(); }, "the main window closed"},
+        {"a closed main window", [](auto&, auto& w) { w.mainWindow_.hide(); },
+         "the main window closed"},
         {"memory input during a run",
          [](auto& s, auto& w) {
-           w.Pult.onStartClicked();
+           w.controlPanel_.onStartClicked();
            s.InputEnabled = true;
-           w.views.SetInputLamps(true);
+           w.dispatcher_.SetInputLamps(true);
          },
          "memory input is enabled during a run"},
         {"a run whose ticks would do nothing",
          [](auto& s, auto& w) {
-           w.Pult.onStartClicked();
+           w.controlPanel_.onStartClicked();
            s.Halted = true;
          },
          "Halted set"},
@@ -172,13 +174,13 @@ private slots:
 
   // Input that outlives the memory window's activation is reported only when asked for.
   void inputLeftOnAfterASwitchIsCaughtWhenAsked() {
-    windows->Pult.onInputClicked();
-    QTRY_COMPARE(QApplication::activeWindow(), &windows->Soyka_mem);
+    windows->controlPanel_.onInputClicked();
+    QTRY_COMPARE(QApplication::activeWindow(), &windows->memoryWindow_);
     QCOMPARE(BrokenInvariant(state, *windows, 0, true), QString());
-    windows->Pult.activateWindow();
-    QTRY_COMPARE(QApplication::activeWindow(), &windows->Pult);
+    windows->controlPanel_.activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), &windows->controlPanel_);
     state.InputEnabled = true;
-    windows->views.SetInputLamps(true);
+    windows->dispatcher_.SetInputLamps(true);
     QCOMPARE(BrokenInvariant(state, *windows, 0, false), QString());
     QCOMPARE(BrokenInvariant(state, *windows, 0, true),
              QString("memory input is still enabled while \"Пульт управления\" is the active "
@@ -204,7 +206,7 @@ private slots:
     QFETCH(int, ticksUnderWay);
     QFETCH(QString, reported);
     QMessageBox box(window == "error" ? QMessageBox::Critical : QMessageBox::NoIcon, "", "");
-    const QWidget* modal = window == "pause" ? static_cast<QWidget*>(&windows->Info_win) : &box;
+    const QWidget* modal = window == "pause" ? static_cast<QWidget*>(&windows->pauseWindow_) : &box;
     state.Halted = halted;
     const QString broken = BrokenModalInvariant(state, *windows, modal, ticksUnderWay);
     if (reported.isEmpty()) {
@@ -219,11 +221,11 @@ private slots:
   void aTickInsideAWaitingTickIsRefused() {
     state.Memory[0] = soyka::testing::Cmd(soyka::OpcodeMove, 1, 0, 3);
     state.Memory[1] = soyka::testing::Cmd(soyka::OpcodeMove, 2, 0, 4);
-    windows->views.RefreshMemoryView();
-    soyka::monkey::TickWatch watch(state, windows->Pult);
-    windows->Pult.tickTimer_->stop();
-    windows->Pult.modeButtons_->button(1)->click();
-    windows->Pult.onStartClicked();
+    windows->dispatcher_.RefreshMemoryView();
+    soyka::monkey::TickWatch watch(state, windows->controlPanel_);
+    windows->controlPanel_.tickTimer_->stop();
+    windows->controlPanel_.modeButtons_->button(1)->click();
+    windows->controlPanel_.onStartClicked();
     int underWayInPause = 0;
     QWidget* pause = nullptr;
     // Its own timeout closes the pause if the answer never comes, so the test cannot hang.
@@ -234,12 +236,12 @@ private slots:
       watch.PostTicks(3);
       QCoreApplication::processEvents();
       state.Halted = true;
-      windows->Info_win.stopButton_->click();
+      windows->pauseWindow_.stopButton_->click();
     });
     watch.PostTicks(1);
-    QTRY_VERIFY(windows->Pult.startButton_->isEnabled());
+    QTRY_VERIFY(windows->controlPanel_.startButton_->isEnabled());
     QVERIFY(!driver.TimedOut());
-    QCOMPARE(pause, &windows->Info_win);
+    QCOMPARE(pause, &windows->pauseWindow_);
     QCOMPARE(underWayInPause, 1);
     QVERIFY2(watch.Reentry().contains("Halted clear while 1 tick(s) waited"),
              qPrintable(watch.Reentry()));

@@ -39,22 +39,22 @@ class ProgramTest : public QObject {
   Q_OBJECT
 
   soyka::MachineState state;
-  std::unique_ptr<soyka::ui::SoykaWindows> windows;
+  std::unique_ptr<soyka::ui::ProgramWindows> windows;
 
   void Load(const std::vector<soyka::Word12>& image) {
     for (std::size_t i = 0; i < image.size(); ++i) {
       state.Memory[i] = image[i];
     }
-    windows->views.RefreshMemoryView();
+    windows->dispatcher_.RefreshMemoryView();
   }
 
   void SelectMode(int item) {
-    windows->Pult.modeButtons_->button(item)->click();
+    windows->controlPanel_.modeButtons_->button(item)->click();
     QCOMPARE(state.RunMode, item + 2);
   }
 
   bool PanelIdle() const {
-    const ControlPanel& p = windows->Pult;
+    const ControlPanel& p = windows->controlPanel_;
     return p.runLamp_->color() == soyka::ui::LampRed && p.startButton_->isEnabled() &&
            !p.stopButton_->isEnabled() && p.inputButton_->isEnabled() &&
            p.modeSelector_->isEnabled() && state.Halted;
@@ -63,62 +63,62 @@ class ProgramTest : public QObject {
   void WaitForRunEnd() { QTRY_VERIFY_WITH_TIMEOUT(PanelIdle(), RunBoundMs); }
 
   void Start() {
-    windows->Pult.onStartClicked();
-    QCOMPARE(windows->Pult.runLamp_->color(), soyka::ui::LampGreen);
+    windows->controlPanel_.onStartClicked();
+    QCOMPARE(windows->controlPanel_.runLamp_->color(), soyka::ui::LampGreen);
   }
 
 private slots:
   void init() {
     soyka::InitializeMachine(state);
-    windows = std::make_unique<soyka::ui::SoykaWindows>(state);
-    windows->Show();
-    windows->Pult.setTickInterval(1);
+    windows = std::make_unique<soyka::ui::ProgramWindows>(state);
+    windows->show();
+    windows->controlPanel_.setTickInterval(1);
   }
 
   void cleanup() { windows.reset(); }
 
   void startUpShowsOnlyTheMainWindowAndThePanel() {
-    QVERIFY(windows->Form1.isVisible());
-    QVERIFY(windows->Pult.isVisible());
+    QVERIFY(windows->mainWindow_.isVisible());
+    QVERIFY(windows->controlPanel_.isVisible());
     for (QWidget* hidden : std::initializer_list<QWidget*>{
-             &windows->ALU, &windows->Soyka_mem, &windows->disp, &windows->Info_win,
-             &windows->About_avtor, &windows->About_prog, &windows->Thanks, &windows->Inter,
-             &windows->primer}) {
+             &windows->registersWindow_, &windows->memoryWindow_, &windows->displayWindow_,
+             &windows->pauseWindow_, &windows->aboutAuthor_, &windows->aboutProgram_,
+             &windows->thanks_, &windows->interfaceHelp_, &windows->example_}) {
       QVERIFY2(!hidden->isVisible(), qPrintable(hidden->windowTitle()));
     }
     QVERIFY(PanelIdle());
-    QCOMPARE(RowText(windows->Soyka_mem.grid_, 0), QString("000000000000"));
+    QCOMPARE(RowText(windows->memoryWindow_.grid_, 0), QString("000000000000"));
   }
 
   void factorialInAutoModeShows120ThenWithoutReloading720() {
     Load(FactorialImage);
     Start();
-    QVERIFY(!windows->Pult.startButton_->isEnabled());
-    QVERIFY(windows->Pult.stopButton_->isEnabled());
+    QVERIFY(!windows->controlPanel_.startButton_->isEnabled());
+    QVERIFY(windows->controlPanel_.stopButton_->isEnabled());
     WaitForRunEnd();
     for (int row = 0; row < 3; ++row) {
-      QCOMPARE(RowText(windows->disp.rowCells_, row), QString("000001111000"));
+      QCOMPARE(RowText(windows->displayWindow_.rowCells_, row), QString("000001111000"));
     }
-    QCOMPARE(windows->disp.valueLabels_[0]->text(), QString("120"));
-    QCOMPARE(windows->disp.valueLabels_[1]->text(), QString("120"));
-    QCOMPARE(windows->disp.valueLabels_[2]->text(), QString("120"));
-    QCOMPARE(RowText(windows->Soyka_mem.grid_, 5), QString("000001111000"));
-    QCOMPARE(RowText(windows->ALU.commandRegisterCells_, 0), QString("111101101101"));
-    QCOMPARE(RowText(windows->ALU.counterCells_, 0), QString("100"));
-    QCOMPARE(windows->Pult.counterLamps_[2]->color(), soyka::ui::LampGreen);
-    QCOMPARE(windows->Pult.counterLamps_[1]->color(), soyka::ui::LampGrey);
-    QCOMPARE(windows->Pult.counterLamps_[0]->color(), soyka::ui::LampGrey);
-    QVERIFY(windows->Soyka_mem.horizontalMarkers_[3]->isVisibleTo(&windows->Soyka_mem));
-    QVERIFY(!windows->Soyka_mem.horizontalMarkers_[0]->isVisibleTo(&windows->Soyka_mem));
+    QCOMPARE(windows->displayWindow_.valueLabels_[0]->text(), QString("120"));
+    QCOMPARE(windows->displayWindow_.valueLabels_[1]->text(), QString("120"));
+    QCOMPARE(windows->displayWindow_.valueLabels_[2]->text(), QString("120"));
+    QCOMPARE(RowText(windows->memoryWindow_.grid_, 5), QString("000001111000"));
+    QCOMPARE(RowText(windows->registersWindow_.commandRegisterCells_, 0), QString("111101101101"));
+    QCOMPARE(RowText(windows->registersWindow_.counterCells_, 0), QString("100"));
+    QCOMPARE(windows->controlPanel_.counterLamps_[2]->color(), soyka::ui::LampGreen);
+    QCOMPARE(windows->controlPanel_.counterLamps_[1]->color(), soyka::ui::LampGrey);
+    QCOMPARE(windows->controlPanel_.counterLamps_[0]->color(), soyka::ui::LampGrey);
+    QVERIFY(windows->memoryWindow_.horizontalMarkers_[3]->isVisibleTo(&windows->memoryWindow_));
+    QVERIFY(!windows->memoryWindow_.horizontalMarkers_[0]->isVisibleTo(&windows->memoryWindow_));
 
     Start();
-    QCOMPARE(windows->disp.valueLabels_[0]->text(), QString(8, QLatin1Char(' ')));
-    QCOMPARE(RowText(windows->disp.rowCells_, 0), QString());
-    QCOMPARE(RowText(windows->ALU.counterCells_, 0), QString("000"));
-    QVERIFY(windows->Soyka_mem.horizontalMarkers_[0]->isVisibleTo(&windows->Soyka_mem));
-    QVERIFY(!windows->Soyka_mem.horizontalMarkers_[3]->isVisibleTo(&windows->Soyka_mem));
+    QCOMPARE(windows->displayWindow_.valueLabels_[0]->text(), QString(8, QLatin1Char(' ')));
+    QCOMPARE(RowText(windows->displayWindow_.rowCells_, 0), QString());
+    QCOMPARE(RowText(windows->registersWindow_.counterCells_, 0), QString("000"));
+    QVERIFY(windows->memoryWindow_.horizontalMarkers_[0]->isVisibleTo(&windows->memoryWindow_));
+    QVERIFY(!windows->memoryWindow_.horizontalMarkers_[3]->isVisibleTo(&windows->memoryWindow_));
     WaitForRunEnd();
-    QCOMPARE(windows->disp.valueLabels_[2]->text(), QString("720"));
+    QCOMPARE(windows->displayWindow_.valueLabels_[2]->text(), QString("720"));
   }
 
   void stepModePausesAfterEveryCommandWithItsDescription() {
@@ -126,19 +126,19 @@ private slots:
     SelectMode(1);
     QStringList descriptions;
     ModalAnswerer responder([&](QWidget* modal) {
-      QCOMPARE(modal, &windows->Info_win);
-      QVERIFY(!windows->Info_win.tactPanel_->isVisibleTo(modal));
-      QVERIFY(windows->Info_win.commentsPanel_->isVisibleTo(modal));
-      QVERIFY(!windows->Pult.stopButton_->isEnabled());
-      descriptions << windows->Info_win.commentLines_[1]->text();
-      windows->Info_win.continueButton_->click();
+      QCOMPARE(modal, &windows->pauseWindow_);
+      QVERIFY(!windows->pauseWindow_.tactPanel_->isVisibleTo(modal));
+      QVERIFY(windows->pauseWindow_.commentsPanel_->isVisibleTo(modal));
+      QVERIFY(!windows->controlPanel_.stopButton_->isEnabled());
+      descriptions << windows->pauseWindow_.commentLines_[1]->text();
+      windows->pauseWindow_.continueButton_->click();
     });
     Start();
     WaitForRunEnd();
     QCOMPARE(responder.Answered(), 16);
     QCOMPARE(descriptions.first(), QString(" A1 * A2 ==> A3"));
     QCOMPARE(descriptions.last(), QString(" ВЫВОД, СТОП"));
-    QCOMPARE(windows->disp.valueLabels_[1]->text(), QString("120"));
+    QCOMPARE(windows->displayWindow_.valueLabels_[1]->text(), QString("120"));
   }
 
   void tactModeStopInTheFirstPauseEndsTheRunAtOnce() {
@@ -147,27 +147,27 @@ private slots:
     int pauses = 0;
     ModalAnswerer responder([&](QWidget*) {
       ++pauses;
-      QCOMPARE(windows->Info_win.tactLabel_->text(), QString("1"));
-      QCOMPARE(windows->Info_win.commentLines_[2]->text(), QString("ячейки 000"));
-      QCOMPARE(windows->Info_win.tactPanel_->x(), 70);
-      windows->Info_win.stopButton_->click();
+      QCOMPARE(windows->pauseWindow_.tactLabel_->text(), QString("1"));
+      QCOMPARE(windows->pauseWindow_.commentLines_[2]->text(), QString("ячейки 000"));
+      QCOMPARE(windows->pauseWindow_.tactPanel_->x(), 70);
+      windows->pauseWindow_.stopButton_->click();
     });
     Start();
     WaitForRunEnd();
     QCOMPARE(pauses, 1);
     QCOMPARE(state.ErrorMessage, std::string(soyka::AbortMessage));
     QCOMPARE(state.Counter, 0);
-    QCOMPARE(RowText(windows->ALU.counterCells_, 0), QString("000"));
+    QCOMPARE(RowText(windows->registersWindow_.counterCells_, 0), QString("000"));
   }
 
   void tactModeRunsTheWholeProgramWithFivePausesPerCommand() {
     Load(FactorialImage);
     SelectMode(2);
-    ModalAnswerer responder([&](QWidget*) { windows->Info_win.continueButton_->click(); });
+    ModalAnswerer responder([&](QWidget*) { windows->pauseWindow_.continueButton_->click(); });
     Start();
     WaitForRunEnd();
     QCOMPARE(responder.Answered(), 16 * 5);
-    QCOMPARE(windows->disp.valueLabels_[0]->text(), QString("120"));
+    QCOMPARE(windows->displayWindow_.valueLabels_[0]->text(), QString("120"));
   }
 
   void overflowInAutoModeShowsTheErrorThenThePauseWithTheError() {
@@ -183,54 +183,55 @@ private slots:
     ModalAnswerer responder([&](QWidget* modal) {
       if (auto* box = qobject_cast<QMessageBox*>(modal)) {
         seen << box->text();
-        QVERIFY(!windows->Pult.stopButton_->isEnabled());
+        QVERIFY(!windows->controlPanel_.stopButton_->isEnabled());
         PressMessageBoxButton(modal);
         return;
       }
-      seen << windows->Info_win.errorLabel_->text();
-      QVERIFY(!windows->Info_win.continueButton_->isEnabled());
-      QVERIFY(windows->Info_win.errorPanel_->isVisibleTo(modal));
-      QVERIFY(!windows->Info_win.commentsPanel_->isVisibleTo(modal));
-      QVERIFY(!windows->Info_win.tactPanel_->isVisibleTo(modal));
-      windows->Info_win.stopButton_->click();
+      seen << windows->pauseWindow_.errorLabel_->text();
+      QVERIFY(!windows->pauseWindow_.continueButton_->isEnabled());
+      QVERIFY(windows->pauseWindow_.errorPanel_->isVisibleTo(modal));
+      QVERIFY(!windows->pauseWindow_.commentsPanel_->isVisibleTo(modal));
+      QVERIFY(!windows->pauseWindow_.tactPanel_->isVisibleTo(modal));
+      windows->pauseWindow_.stopButton_->click();
     });
     Start();
     WaitForRunEnd();
     QCOMPARE(seen, (QStringList{"Переполнение!", "Переполнение!"}));
     QCOMPARE(state.ErrorMessage, std::string(soyka::AbortMessage));
-    QCOMPARE(RowText(windows->Soyka_mem.grid_, 6), QString("000000000000"));
+    QCOMPARE(RowText(windows->memoryWindow_.grid_, 6), QString("000000000000"));
   }
 
   void panelStopEndsAnEndlessAutoRun() {
     Load({soyka::testing::Cmd(soyka::OpcodeJumpIfEqual, 0, 0, 0)});
     Start();
-    QTRY_VERIFY(RowText(windows->ALU.commandRegisterCells_, 0) == QString("100000000000"));
-    windows->Pult.stopButton_->click();
+    QTRY_VERIFY(RowText(windows->registersWindow_.commandRegisterCells_, 0) ==
+                QString("100000000000"));
+    windows->controlPanel_.stopButton_->click();
     QVERIFY(PanelIdle());
     QVERIFY(state.ErrorMessage.empty());
   }
 
   void inputButtonOpensMemoryForTypingUntilAnotherWindowIsActivated() {
-    windows->Pult.inputButton_->click();
-    QVERIFY(windows->Soyka_mem.isVisible());
+    windows->controlPanel_.inputButton_->click();
+    QVERIFY(windows->memoryWindow_.isVisible());
     QVERIFY(state.InputEnabled);
-    QCOMPARE(windows->Pult.inputLamp_->color(), soyka::ui::LampGreen);
-    QCOMPARE(windows->Soyka_mem.inputLamp_->color(), soyka::ui::LampGreen);
-    windows->Soyka_mem.activateWindow();
-    QTRY_VERIFY(windows->Soyka_mem.grid_->hasFocus());
+    QCOMPARE(windows->controlPanel_.inputLamp_->color(), soyka::ui::LampGreen);
+    QCOMPARE(windows->memoryWindow_.inputLamp_->color(), soyka::ui::LampGreen);
+    windows->memoryWindow_.activateWindow();
+    QTRY_VERIFY(windows->memoryWindow_.grid_->hasFocus());
 
     for (const char* bits : {"101110101101"}) {
       for (const char* bit = bits; *bit != 0; ++bit) {
-        QTest::keyClick(windows->Soyka_mem.grid_, *bit);
+        QTest::keyClick(windows->memoryWindow_.grid_, *bit);
       }
     }
     QCOMPARE(soyka::BitsText(state.Memory[0]), std::string("101110101101"));
-    QCOMPARE(RowText(windows->Soyka_mem.grid_, 0), QString("101110101101"));
+    QCOMPARE(RowText(windows->memoryWindow_.grid_, 0), QString("101110101101"));
 
-    windows->Form1.activateWindow();
+    windows->mainWindow_.activateWindow();
     QTRY_VERIFY(!state.InputEnabled);
-    QCOMPARE(windows->Pult.inputLamp_->color(), soyka::ui::LampRed);
-    QCOMPARE(windows->Soyka_mem.inputLamp_->color(), soyka::ui::LampRed);
+    QCOMPARE(windows->controlPanel_.inputLamp_->color(), soyka::ui::LampRed);
+    QCOMPARE(windows->memoryWindow_.inputLamp_->color(), soyka::ui::LampRed);
   }
 
   void timerKeepsFiringButNoCommandRunsWhileAPauseWaits() {
@@ -240,7 +241,7 @@ private slots:
     int ticks = 0;
     QObject counter;
     connect(
-        windows->Pult.tickTimer_, &QTimer::timeout, &counter, [&ticks] { ++ticks; },
+        windows->controlPanel_.tickTimer_, &QTimer::timeout, &counter, [&ticks] { ++ticks; },
         Qt::QueuedConnection);
     std::string registerDuringWait;
     bool ticksDuringWait = false;
@@ -250,7 +251,7 @@ private slots:
       ticksDuringWait = QTest::qWaitFor([&] { return ticks - before > SomeTicks; }, RunBoundMs);
       QCOMPARE(soyka::BitsText(state.CommandRegister), registerDuringWait);
       QCOMPARE(state.Counter, 1);
-      windows->Info_win.stopButton_->click();
+      windows->pauseWindow_.stopButton_->click();
     });
     Start();
     WaitForRunEnd();
