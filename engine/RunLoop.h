@@ -19,7 +19,7 @@ enum class TickOutcome {
 // Selector item 0, 1, 2 ("Авто", "Шаг", "Такт").
 void SelectRunMode(MachineState& state, int itemIndex);
 
-// ПУСК: info window prepared, input off, markers and display reset, counter to cell 0, go.
+// ПУСК: pause window prepared, input off, markers and display reset, counter to cell 0, go.
 void StartRun(MachineState& state, ViewOperations& views);
 
 // СТОП of an Auto run, between ticks.
