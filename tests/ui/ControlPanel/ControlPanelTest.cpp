@@ -7,12 +7,14 @@
 #include "ModalDriver.h"
 #include "PanelTestViews.h"
 #include "PauseWindow.h"
+#include "WindowReadings.h"
 
 #include <QMessageBox>
 #include <QTest>
 
 using soyka::MachineState;
 using soyka::testing::Cmd;
+using soyka::testing::LampColourName;
 using soyka::testing::ModalAnswerer;
 using soyka::testing::ModalDriver;
 using soyka::testing::PanelTestViews;
@@ -55,19 +57,6 @@ const QList<int> DivisionByZeroProgram{C(2, 4, 5, 6), C(7, 4, 5, 6), 0, 0, 10, 0
 // All zeros: cell 0 copied onto itself in every cell, for ever.
 const QList<int> EndlessProgram{0, 0, 0, 0, 0, 0, 0, 0};
 
-QString ColourName(const QColor& colour) {
-  if (colour == QColor(255, 0, 0)) {
-    return QStringLiteral("red");
-  }
-  if (colour == QColor(0, 128, 0)) {
-    return QStringLiteral("green");
-  }
-  if (colour == QColor(128, 128, 128)) {
-    return QStringLiteral("grey");
-  }
-  return colour.name();
-}
-
 QString OnOff(const QWidget* control) {
   return control->isEnabled() ? QStringLiteral("on") : QStringLiteral("off");
 }
@@ -75,8 +64,8 @@ QString OnOff(const QWidget* control) {
 // The rows of the panel-state table, as the panel shows them.
 QString PanelState(const ControlPanel& panel) {
   return QStringLiteral("Счет %1, ПУСК %2, СТОП %3, ВВОД %4, режим %5")
-      .arg(ColourName(panel.runLamp_->color()), OnOff(panel.startButton_), OnOff(panel.stopButton_),
-           OnOff(panel.inputButton_), OnOff(panel.modeSelector_));
+      .arg(LampColourName(panel.runLamp_->color()), OnOff(panel.startButton_),
+           OnOff(panel.stopButton_), OnOff(panel.inputButton_), OnOff(panel.modeSelector_));
 }
 
 const QString Idle = QStringLiteral("Счет red, ПУСК on, СТОП off, ВВОД on, режим on");
@@ -86,9 +75,9 @@ const QString RunningWithoutStop =
     QStringLiteral("Счет green, ПУСК off, СТОП off, ВВОД off, режим off");
 
 QString CounterLamps(const ControlPanel& panel) {
-  return ColourName(panel.counterLamps_[2]->color()) + ' ' +
-         ColourName(panel.counterLamps_[1]->color()) + ' ' +
-         ColourName(panel.counterLamps_[0]->color());
+  return LampColourName(panel.counterLamps_[2]->color()) + ' ' +
+         LampColourName(panel.counterLamps_[1]->color()) + ' ' +
+         LampColourName(panel.counterLamps_[0]->color());
 }
 
 // Дальше where it can be pressed, СТОП otherwise (after an error); OK in a message box.
@@ -247,7 +236,7 @@ void ControlPanelTest::lamps() {
   auto* lamp = f.panel.findChild<soyka::ui::Lamp*>(QString::fromLatin1(QTest::currentDataTag()));
   QVERIFY(lamp);
   QCOMPARE(lamp->geometry(), geometry);
-  QCOMPARE(ColourName(lamp->color()), colour);
+  QCOMPARE(LampColourName(lamp->color()), colour);
   QCOMPARE(lamp->accessibleName(), accessibleName);
 }
 
@@ -500,7 +489,7 @@ void ControlPanelTest::autoRunGoesOnUntilStop() {
   QVERIFY(f.state.ErrorMessage.empty());
   QVERIFY(!f.state.InputEnabled);
   QCOMPARE(f.views.Lines(), (std::vector<std::string>{"CloseInfoWindow", "SetInputLamps 0"}));
-  QCOMPARE(ColourName(f.panel.inputLamp_->color()), QStringLiteral("red"));
+  QCOMPARE(LampColourName(f.panel.inputLamp_->color()), QStringLiteral("red"));
   QVERIFY(f.pauseWindow.isHidden());
   QVERIFY(TicksHandled(f.panel, SomeTicks));
   QCOMPARE(f.views.Count("MoveCellMarker"), 0);
@@ -619,14 +608,14 @@ void ControlPanelTest::inputButton() {
   f.panel.inputButton_->click();
   QVERIFY(f.state.MemoryWindowOpen);
   QVERIFY(f.state.InputEnabled);
-  QCOMPARE(ColourName(f.panel.inputLamp_->color()), QStringLiteral("green"));
+  QCOMPARE(LampColourName(f.panel.inputLamp_->color()), QStringLiteral("green"));
   QCOMPARE(f.views.Lines(), (std::vector<std::string>{"ShowWantedWindows", "SetInputLamps 1"}));
   QCOMPARE(PanelState(f.panel), Idle);
 
   f.panel.setTickInterval(60000);
   f.panel.startButton_->click();
   QVERIFY(!f.state.InputEnabled);
-  QCOMPARE(ColourName(f.panel.inputLamp_->color()), QStringLiteral("red"));
+  QCOMPARE(LampColourName(f.panel.inputLamp_->color()), QStringLiteral("red"));
   QVERIFY(!f.panel.inputButton_->isEnabled());
   f.panel.stopButton_->click();
   QVERIFY(f.panel.inputButton_->isEnabled());

@@ -4,6 +4,7 @@
 #include "CloseButton.h"
 #include "DisplayTestViews.h"
 #include "EngineTestSupport.h"
+#include "WindowReadings.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -28,6 +29,7 @@ struct OutputWindow {
   }
 
   QLabel* Value(int row) const { return window.valueLabels_[static_cast<std::size_t>(row - 1)]; }
+  QString Row(int row) const { return soyka::testing::RowText(window.rowCells_, row - 1); }
 
   // Puts the bits into the cell and shows it in the row, as the output command does.
   void Output(int row, int cell, const QString& bits) {
@@ -54,14 +56,6 @@ struct OutputWindow {
   DisplayTestViews views;
   DisplayWindow window{state, views};
 };
-
-QString RowText(const QTableWidget* cells, int row) {
-  QString text;
-  for (int column = 0; column < cells->columnCount(); ++column) {
-    text += cells->item(row - 1, column)->text();
-  }
-  return text;
-}
 
 void VerifyAllEmpty(const OutputWindow& d) {
   for (int row = 1; row <= 3; ++row) {
@@ -301,11 +295,11 @@ void DisplayWindowTest::showDisplayRow() {
   {
     OutputWindow d;
     d.Output(row, cell, bits);
-    QCOMPARE(RowText(d.window.rowCells_, row), bits);
+    QCOMPARE(d.Row(row), bits);
     QCOMPARE(d.Value(row)->text(), value);
     for (int other = 1; other <= 3; ++other) {
       if (other != row) {
-        QCOMPARE(RowText(d.window.rowCells_, other), QString());
+        QCOMPARE(d.Row(other), QString());
         QCOMPARE(d.Value(other)->text(), EightBlanks);
       }
     }
@@ -321,11 +315,11 @@ void DisplayWindowTest::showDisplayRow() {
       d.Output(other, otherCell, pattern);
     }
     d.Output(row, cell, bits);
-    QCOMPARE(RowText(d.window.rowCells_, row), bits);
+    QCOMPARE(d.Row(row), bits);
     QCOMPARE(d.Value(row)->text(), value);
     for (int other = 1; other <= 3; ++other) {
       if (other != row) {
-        QCOMPARE(RowText(d.window.rowCells_, other), pattern);
+        QCOMPARE(d.Row(other), pattern);
         QCOMPARE(d.Value(other)->text(), QStringLiteral("1365"));
       }
     }
@@ -359,7 +353,7 @@ void DisplayWindowTest::clearDisplay() {
   d.views.ClearDisplay();
   VerifyAllEmpty(d);
   d.Output(2, 4, QStringLiteral("000000000011"));
-  QCOMPARE(RowText(d.window.rowCells_, 2), QStringLiteral("000000000011"));
+  QCOMPARE(d.Row(2), QStringLiteral("000000000011"));
   QCOMPARE(d.window.valueLabels_[1]->text(), QStringLiteral("3"));
 }
 
@@ -406,9 +400,9 @@ void DisplayWindowTest::outputWhileHidden() {
   QVERIFY(d.views.wantedCalls.empty());
   d.state.DisplayWindowOpen = true;
   d.ShowActive();
-  QCOMPARE(RowText(d.window.rowCells_, 1), QStringLiteral("000000000111"));
-  QCOMPARE(RowText(d.window.rowCells_, 2), QStringLiteral("000001000000"));
-  QCOMPARE(RowText(d.window.rowCells_, 3), QStringLiteral("110000000001"));
+  QCOMPARE(d.Row(1), QStringLiteral("000000000111"));
+  QCOMPARE(d.Row(2), QStringLiteral("000001000000"));
+  QCOMPARE(d.Row(3), QStringLiteral("110000000001"));
   QCOMPARE(d.window.valueLabels_[0]->text(), QStringLiteral("7"));
   QCOMPARE(d.window.valueLabels_[1]->text(), QStringLiteral("64"));
   QCOMPARE(d.window.valueLabels_[2]->text(), QStringLiteral("3073"));
@@ -426,10 +420,10 @@ void DisplayWindowTest::abortedOutputLeavesRowsEmpty() {
   d.RunToEnd();
 
   QCOMPARE(d.state.ErrorMessage, std::string(soyka::AbortMessage));
-  QCOMPARE(RowText(d.window.rowCells_, 1), QStringLiteral("000000001010"));
+  QCOMPARE(d.Row(1), QStringLiteral("000000001010"));
   QCOMPARE(d.window.valueLabels_[0]->text(), QStringLiteral("10"));
   for (int row = 2; row <= 3; ++row) {
-    QCOMPARE(RowText(d.window.rowCells_, row), QString());
+    QCOMPARE(d.Row(row), QString());
     QCOMPARE(d.Value(row)->text(), EightBlanks);
   }
 }
@@ -444,10 +438,10 @@ void DisplayWindowTest::factorialRunShows120ThreeTimes() {
   d.RunToEnd();
 
   QVERIFY(d.state.ErrorMessage.empty());
-  QCOMPARE(d.views.ClearCount(), 1);
+  QCOMPARE(d.views.Count("ClearDisplay"), 1);
   QVERIFY(d.window.isHidden());
   for (int row = 1; row <= 3; ++row) {
-    QCOMPARE(RowText(d.window.rowCells_, row), QStringLiteral("000001111000"));
+    QCOMPARE(d.Row(row), QStringLiteral("000001111000"));
     QCOMPARE(d.Value(row)->text(), QStringLiteral("120"));
   }
 }
@@ -490,10 +484,10 @@ void DisplayWindowTest::closing() {
   QCOMPARE(d.views.wantedCalls.size(), std::size_t{closes ? 1u : 0u});
   if (closes) {
     QVERIFY(!d.views.wantedCalls.front().windowVisible);
-    QVERIFY(!d.views.wantedCalls.front().displayWanted);
+    QVERIFY(!d.views.wantedCalls.front().wanted);
   }
   // Closing only hides: the output stays for the next showing.
-  QCOMPARE(RowText(d.window.rowCells_, 2), QStringLiteral("000000000001"));
+  QCOMPARE(d.Row(2), QStringLiteral("000000000001"));
   QCOMPARE(d.window.valueLabels_[1]->text(), QStringLiteral("1"));
 }
 

@@ -1,6 +1,6 @@
 // The whole program driven through its main window: start-up, the board areas, the rule that
 // brings the wanted views back, exit, the example and runs that go on behind dialogs.
-#include "ProgramWindows.h"
+#include "ProgramRig.h"
 
 #include <QAbstractButton>
 #include <QtTest>
@@ -8,9 +8,12 @@
 
 #include "ExampleProgram.h"
 #include "ModalDriver.h"
+#include "WindowReadings.h"
 
 using soyka::testing::ModalDriver;
 using soyka::testing::PressMessageBoxButton;
+using soyka::testing::ProgramRig;
+using soyka::testing::RowText;
 
 namespace {
 
@@ -18,15 +21,6 @@ namespace {
 constexpr int RunBoundMs = 20000;
 // A tick interval no test outlasts: the run waits for the test to let it go.
 constexpr int HeldTickMs = 3'600'000;
-
-QString RowText(const QTableWidget* grid, int row) {
-  QString text;
-  for (int c = 0; c < grid->columnCount(); ++c) {
-    const QTableWidgetItem* item = grid->item(row, c);
-    text += item ? item->text() : QString();
-  }
-  return text;
-}
 
 QString FlagsText(const soyka::MachineState& state) {
   return QStringLiteral("%1%2%3")
@@ -54,12 +48,11 @@ QStringList VisibleWindows(soyka::ui::ProgramWindows& w) {
 class MainWindowProgramTest : public QObject {
   Q_OBJECT
 
-  soyka::MachineState state;
-  std::unique_ptr<soyka::ui::ProgramWindows> windows;
+  std::unique_ptr<ProgramRig> rig;
 
-  MainWindow& Main() { return windows->mainWindow_; }
+  MainWindow& Main() { return rig->windows.mainWindow_; }
 
-  QTableWidget* MemoryGrid() { return windows->memoryWindow_.grid_; }
+  QTableWidget* MemoryGrid() { return rig->windows.memoryWindow_.grid_; }
 
   void Click(QWidget* element) {
     QTest::mouseClick(element, Qt::LeftButton, {}, element->rect().center());
@@ -69,9 +62,9 @@ class MainWindowProgramTest : public QObject {
   void LoadExampleThroughTheMenu() {
     std::unique_ptr<ModalDriver> second;
     ModalDriver first([&](QWidget*) {
-      second =
-          std::make_unique<ModalDriver>([&](QWidget*) { windows->example_.okButton_->click(); });
-      windows->example_.loadButton_->click();
+      second = std::make_unique<ModalDriver>(
+          [&](QWidget*) { rig->windows.example_.okButton_->click(); });
+      rig->windows.example_.loadButton_->click();
     });
     Main().exampleAction_->trigger();
     QVERIFY(first.Answered());
@@ -80,39 +73,38 @@ class MainWindowProgramTest : public QObject {
   }
 
   void RunToTheEnd() {
-    windows->controlPanel_.onStartClicked();
-    QTRY_VERIFY_WITH_TIMEOUT(state.Halted && windows->controlPanel_.startButton_->isEnabled(),
-                             RunBoundMs);
+    rig->windows.controlPanel_.onStartClicked();
+    QTRY_VERIFY_WITH_TIMEOUT(
+        rig->state.Halted && rig->windows.controlPanel_.startButton_->isEnabled(), RunBoundMs);
   }
 
   QStringList DisplayValues() {
-    return {windows->displayWindow_.valueLabels_[0]->text().trimmed(),
-            windows->displayWindow_.valueLabels_[1]->text().trimmed(),
-            windows->displayWindow_.valueLabels_[2]->text().trimmed()};
+    return {rig->windows.displayWindow_.valueLabels_[0]->text().trimmed(),
+            rig->windows.displayWindow_.valueLabels_[1]->text().trimmed(),
+            rig->windows.displayWindow_.valueLabels_[2]->text().trimmed()};
   }
 
 private slots:
   void init() {
-    soyka::InitializeMachine(state);
-    windows = std::make_unique<soyka::ui::ProgramWindows>(state);
-    windows->show();
+    rig = std::make_unique<ProgramRig>();
     QVERIFY(QTest::qWaitForWindowExposed(&Main()));
   }
 
-  void cleanup() { windows.reset(); }
+  void cleanup() { rig.reset(); }
 
   void startUpShowsExactlyTheMainWindowAndThePanel() {
-    QCOMPARE(VisibleWindows(*windows), (QStringList{"Учебная ЭВМ \"Сойка\"", "Пульт управления"}));
-    windows->mainWindow_.hide();
-    windows->controlPanel_.hide();
+    QCOMPARE(VisibleWindows(rig->windows),
+             (QStringList{"Учебная ЭВМ \"Сойка\"", "Пульт управления"}));
+    rig->windows.mainWindow_.hide();
+    rig->windows.controlPanel_.hide();
     for (QWidget* window : std::initializer_list<QWidget*>{
-             &windows->mainWindow_, &windows->registersWindow_, &windows->memoryWindow_,
-             &windows->displayWindow_, &windows->pauseWindow_, &windows->controlPanel_,
-             &windows->aboutAuthor_, &windows->aboutProgram_, &windows->thanks_,
-             &windows->interfaceHelp_, &windows->example_}) {
+             &rig->windows.mainWindow_, &rig->windows.registersWindow_, &rig->windows.memoryWindow_,
+             &rig->windows.displayWindow_, &rig->windows.pauseWindow_, &rig->windows.controlPanel_,
+             &rig->windows.aboutAuthor_, &rig->windows.aboutProgram_, &rig->windows.thanks_,
+             &rig->windows.interfaceHelp_, &rig->windows.example_}) {
       window->show();
     }
-    QCOMPARE(VisibleWindows(*windows),
+    QCOMPARE(VisibleWindows(rig->windows),
              (QStringList{"Учебная ЭВМ \"Сойка\"", "Арифметическое устройство", "Память", "Дисплей",
                           "Выполнено:", "Пульт управления", "Автор", "Программа", "Благодарности",
                           "Интерфейс", "Пример программы"}));
@@ -120,7 +112,7 @@ private slots:
 
   void aClickOnTheMemoryAreaWhileItIsShownRefocusesTheGrid() {
     Click(Main().memoryAreas_[0]);
-    QVERIFY(windows->memoryWindow_.isVisible());
+    QVERIFY(rig->windows.memoryWindow_.isVisible());
     QTRY_VERIFY(MemoryGrid()->hasFocus());
     Main().activateWindow();
     Main().setFocus();
@@ -129,7 +121,7 @@ private slots:
                           static_cast<QWidget*>(Main().memoryLabel_), Main().memoryAreas_[0]}) {
       Click(area);
       QTRY_VERIFY(MemoryGrid()->hasFocus());
-      QCOMPARE(FlagsText(state), QStringLiteral("100"));
+      QCOMPARE(FlagsText(rig->state), QStringLiteral("100"));
       Main().activateWindow();
       Main().setFocus();
       QTRY_VERIFY(!MemoryGrid()->hasFocus());
@@ -140,61 +132,61 @@ private slots:
     Main().activateWindow();
     QTRY_VERIFY(QApplication::activeWindow() == &Main());
     QWidget* focused = QApplication::focusWidget();
-    const QStringList shown = VisibleWindows(*windows);
-    windows->dispatcher_.ShowWantedWindows();
+    const QStringList shown = VisibleWindows(rig->windows);
+    rig->windows.dispatcher_.ShowWantedWindows();
     Click(Main().board_);
     ModalDriver driver([](QWidget* modal) { PressMessageBoxButton(modal, QMessageBox::Ok); });
     Main().commandSystemAction_->trigger();
     QVERIFY(driver.Answered());
     Main().activateWindow();
     QTRY_VERIFY(QApplication::activeWindow() == &Main());
-    QCOMPARE(VisibleWindows(*windows), shown);
+    QCOMPARE(VisibleWindows(rig->windows), shown);
     QCOMPARE(QApplication::focusWidget(), focused);
-    QCOMPARE(FlagsText(state), QStringLiteral("000"));
+    QCOMPARE(FlagsText(rig->state), QStringLiteral("000"));
   }
 
   void aViewClosedWithItsOwnButtonStaysClosedUntilItsAreaIsClicked() {
     Click(Main().memoryAreas_[0]);
     Click(Main().processorPicture_);
     Click(Main().displayPicture_);
-    QCOMPARE(FlagsText(state), QStringLiteral("111"));
-    QVERIFY(windows->registersWindow_.isVisible());
-    windows->registersWindow_.closeButton_->click();
-    QVERIFY(!windows->registersWindow_.isVisible());
-    QCOMPARE(FlagsText(state), QStringLiteral("101"));
+    QCOMPARE(FlagsText(rig->state), QStringLiteral("111"));
+    QVERIFY(rig->windows.registersWindow_.isVisible());
+    rig->windows.registersWindow_.closeButton_->click();
+    QVERIFY(!rig->windows.registersWindow_.isVisible());
+    QCOMPARE(FlagsText(rig->state), QStringLiteral("101"));
 
     Click(Main().board_);
     ModalDriver message([](QWidget* modal) { PressMessageBoxButton(modal, QMessageBox::Ok); });
     Main().commandSystemAction_->trigger();
-    ModalDriver help([&](QWidget*) { windows->interfaceHelp_.okButton_->click(); });
+    ModalDriver help([&](QWidget*) { rig->windows.interfaceHelp_.okButton_->click(); });
     Main().interfaceHelpAction_->trigger();
     ModalDriver exit([](QWidget* modal) { PressMessageBoxButton(modal, QMessageBox::No); });
     Main().exitAction_->trigger();
     QVERIFY(message.Answered() && help.Answered() && exit.Answered());
-    QVERIFY(!windows->registersWindow_.isVisible());
-    QVERIFY(windows->memoryWindow_.isVisible());
-    QVERIFY(windows->displayWindow_.isVisible());
+    QVERIFY(!rig->windows.registersWindow_.isVisible());
+    QVERIFY(rig->windows.memoryWindow_.isVisible());
+    QVERIFY(rig->windows.displayWindow_.isVisible());
 
     Click(Main().processorLabel_);
-    QVERIFY(windows->registersWindow_.isVisible());
-    QCOMPARE(FlagsText(state), QStringLiteral("111"));
+    QVERIFY(rig->windows.registersWindow_.isVisible());
+    QCOMPARE(FlagsText(rig->state), QStringLiteral("111"));
   }
 
   void aClickOnTheMainWindowEndsMemoryInput() {
-    windows->controlPanel_.inputButton_->click();
-    QVERIFY(state.InputEnabled);
-    windows->memoryWindow_.activateWindow();
+    rig->windows.controlPanel_.inputButton_->click();
+    QVERIFY(rig->state.InputEnabled);
+    rig->windows.memoryWindow_.activateWindow();
     QTRY_VERIFY(MemoryGrid()->hasFocus());
     // The window system activates the main window first, then the click reaches it.
     Main().activateWindow();
     QTRY_VERIFY(QApplication::activeWindow() == &Main());
-    QTRY_VERIFY(!state.InputEnabled);
+    QTRY_VERIFY(!rig->state.InputEnabled);
     Click(Main().board_);
     // The click re-shows the memory window, which does not turn input back on.
-    QVERIFY(windows->memoryWindow_.isVisible());
+    QVERIFY(rig->windows.memoryWindow_.isVisible());
     QTRY_VERIFY(MemoryGrid()->hasFocus());
     QTest::qWait(50);
-    QVERIFY(!state.InputEnabled);
+    QVERIFY(!rig->state.InputEnabled);
   }
 
   void answeringNoToExitChangesNothing_data() {
@@ -207,8 +199,8 @@ private slots:
     QFETCH(bool, byEscape);
     Click(Main().memoryAreas_[1]);
     Click(Main().displayLabel_);
-    const QStringList shown = VisibleWindows(*windows);
-    const auto memory = state.Memory;
+    const QStringList shown = VisibleWindows(rig->windows);
+    const auto memory = rig->state.Memory;
     ModalDriver driver([&](QWidget* modal) {
       if (byEscape) {
         QTest::keyClick(modal, Qt::Key_Escape);
@@ -220,21 +212,21 @@ private slots:
     QVERIFY(driver.Answered());
     QVERIFY(!driver.TimedOut());
     QVERIFY(Main().isVisible());
-    QCOMPARE(VisibleWindows(*windows), shown);
-    QCOMPARE(FlagsText(state), QStringLiteral("101"));
-    QVERIFY(state.Memory == memory);
+    QCOMPARE(VisibleWindows(rig->windows), shown);
+    QCOMPARE(FlagsText(rig->state), QStringLiteral("101"));
+    QVERIFY(rig->state.Memory == memory);
     QTRY_VERIFY(MemoryGrid()->hasFocus());
   }
 
   void theLoadedExampleComputes120ThenWithoutReloading720() {
     LoadExampleThroughTheMenu();
-    QVERIFY(windows->memoryWindow_.isVisible());
+    QVERIFY(rig->windows.memoryWindow_.isVisible());
     QCOMPARE(RowText(MemoryGrid(), 0), QStringLiteral("101110101101"));
     QCOMPARE(RowText(MemoryGrid(), 4), QStringLiteral("000000000110"));
     QCOMPARE(RowText(MemoryGrid(), 7), QStringLiteral("000000000001"));
-    QVERIFY(!state.LoadExampleChosen);
-    QVERIFY(!windows->example_.loadButton_->isEnabled());
-    windows->controlPanel_.setTickInterval(1);
+    QVERIFY(!rig->state.LoadExampleChosen);
+    QVERIFY(!rig->windows.example_.loadButton_->isEnabled());
+    rig->windows.controlPanel_.setTickInterval(1);
     RunToTheEnd();
     QCOMPARE(DisplayValues(), (QStringList{"120", "120", "120"}));
     QCOMPARE(RowText(MemoryGrid(), 5), QStringLiteral("000001111000"));
@@ -243,12 +235,12 @@ private slots:
   }
 
   void okAtTheFirstShowingLeavesMemoryButOpensItsWindow() {
-    state.Memory[2] = soyka::WordFromValue(5);
-    windows->dispatcher_.RefreshMemoryView();
+    rig->state.Memory[2] = soyka::WordFromValue(5);
+    rig->windows.dispatcher_.RefreshMemoryView();
     bool memoryShownWithTheExample = false;
     ModalDriver driver([&](QWidget*) {
-      memoryShownWithTheExample = windows->memoryWindow_.isVisible();
-      windows->example_.okButton_->click();
+      memoryShownWithTheExample = rig->windows.memoryWindow_.isVisible();
+      rig->windows.example_.okButton_->click();
     });
     Main().exampleAction_->trigger();
     QVERIFY(driver.Answered());
@@ -256,12 +248,12 @@ private slots:
     QVERIFY(memoryShownWithTheExample);
     QCOMPARE(RowText(MemoryGrid(), 2), QStringLiteral("000000000101"));
     QCOMPARE(RowText(MemoryGrid(), 0), QStringLiteral("000000000000"));
-    QVERIFY(windows->memoryWindow_.isVisible());
-    QCOMPARE(FlagsText(state), QStringLiteral("100"));
+    QVERIFY(rig->windows.memoryWindow_.isVisible());
+    QCOMPARE(FlagsText(rig->state), QStringLiteral("100"));
     // Wanted: a later action of the main window brings it back after it was hidden by hand.
-    windows->memoryWindow_.hide();
+    rig->windows.memoryWindow_.hide();
     Click(Main().board_);
-    QVERIFY(windows->memoryWindow_.isVisible());
+    QVERIFY(rig->windows.memoryWindow_.isVisible());
   }
 
   void aRunGoesOnBehindTheMainWindowsDialogs_data() {
@@ -275,20 +267,20 @@ private slots:
 
   void aRunGoesOnBehindTheMainWindowsDialogs() {
     QFETCH(QString, item);
-    LoadExample(state);
-    windows->dispatcher_.RefreshMemoryView();
+    LoadExample(rig->state);
+    rig->windows.dispatcher_.RefreshMemoryView();
     // The ticks are held until the dialog is up, so that the whole run happens behind it.
-    windows->controlPanel_.setTickInterval(HeldTickMs);
-    windows->controlPanel_.onStartClicked();
-    QVERIFY(!state.Halted);
+    rig->windows.controlPanel_.setTickInterval(HeldTickMs);
+    rig->windows.controlPanel_.onStartClicked();
+    QVERIFY(!rig->state.Halted);
 
     QStringList atOpen;
     std::string registerAtOpen;
     bool endedBehind = false;
     ModalDriver driver([&](QWidget* modal) {
       atOpen = DisplayValues();
-      registerAtOpen = soyka::BitsText(state.CommandRegister);
-      windows->controlPanel_.setTickInterval(1);
+      registerAtOpen = soyka::BitsText(rig->state.CommandRegister);
+      rig->windows.controlPanel_.setTickInterval(1);
       endedBehind = QTest::qWaitFor(
           [&] {
             return DisplayValues() == QStringList{"120", "120", "120"};
@@ -297,8 +289,8 @@ private slots:
       if (qobject_cast<QMessageBox*>(modal)) {
         PressMessageBoxButton(modal, item == QLatin1String("exitAction") ? QMessageBox::No
                                                                          : QMessageBox::Ok);
-      } else if (modal == &windows->example_) {
-        windows->example_.okButton_->click();
+      } else if (modal == &rig->windows.example_) {
+        rig->windows.example_.okButton_->click();
       } else {
         qobject_cast<QDialog*>(modal)->accept();
       }

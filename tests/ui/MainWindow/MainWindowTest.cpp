@@ -6,9 +6,9 @@
 #include "CommandSystemText.h"
 #include "ExampleDialog.h"
 #include "InterfaceHelpDialog.h"
-#include "MainWindowTestViews.h"
 #include "MessageBoxes.h"
 #include "ModalDriver.h"
+#include "RecordingViews.h"
 #include "ThanksDialog.h"
 
 #include <QMenuBar>
@@ -16,9 +16,9 @@
 #include <QtTest>
 #include <memory>
 
-using soyka::testing::MainWindowTestViews;
 using soyka::testing::ModalDriver;
 using soyka::testing::PressMessageBoxButton;
+using soyka::testing::RecordingViews;
 
 namespace {
 
@@ -49,7 +49,7 @@ class MainWindowTest : public QObject {
   Q_OBJECT
 
   soyka::MachineState state;
-  std::unique_ptr<MainWindowTestViews> views;
+  std::unique_ptr<RecordingViews> views;
   std::unique_ptr<MainWindow> mainWindow;
   std::unique_ptr<AboutAuthorDialog> author;
   std::unique_ptr<AboutProgramDialog> program;
@@ -69,7 +69,7 @@ private slots:
 
   void init() {
     soyka::InitializeMachine(state);
-    views = std::make_unique<MainWindowTestViews>(state);
+    views = std::make_unique<RecordingViews>(state);
     mainWindow = std::make_unique<MainWindow>(state, *views);
     author = std::make_unique<AboutAuthorDialog>();
     program = std::make_unique<AboutProgramDialog>();

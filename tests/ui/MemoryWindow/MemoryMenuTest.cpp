@@ -204,7 +204,7 @@ private slots:
     QVERIFY(!rig->state.MemoryWindowOpen);
     QCOMPARE(rig->views.wantedCalls.size(), std::size_t{1});
     QVERIFY(!rig->views.wantedCalls[0].windowVisible);
-    QVERIFY(!rig->views.wantedCalls[0].memoryWanted);
+    QVERIFY(!rig->views.wantedCalls[0].wanted);
     QCOMPARE(Cursor(rig->window), (GridCell{6, 2}));
     QCOMPARE(MarkerState(rig->window), QString("5"));
     QCOMPARE(GridMismatch(rig->window, rig->state), QString());

@@ -5,6 +5,7 @@
 #include "EngineTestSupport.h"
 #include "MemoryTestViews.h"
 #include "MemoryWindow.h"
+#include "WindowReadings.h"
 
 #include <QImage>
 #include <QTest>
@@ -41,14 +42,6 @@ struct MemoryWindowRig {
   MemoryTestViews views;
   MemoryWindow window;
 };
-
-inline QString RowText(const QTableWidget* grid, int row) {
-  QString text;
-  for (int column = 0; column < grid->columnCount(); ++column) {
-    text += grid->item(row, column)->text();
-  }
-  return text;
-}
 
 // Empty when the 96 cell texts equal the 96 bits of memory, else the first difference.
 inline QString GridMismatch(const MemoryWindow& window, const MachineState& state) {

@@ -3,64 +3,53 @@
 // every call is logged, and hooks let a test look at the window in the middle of a run.
 
 #include "MemoryWindow.h"
-#include "TraceViews.h"
+#include "RecordingViews.h"
 
 #include <functional>
-#include <sstream>
-#include <string>
-#include <vector>
 
 namespace soyka::testing {
 
-// Built before the recorder that writes into it.
-struct MemoryLog {
-  std::ostringstream log;
-};
-
-class MemoryTestViews : private MemoryLog, public TraceViews {
+class MemoryTestViews : public RecordingViews {
 public:
-  explicit MemoryTestViews(MachineState& state) : TraceViews(state, log), state_(state) {}
+  explicit MemoryTestViews(MachineState& state) : RecordingViews(state), state_(state) {}
 
-  void Attach(MemoryWindow* window) { window_ = window; }
+  void Attach(MemoryWindow* window) {
+    window_ = window;
+    WatchWanted(window, state_.MemoryWindowOpen);
+  }
 
   void RefreshMemoryView() override {
-    TraceViews::RefreshMemoryView();
+    RecordingViews::RefreshMemoryView();
     window_->RefreshMemoryView();
   }
   void MoveCellMarker(int from, int to) override {
-    TraceViews::MoveCellMarker(from, to);
+    RecordingViews::MoveCellMarker(from, to);
     window_->MoveCellMarker(from, to);
     if (afterMove) {
       afterMove(from, to);
     }
   }
   void ShowCellMarker(int cell) override {
-    TraceViews::ShowCellMarker(cell);
+    RecordingViews::ShowCellMarker(cell);
     window_->ShowCellMarker(cell);
   }
   void HideCellMarker(int cell) override {
-    TraceViews::HideCellMarker(cell);
+    RecordingViews::HideCellMarker(cell);
     window_->HideCellMarker(cell);
   }
   void SetInputLamps(bool on) override {
-    TraceViews::SetInputLamps(on);
+    RecordingViews::SetInputLamps(on);
     window_->setInputLamp(on);
   }
   void PauseForTact() override {
     if (atPause) {
       atPause();
     }
-    TraceViews::PauseForTact();
+    RecordingViews::PauseForTact();
   }
-
-  // What the wanted-windows call found: was the window still on screen, was it still wanted.
-  struct WantedCall {
-    bool windowVisible;
-    bool memoryWanted;
-  };
+  // Brings the memory window up as the program's views do when it is wanted.
   void ShowWantedWindows() override {
-    TraceViews::ShowWantedWindows();
-    wantedCalls.push_back({window_->isVisible(), state_.MemoryWindowOpen});
+    RecordingViews::ShowWantedWindows();
     if (state_.MemoryWindowOpen) {
       window_->show();
       window_->raise();
@@ -68,16 +57,8 @@ public:
     }
   }
 
-  std::vector<std::string> Lines() const { return TraceLines(log.str()); }
-
-  void ClearLog() {
-    log.str("");
-    wantedCalls.clear();
-  }
-
   std::function<void(int from, int to)> afterMove;
   std::function<void()> atPause;
-  std::vector<WantedCall> wantedCalls;
 
 private:
   MachineState& state_;

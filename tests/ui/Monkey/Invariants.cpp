@@ -1,6 +1,7 @@
 #include "Invariants.h"
 
 #include "Palette.h"
+#include "WindowReadings.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -10,14 +11,8 @@
 namespace soyka::monkey {
 namespace {
 
-QString RowText(const QTableWidget* grid, int row) {
-  QString text;
-  for (int column = 0; column < grid->columnCount(); ++column) {
-    const QTableWidgetItem* item = grid->item(row, column);
-    text += item ? item->text() : QString();
-  }
-  return text;
-}
+using testing::LampColourName;
+using testing::RowText;
 
 QString Bits(const auto& row) {
   return QString::fromStdString(BitsText(row));
@@ -30,19 +25,6 @@ template <int Count> bool AllBits(const BitRow<Count>& row) {
     }
   }
   return true;
-}
-
-QString LampName(const QColor& color) {
-  if (color == ui::LampRed) {
-    return QStringLiteral("red");
-  }
-  if (color == ui::LampGreen) {
-    return QStringLiteral("green");
-  }
-  if (color == ui::LampGrey) {
-    return QStringLiteral("grey");
-  }
-  return color.name();
 }
 
 void CheckWords(const MachineState& state, QStringList& broken) {
@@ -131,8 +113,8 @@ void CheckLamps(const MachineState& state, const ui::ProgramWindows& windows, bo
     broken << QStringLiteral("InputEnabled is %1 but the input lamps are %2 (panel) and %3 "
                              "(memory)")
                   .arg(state.InputEnabled ? "set" : "clear")
-                  .arg(LampName(windows.controlPanel_.inputLamp_->color()),
-                       LampName(windows.memoryWindow_.inputLamp_->color()));
+                  .arg(LampColourName(windows.controlPanel_.inputLamp_->color()),
+                       LampColourName(windows.memoryWindow_.inputLamp_->color()));
   }
   if (strictInput && state.InputEnabled && QApplication::activeWindow() != &windows.memoryWindow_) {
     const QWidget* active = QApplication::activeWindow();
@@ -146,7 +128,7 @@ void CheckLamps(const MachineState& state, const ui::ProgramWindows& windows, bo
     if (lamp != (state.CounterBits[k] != 0 ? ui::LampGreen : ui::LampGrey)) {
       broken << QStringLiteral("the counter lamp of bit %1 is %2 but CounterBits[%1] is %3")
                     .arg(k)
-                    .arg(LampName(lamp))
+                    .arg(LampColourName(lamp))
                     .arg(state.CounterBits[k]);
     }
   }
@@ -161,7 +143,7 @@ void CheckPanel(const MachineState& state, const ControlPanel& panel, int ticksU
                 QStringList& broken) {
   const QColor work = panel.runLamp_->color();
   if (work != ui::LampRed && work != ui::LampGreen) {
-    broken << QStringLiteral("the run lamp is %1").arg(LampName(work));
+    broken << QStringLiteral("the run lamp is %1").arg(LampColourName(work));
     return;
   }
   const int item = panel.modeButtons_->checkedId();

@@ -2,6 +2,7 @@
 // many actions it took per second. On a broken invariant it prints the seed, what broke and the
 // whole action list, and exits with status 1.
 #include "Monkey.h"
+#include "ProgramRig.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -42,11 +43,8 @@ int main(int argc, char** argv) {
     return 2;
   }
 
-  soyka::MachineState state;
-  soyka::InitializeMachine(state);
-  soyka::ui::ProgramWindows windows(state);
-  windows.show();
-  soyka::monkey::Monkey monkey(state, windows, options);
+  soyka::testing::ProgramRig program;
+  soyka::monkey::Monkey monkey(program.state, program.windows, options);
 
   QElapsedTimer clock;
   clock.start();

@@ -4,6 +4,7 @@
 #include "EngineTestSupport.h"
 #include "Invariants.h"
 #include "ModalDriver.h"
+#include "ProgramRig.h"
 #include "TickWatch.h"
 
 #include "Palette.h"
@@ -17,18 +18,14 @@ using soyka::monkey::BrokenInvariant;
 using soyka::monkey::BrokenModalInvariant;
 using soyka::monkey::Monkey;
 using soyka::monkey::MonkeyOptions;
+using soyka::testing::ProgramRig;
 
 class MonkeyTest : public QObject {
   Q_OBJECT
 
-  soyka::MachineState state;
-  std::unique_ptr<soyka::ui::ProgramWindows> windows;
+  std::unique_ptr<ProgramRig> rig;
 
-  void StartProgram() {
-    soyka::InitializeMachine(state);
-    windows = std::make_unique<soyka::ui::ProgramWindows>(state);
-    windows->show();
-  }
+  void StartProgram() { rig = std::make_unique<ProgramRig>(); }
 
   // Runs the monkey; on a broken invariant prints the seed and every action taken.
   bool Survives(Monkey& monkey) {
@@ -44,11 +41,11 @@ class MonkeyTest : public QObject {
     constexpr int Actions = 400;
     cleanup();
     StartProgram();
-    Monkey monkey(state, *windows, MonkeyOptions{.seed = seed, .actions = Actions});
+    Monkey monkey(rig->state, rig->windows, MonkeyOptions{.seed = seed, .actions = Actions});
     if (!Survives(monkey)) {
       return {};
     }
-    return {monkey.ActionList(), state.Memory};
+    return {monkey.ActionList(), rig->state.Memory};
   }
 
   // Ways to put the program into a state its invariants forbid, each with what the check says.
@@ -118,7 +115,7 @@ class MonkeyTest : public QObject {
 
 private slots:
   void init() { StartProgram(); }
-  void cleanup() { windows.reset(); }
+  void cleanup() { rig.reset(); }
 
   void survivesARandomLearner_data() {
     QTest::addColumn<qulonglong>("seed");
@@ -135,7 +132,7 @@ private slots:
     QFETCH(qulonglong, seed);
     QFETCH(int, actions);
     QFETCH(bool, liveTimer);
-    Monkey monkey(state, *windows,
+    Monkey monkey(rig->state, rig->windows,
                   MonkeyOptions{.seed = seed, .actions = actions, .liveTimer = liveTimer});
     QVERIFY2(Survives(monkey), qPrintable(monkey.Failure()));
     QCOMPARE(monkey.ActionsDone(), actions);
@@ -165,24 +162,24 @@ private slots:
 
   void checksCatchWhatTheyGuard() {
     QFETCH(int, corruption);
-    QCOMPARE(BrokenInvariant(state, *windows, 0), QString());
+    QCOMPARE(BrokenInvariant(rig->state, rig->windows, 0), QString());
     const Corruption& chosen = Corruptions()[static_cast<std::size_t>(corruption)];
-    chosen.apply(state, *windows);
-    const QString broken = BrokenInvariant(state, *windows, 0);
+    chosen.apply(rig->state, rig->windows);
+    const QString broken = BrokenInvariant(rig->state, rig->windows, 0);
     QVERIFY2(broken.contains(QString::fromUtf8(chosen.reported)), qPrintable(broken));
   }
 
   // Input that outlives the memory window's activation is reported only when asked for.
   void inputLeftOnAfterASwitchIsCaughtWhenAsked() {
-    windows->controlPanel_.onInputClicked();
-    QTRY_COMPARE(QApplication::activeWindow(), &windows->memoryWindow_);
-    QCOMPARE(BrokenInvariant(state, *windows, 0, true), QString());
-    windows->controlPanel_.activateWindow();
-    QTRY_COMPARE(QApplication::activeWindow(), &windows->controlPanel_);
-    state.InputEnabled = true;
-    windows->dispatcher_.SetInputLamps(true);
-    QCOMPARE(BrokenInvariant(state, *windows, 0, false), QString());
-    QCOMPARE(BrokenInvariant(state, *windows, 0, true),
+    rig->windows.controlPanel_.onInputClicked();
+    QTRY_COMPARE(QApplication::activeWindow(), &rig->windows.memoryWindow_);
+    QCOMPARE(BrokenInvariant(rig->state, rig->windows, 0, true), QString());
+    rig->windows.controlPanel_.activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), &rig->windows.controlPanel_);
+    rig->state.InputEnabled = true;
+    rig->windows.dispatcher_.SetInputLamps(true);
+    QCOMPARE(BrokenInvariant(rig->state, rig->windows, 0, false), QString());
+    QCOMPARE(BrokenInvariant(rig->state, rig->windows, 0, true),
              QString("memory input is still enabled while \"Пульт управления\" is the active "
                      "window"));
   }
@@ -206,9 +203,10 @@ private slots:
     QFETCH(int, ticksUnderWay);
     QFETCH(QString, reported);
     QMessageBox box(window == "error" ? QMessageBox::Critical : QMessageBox::NoIcon, "", "");
-    const QWidget* modal = window == "pause" ? static_cast<QWidget*>(&windows->pauseWindow_) : &box;
-    state.Halted = halted;
-    const QString broken = BrokenModalInvariant(state, *windows, modal, ticksUnderWay);
+    const QWidget* modal =
+        window == "pause" ? static_cast<QWidget*>(&rig->windows.pauseWindow_) : &box;
+    rig->state.Halted = halted;
+    const QString broken = BrokenModalInvariant(rig->state, rig->windows, modal, ticksUnderWay);
     if (reported.isEmpty()) {
       QCOMPARE(broken, QString());
     } else {
@@ -219,35 +217,35 @@ private slots:
   // A tick that began while another waited in a pause with Halted clear would run a second
   // command inside the first: the watch refuses it and says so.
   void aTickInsideAWaitingTickIsRefused() {
-    state.Memory[0] = soyka::testing::Cmd(soyka::OpcodeMove, 1, 0, 3);
-    state.Memory[1] = soyka::testing::Cmd(soyka::OpcodeMove, 2, 0, 4);
-    windows->dispatcher_.RefreshMemoryView();
-    soyka::monkey::TickWatch watch(state, windows->controlPanel_);
-    windows->controlPanel_.tickTimer_->stop();
-    windows->controlPanel_.modeButtons_->button(1)->click();
-    windows->controlPanel_.onStartClicked();
+    rig->state.Memory[0] = soyka::testing::Cmd(soyka::OpcodeMove, 1, 0, 3);
+    rig->state.Memory[1] = soyka::testing::Cmd(soyka::OpcodeMove, 2, 0, 4);
+    rig->windows.dispatcher_.RefreshMemoryView();
+    soyka::monkey::TickWatch watch(rig->state, rig->windows.controlPanel_);
+    rig->windows.controlPanel_.tickTimer_->stop();
+    rig->windows.controlPanel_.modeButtons_->button(1)->click();
+    rig->windows.controlPanel_.onStartClicked();
     int underWayInPause = 0;
     QWidget* pause = nullptr;
     // Its own timeout closes the pause if the answer never comes, so the test cannot hang.
     soyka::testing::ModalDriver driver([&](QWidget* modal) {
       pause = modal;
       underWayInPause = watch.UnderWay();
-      state.Halted = false;
+      rig->state.Halted = false;
       watch.PostTicks(3);
       QCoreApplication::processEvents();
-      state.Halted = true;
-      windows->pauseWindow_.stopButton_->click();
+      rig->state.Halted = true;
+      rig->windows.pauseWindow_.stopButton_->click();
     });
     watch.PostTicks(1);
-    QTRY_VERIFY(windows->controlPanel_.startButton_->isEnabled());
+    QTRY_VERIFY(rig->windows.controlPanel_.startButton_->isEnabled());
     QVERIFY(!driver.TimedOut());
-    QCOMPARE(pause, &windows->pauseWindow_);
+    QCOMPARE(pause, &rig->windows.pauseWindow_);
     QCOMPARE(underWayInPause, 1);
     QVERIFY2(watch.Reentry().contains("Halted clear while 1 tick(s) waited"),
              qPrintable(watch.Reentry()));
     QCOMPARE(watch.CommandsExecuted(), 1);
-    QCOMPARE(state.Counter, 1);
-    QVERIFY(state.CommandRegister == state.Memory[0]);
+    QCOMPARE(rig->state.Counter, 1);
+    QVERIFY(rig->state.CommandRegister == rig->state.Memory[0]);
   }
 };
 

@@ -1,62 +1,32 @@
 #pragma once
-// View operations for the registers window's tests: the window's own operations reach the
-// window, everything is logged, and each ShowWantedWindows call notes what it found.
+// View operations for the registers window's tests: the window's own operations reach the window,
+// everything is logged, and each ShowWantedWindows call notes what it found.
 
+#include "RecordingViews.h"
 #include "RegistersWindow.h"
-#include "TraceViews.h"
-
-#include <sstream>
-#include <string>
-#include <vector>
 
 namespace soyka::testing {
 
-// Built before the recorder that writes into it.
-struct RegistersLog {
-  std::ostringstream log;
-};
-
-class RegistersTestViews : private RegistersLog, public TraceViews {
+class RegistersTestViews : public RecordingViews {
 public:
-  explicit RegistersTestViews(MachineState& state) : TraceViews(state, log), state_(state) {}
+  explicit RegistersTestViews(MachineState& state) : RecordingViews(state), state_(state) {}
 
-  void Attach(RegistersWindow* window) { window_ = window; }
+  void Attach(RegistersWindow* window) {
+    window_ = window;
+    WatchWanted(window, state_.RegistersWindowOpen);
+  }
 
   void RefreshCommandRegisterView() override {
-    TraceViews::RefreshCommandRegisterView();
+    RecordingViews::RefreshCommandRegisterView();
     window_->RefreshCommandRegisterView();
   }
   void RefreshAccumulatorView() override {
-    TraceViews::RefreshAccumulatorView();
+    RecordingViews::RefreshAccumulatorView();
     window_->RefreshAccumulatorView();
   }
   void RefreshCounterView() override {
-    TraceViews::RefreshCounterView();
+    RecordingViews::RefreshCounterView();
     window_->RefreshCounterView();
-  }
-
-  struct WantedCall {
-    bool windowVisible;
-    bool registersWanted;
-  };
-  void ShowWantedWindows() override {
-    TraceViews::ShowWantedWindows();
-    wantedCalls.push_back({window_->isVisible(), state_.RegistersWindowOpen});
-  }
-  std::vector<WantedCall> wantedCalls;
-
-  // The names of the operations called so far, in order.
-  std::vector<std::string> Operations() const {
-    std::vector<std::string> names;
-    for (const std::string& line : TraceLines(log.str())) {
-      names.push_back(TraceOperation(line));
-    }
-    return names;
-  }
-
-  void ClearLog() {
-    log.str("");
-    wantedCalls.clear();
   }
 
 private:

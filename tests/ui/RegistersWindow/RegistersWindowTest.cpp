@@ -4,6 +4,7 @@
 #include "CloseButton.h"
 #include "EngineTestSupport.h"
 #include "RegistersTestViews.h"
+#include "WindowReadings.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -15,6 +16,7 @@
 
 using soyka::MachineState;
 using soyka::testing::RegistersTestViews;
+using soyka::testing::RowText;
 using soyka::testing::W;
 
 namespace {
@@ -42,15 +44,6 @@ struct Registers {
   RegistersTestViews views{state};
   RegistersWindow window{state, views};
 };
-
-// The texts of a row's cells side by side: "101", or "" while all are empty.
-QString RowText(const QTableWidget* cells) {
-  QString text;
-  for (int column = 0; column < cells->columnCount(); ++column) {
-    text += cells->item(0, column)->text();
-  }
-  return text;
-}
 
 QString Bits(const std::string& bits) {
   return QString::fromStdString(bits);
@@ -442,7 +435,7 @@ void RegistersWindowTest::closing() {
   QCOMPARE(r.views.wantedCalls.size(), std::size_t{closes ? 1u : 0u});
   if (closes) {
     QVERIFY(!r.views.wantedCalls.front().windowVisible);
-    QVERIFY(!r.views.wantedCalls.front().registersWanted);
+    QVERIFY(!r.views.wantedCalls.front().wanted);
   }
   // Closing only hides: the rows keep what they showed.
   QCOMPARE(RowText(r.window.counterCells_), QStringLiteral("000"));
