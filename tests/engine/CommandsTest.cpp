@@ -16,11 +16,22 @@ struct ArithmeticCase {
   std::string_view error;
 };
 
+// Test names and failures show the case's name rather than its bytes.
+void PrintTo(const ArithmeticCase& row, std::ostream* out) {
+  *out << row.name;
+}
+
 class Arithmetic : public ::testing::TestWithParam<ArithmeticCase> {};
 
 TEST_P(Arithmetic, StoresTheResultOrReportsTheError) {
   const ArithmeticCase& c = GetParam();
-  Machine m({Cmd(c.opcode, 5, 6, 7), {}, {}, {}, {}, WordFromValue(c.a), WordFromValue(c.b),
+  Machine m({Cmd(c.opcode, 5, 6, 7),
+             {},
+             {},
+             {},
+             {},
+             WordFromValue(c.a),
+             WordFromValue(c.b),
              WordFromValue(Untouched)});
   m.state.Halted = false;
   m.Execute();
@@ -39,8 +50,8 @@ TEST_P(Arithmetic, StoresTheResultOrReportsTheError) {
     EXPECT_TRUE(m.Calls("RefreshMemoryView").empty());
     const std::vector<std::string> lines = m.Lines();
     const std::vector<std::string> tail(lines.end() - 2, lines.end());
-    EXPECT_EQ(tail, (std::vector<std::string>{
-                        "DisablePanelStop", "ShowErrorBox \"" + std::string(c.error) + "\""}));
+    EXPECT_EQ(tail, (std::vector<std::string>{"DisablePanelStop",
+                                              "ShowErrorBox \"" + std::string(c.error) + "\""}));
   }
 }
 
@@ -64,8 +75,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<ArithmeticCase>& info) { return info.param.name; });
 
 TEST(Arithmetic, SecondOperandAfterErrors) {
-  Machine overflow({Cmd(OpcodeAdd, 5, 6, 7), {}, {}, {}, {}, WordFromValue(4000),
-                    WordFromValue(96)});
+  Machine overflow(
+      {Cmd(OpcodeAdd, 5, 6, 7), {}, {}, {}, {}, WordFromValue(4000), WordFromValue(96)});
   overflow.Execute();
   EXPECT_EQ(overflow.state.SecondOperand, 4096) << "the full result, before the test";
   Machine divide({Cmd(OpcodeDivide, 5, 6, 7), {}, {}, {}, {}, WordFromValue(9), {}});
@@ -90,6 +101,11 @@ struct CompareCase {
   int b;
   bool jumps;
 };
+
+// Test names and failures show the case's name rather than its bytes.
+void PrintTo(const CompareCase& row, std::ostream* out) {
+  *out << row.name;
+}
 
 class Comparison : public ::testing::TestWithParam<CompareCase> {};
 
@@ -171,7 +187,13 @@ TEST(Fetch, CommandInCellSevenIsFollowedByCellZero) {
 
 TEST(Fetch, SelfModifyingCommandIsReadAnewAtItsNextFetch) {
   // Cell 0 adds cell 7 to itself, so each pass runs a different command.
-  Machine m({Cmd(OpcodeAdd, 0, 7, 0), Cmd(OpcodeJumpIfEqual, 7, 7, 0), {}, {}, {}, {}, {},
+  Machine m({Cmd(OpcodeAdd, 0, 7, 0),
+             Cmd(OpcodeJumpIfEqual, 7, 7, 0),
+             {},
+             {},
+             {},
+             {},
+             {},
              WordFromValue(1)});
   m.Execute();
   EXPECT_EQ(m.Cell(0), WordValue(Cmd(OpcodeAdd, 0, 7, 1)));

@@ -23,6 +23,11 @@ struct BadText {
   ImageError error;
 };
 
+// Test names and failures show the case's name rather than its bytes.
+void PrintTo(const BadText& row, std::ostream* out) {
+  *out << row.name;
+}
+
 class BadMemoryImage : public ::testing::TestWithParam<BadText> {};
 
 TEST_P(BadMemoryImage, NamesTheFaultAndItsLineAndLoadsNothing) {
@@ -63,10 +68,20 @@ INSTANTIATE_TEST_SUITE_P(
         BadText{"OneByteTooLarge", PaddedFactorial(ImageSizeLimit + 1), {ImageFault::TooLarge}}),
     [](const ::testing::TestParamInfo<BadText>& info) { return info.param.name; });
 
-class GoodMemoryImage : public ::testing::TestWithParam<std::string> {};
+struct GoodText {
+  const char* name;
+  std::string text;
+};
+
+// Test names and failures show the case's name rather than its bytes.
+void PrintTo(const GoodText& row, std::ostream* out) {
+  *out << row.name;
+}
+
+class GoodMemoryImage : public ::testing::TestWithParam<GoodText> {};
 
 TEST_P(GoodMemoryImage, ReadsTheFactorial) {
-  const ImageReading reading = ReadMemoryImage(GetParam());
+  const ImageReading reading = ReadMemoryImage(GetParam().text);
   ASSERT_TRUE(std::holds_alternative<MemoryImage>(reading));
   EXPECT_EQ(WordValue(std::get<MemoryImage>(reading)[0]), 2989);
   EXPECT_EQ(reading, ReadMemoryImage(Factorial));
@@ -74,11 +89,16 @@ TEST_P(GoodMemoryImage, ReadsTheFactorial) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, GoodMemoryImage,
-    ::testing::Values(Factorial, "# Вычисление N! ✓ 𝄞\n\n" + Factorial,
-                      "101110101101\r\n001110111110 \r\n110100110000  \n111101101101\r\r\n" +
-                          Factorial.substr(52),
-                      Factorial.substr(0, Factorial.size() - 1), "\xEF\xBB\xBF# N!\n" + Factorial,
-                      PaddedFactorial(ImageSizeLimit)));
+    ::testing::Values(GoodText{"Plain", Factorial},
+                      GoodText{"NonAsciiComment", "# Вычисление N! ✓ 𝄞\n\n" + Factorial},
+                      GoodText{
+                          "CrLfBlanksAndEmptyLines",
+                          "101110101101\r\n001110111110 \r\n110100110000  \n111101101101\r\r\n" +
+                              Factorial.substr(52)},
+                      GoodText{"NoFinalNewline", Factorial.substr(0, Factorial.size() - 1)},
+                      GoodText{"ByteOrderMark", "\xEF\xBB\xBF# N!\n" + Factorial},
+                      GoodText{"AtTheSizeLimit", PaddedFactorial(ImageSizeLimit)}),
+    [](const ::testing::TestParamInfo<GoodText>& info) { return info.param.name; });
 
 TEST(MemoryImageFile, ReadsAFileAndRefusesWhatCannotBeRead) {
   const auto folder =

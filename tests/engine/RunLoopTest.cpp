@@ -92,13 +92,18 @@ TEST(Tick, DoesNothingWhileHalted) {
 struct TickCase {
   const char* name;
   int mode;
-  Word12 command;        // in cell 0; cell 1 holds 4000, cell 2 holds 0
-  std::uint64_t stopAt;  // pause answered with СТОП, 0 for none
+  Word12 command;       // in cell 0; cell 1 holds 4000, cell 2 holds 0
+  std::uint64_t stopAt; // pause answered with СТОП, 0 for none
   TickOutcome outcome;
   bool halted;
   std::string_view error;
   std::uint64_t pauses;
 };
+
+// Test names and failures show the case's name rather than its bytes.
+void PrintTo(const TickCase& row, std::ostream* out) {
+  *out << row.name;
+}
 
 class TickTable : public ::testing::TestWithParam<TickCase> {};
 
@@ -114,8 +119,8 @@ TEST_P(TickTable, HaltedAndOutcomeAfterOneTick) {
   EXPECT_EQ(m.Calls("MoveCellMarker").size(), 1u) << "exactly one command per tick";
 }
 
-const Word12 Add = Cmd(OpcodeAdd, 1, 2, 3);       // 4000 + 0: fine
-const Word12 Overflow = Cmd(OpcodeAdd, 1, 1, 3);  // 4000 + 4000
+const Word12 Add = Cmd(OpcodeAdd, 1, 2, 3);        // 4000 + 0: fine
+const Word12 Overflow = Cmd(OpcodeAdd, 1, 1, 3);   // 4000 + 4000
 const Word12 DivZero = Cmd(OpcodeDivide, 1, 2, 3); // 4000 / 0
 const Word12 Output = Cmd(OpcodeOutputAndStop, 1, 1, 1);
 
@@ -131,14 +136,13 @@ INSTANTIATE_TEST_SUITE_P(
                  AbortMessage, 1},
         TickCase{"TactOverflow", RunModeTact, Overflow, 0, TickOutcome::RunEnded, true,
                  AbortMessage, 4},
-        TickCase{"AutoDivZero", RunModeAuto, DivZero, 0, TickOutcome::RunEnded, true,
-                 AbortMessage, 1},
-        TickCase{"StepDivZero", RunModeStep, DivZero, 0, TickOutcome::RunEnded, true,
-                 AbortMessage, 1},
-        TickCase{"TactDivZero", RunModeTact, DivZero, 0, TickOutcome::RunEnded, true,
-                 AbortMessage, 4},
-        TickCase{"StepStopped", RunModeStep, Add, 1, TickOutcome::RunEnded, true, AbortMessage,
+        TickCase{"AutoDivZero", RunModeAuto, DivZero, 0, TickOutcome::RunEnded, true, AbortMessage,
                  1},
+        TickCase{"StepDivZero", RunModeStep, DivZero, 0, TickOutcome::RunEnded, true, AbortMessage,
+                 1},
+        TickCase{"TactDivZero", RunModeTact, DivZero, 0, TickOutcome::RunEnded, true, AbortMessage,
+                 4},
+        TickCase{"StepStopped", RunModeStep, Add, 1, TickOutcome::RunEnded, true, AbortMessage, 1},
         TickCase{"TactStoppedAtTactOne", RunModeTact, Add, 1, TickOutcome::RunEnded, true,
                  AbortMessage, 1},
         TickCase{"AutoOutput", RunModeAuto, Output, 0, TickOutcome::RunEnded, true, "", 0},

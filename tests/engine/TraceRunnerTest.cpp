@@ -35,6 +35,11 @@ struct BadInputCase {
   std::string mentions; // the problem the message must name
 };
 
+// Test names and failures show the case's name rather than its bytes.
+void PrintTo(const BadInputCase& row, std::ostream* out) {
+  *out << row.name;
+}
+
 class TraceBadInput : public ::testing::TestWithParam<BadInputCase> {};
 
 TEST_P(TraceBadInput, OneLineOnStderrStatusTwoNothingOnStdout) {
