@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include "Version.h"
+
 namespace soyka::app {
 namespace {
 
@@ -37,7 +39,7 @@ int AnswerOnConsole(const CommandLine& command, std::ostream& out, std::ostream&
            "  --version  версия программы\n";
     return 0;
   case CommandLine::Action::Version:
-    out << "soyka " << SOYKA_VERSION << "\n";
+    out << "soyka " << SoykaVersion << "\n";
     return 0;
   case CommandLine::Action::Misuse:
     err << "soyka: " << command.misuse << ". " << Usage << "\n";

@@ -4,6 +4,7 @@
 #include "Fonts.h"
 #include "PictureBox.h"
 #include "Pictures.h"
+#include "Version.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -18,6 +19,12 @@ QLabel* textLabel(QWidget* parent, const QString& text, const QRect& geometry, c
   label->setWordWrap(true);
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   return label;
+}
+
+QString versionText() {
+  return QStringLiteral("Версия ") +
+         QString::fromUtf8(soyka::SoykaVersion.data(),
+                           static_cast<qsizetype>(soyka::SoykaVersion.size()));
 }
 
 } // namespace
@@ -38,8 +45,7 @@ AboutProgramDialog::AboutProgramDialog(QWidget* parent) : QDialog(parent) {
                                           "память по битам и выполняется целиком, по командам или "
                                           "по тактам, а окна показывают работу каждой части ЭВМ."),
                            QRect(112, 38, 256, 110), soyka::ui::systemFont(13));
-  version_ = textLabel(this, QStringLiteral("Версия 1.0"), QRect(12, 154, 356, 18),
-                       soyka::ui::systemFont(13));
+  version_ = textLabel(this, versionText(), QRect(12, 154, 356, 18), soyka::ui::systemFont(13));
   licence_ = textLabel(this, QStringLiteral("Свободная программа, лицензия MIT."),
                        QRect(12, 172, 356, 18), soyka::ui::systemFont(13));
 

@@ -136,7 +136,7 @@ private slots:
     about.show();
     QVERIFY(QTest::qWaitForWindowExposed(&about));
     QVERIFY(about.productName_->text().contains(QStringLiteral("«Сойка»")));
-    QCOMPARE(about.version_->text(), QStringLiteral("Версия 1.0"));
+    QCOMPARE(about.version_->text(), QStringLiteral("Версия " SOYKA_PROJECT_VERSION));
     QVERIFY(about.licence_->text().contains(QStringLiteral("MIT")));
     QVERIFY(!about.description_->text().isEmpty());
     QVERIFY(DrawsSomething(about.picture_));
