@@ -7,9 +7,9 @@ from functools import partial
 
 from session_support import (
     DISPLAY_TITLE, EXAMPLE_TITLE, MAIN_TITLE, MEMORY_TITLE, NO_CAPTIONS, OK_CAPTIONS,
-    PANEL_IDLE, PANEL_TITLE, PAUSE_TITLE, REGISTERS_TITLE, YES_CAPTIONS, Program, active,
-    answer_message, bring_to_front, button, check, choose_menu, choose_popup_item, click,
-    click_at, counter_lamps, display_values, drag, find, key, lamp, memory_cell, menu_items,
+    PANEL_IDLE, PANEL_TITLE, PAUSE_TITLE, REGISTERS_TITLE, Program, active, answer_message,
+    bring_to_front, button, check, choose_menu, choose_popup_item, click, click_at,
+    counter_lamps, display_values, drag, find, key, lamp, leave, memory_cell, menu_items,
     message_box, message_text, open_context_menu, panel_state, request_close, run_pass,
     sensitive, showing_titles, shown_texts, table_rows, title_bar_point, wait_for, wait_until,
     window, x_geometry)
@@ -217,15 +217,6 @@ def load_example_during_the_run():
           f'the three display rows are equal: 120 ({values})')
 
 
-def exit_confirmed(program):
-    bring_to_front(MAIN_TITLE)
-    choose_menu('Выход')
-    wait_until(message_box, '«Выход» asks again')
-    answer_message(YES_CAPTIONS)
-    status = program.exit_status()
-    check(status == 0, f'«Да» ends the program with status 0 ({status})')
-
-
 def title_bar_close():
     program = Program(PROGRAM)
     wait_until(lambda: window(MAIN_TITLE) and window(PANEL_TITLE),
@@ -241,7 +232,7 @@ def main():
              partial(tact_run_stopped_in_its_pause, program), step_run,
              partial(exit_refused, program), open_registers, type_into_cell_000,
              close_requests_refused, load_example_during_the_run,
-             partial(exit_confirmed, program), title_bar_close)
+             partial(leave, program), title_bar_close)
 
 
 main()

@@ -48,7 +48,8 @@ def check(condition, what):
 
 
 def fail(what):
-    print('FAILED:', what, flush=True)
+    """Ends the pass with what went wrong. Raised inside a read that poll repeats, it only makes
+    that read fail, so it is printed where the pass ends, not where it is raised."""
     raise CheckFailed(what)
 
 
@@ -86,7 +87,8 @@ def run_pass(*steps):
     try:
         for step in steps:
             step()
-    except CheckFailed:
+    except CheckFailed as failure:
+        print('FAILED:', failure, flush=True)
         sys.exit(1)
     finally:
         for program in _started:
@@ -99,8 +101,9 @@ def run_pass(*steps):
 class Program:
     """One start of the program under test."""
 
-    def __init__(self, path, *arguments):
-        self.process = subprocess.Popen([path, *arguments])
+    def __init__(self, path, *arguments, environment=None):
+        """Starts path with the arguments, in the given environment or in this one."""
+        self.process = subprocess.Popen([path, *arguments], env=environment)
         _started.append(self)
 
     def running(self):
@@ -322,6 +325,17 @@ def choose_popup_item(item):
     target = poll(lambda: _showing_menu_item(item), lambda found: found is not None)
     check(target is not None, f'the menu shows «{item}»')
     click(target)
+
+
+def leave(program):
+    """Leaves as a learner does: «Выход» in the main window's menu, then «Да» to its question.
+    Checks that the program then ends by itself with status 0."""
+    bring_to_front(MAIN_TITLE)
+    choose_menu('Выход')
+    wait_until(message_box, '«Выход» asks whether to leave')
+    answer_message(YES_CAPTIONS)
+    status = program.exit_status()
+    check(status == 0, f'«Да» ends the program with status 0 ({status})')
 
 
 def open_context_menu(acc):
