@@ -458,6 +458,17 @@ def client_geometry(wid):
             int(values['Width']), int(values['Height']))
 
 
+def stacking_order():
+    """The titles of the mapped top-level windows as the window manager stacks them, from the
+    bottom up."""
+    listed = subprocess.run(['xprop', '-root', '_NET_CLIENT_LIST_STACKING'], check=True,
+                            capture_output=True, text=True).stdout
+    if '#' not in listed:
+        return []
+    return [xdotool('getwindowname', wid.strip()).rstrip('\n')
+            for wid in listed.split('#', 1)[1].split(',')]
+
+
 def frame_extents(wid):
     """The window manager's frame around a client: left, right, top, bottom."""
     extents_text = subprocess.run(['xprop', '-id', wid, '_NET_FRAME_EXTENTS'],
