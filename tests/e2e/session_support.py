@@ -147,13 +147,23 @@ def click_at(x, y, button=1):
 def click(acc, button=1, at=(0.5, 0.5)):
     """Clicks acc, in its middle or at the given fractions of its width and height; fails if
     another window covers that point."""
-    x, y = point_in(acc, at)
-    xdotool('mousemove', '--sync', x, y)
     top = top_level(acc)
-    if top.getRoleName() != 'popup menu':  # a menu is placed by the program, over everything
-        under = _window_under_pointer()
-        if under != outer_frame(x_window_of(top)):
-            fail(f'«{acc.name}» in «{top.name}» is covered by another window at {x}, {y}')
+    if top.getRoleName() == 'popup menu':  # a menu is placed by the program, over everything
+        xdotool('mousemove', '--sync', *point_in(acc, at))
+    else:
+        # Just after start-up or a raise, the window manager may still be placing the window:
+        # aim again until the pointer is over it, and fail only if it stays covered.
+        frame = outer_frame(x_window_of(top))
+        aimed = []
+
+        def pointer_over_window():
+            aimed[:] = point_in(acc, at)
+            xdotool('mousemove', '--sync', *aimed)
+            return _window_under_pointer() == frame
+
+        if not poll(pointer_over_window, bool):
+            fail(f'«{acc.name}» in «{top.name}» is covered by another window at '
+                 f'{aimed[0]}, {aimed[1]}')
     xdotool('click', button)
 
 
