@@ -9,12 +9,12 @@
 namespace soyka {
 namespace {
 
-const std::string Factorial = "101110101101\n001110111110\n110100110000\n111101101101\n"
-                              "000000000110\n000000000001\n000000000001\n000000000001\n";
+const std::string FactorialText = "101110101101\n001110111110\n110100110000\n111101101101\n"
+                                  "000000000110\n000000000001\n000000000001\n000000000001\n";
 
 // The factorial followed by one comment line, `size` bytes in all.
 std::string PaddedFactorial(std::size_t size) {
-  return Factorial + "#" + std::string(size - Factorial.size() - 1, '-');
+  return FactorialText + "#" + std::string(size - FactorialText.size() - 1, '-');
 }
 
 struct BadText {
@@ -48,8 +48,8 @@ INSTANTIATE_TEST_SUITE_P(
     Texts, BadMemoryImage,
     ::testing::Values(
         BadText{"Empty", "", {ImageFault::TooFewWords}},
-        BadText{"SevenWords", Factorial.substr(13), {ImageFault::TooFewWords, 0, 7}},
-        BadText{"NineWords", Factorial + "000000000000\n", {ImageFault::TooManyWords, 9}},
+        BadText{"SevenWords", FactorialText.substr(13), {ImageFault::TooFewWords, 0, 7}},
+        BadText{"NineWords", FactorialText + "000000000000\n", {ImageFault::TooManyWords, 9}},
         BadText{"ElevenDigits", "10111010110\n", {NotAWord, 1}},
         BadText{"ThirteenDigits", "# c\n\n1011101011010\n", {NotAWord, 3}},
         BadText{"DigitTwo", "101110101102\n", {NotAWord, 1}},
@@ -60,7 +60,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadText{"IndentedComment", "  # N!\n", {NotAWord, 1}},
         BadText{"NulInAWord", std::string("101110") + '\0' + "101101\n", {NotAWord, 1}},
         BadText{"NulInAComment", std::string("# N!\n# a") + '\0' + "b\n", {NotText, 2}},
-        BadText{"Windows1251Comment", "# \xD4\xE0\xEA\xF2\n" + Factorial, {NotText, 1}},
+        BadText{"Windows1251Comment", "# \xD4\xE0\xEA\xF2\n" + FactorialText, {NotText, 1}},
         BadText{"CutUtf8Sequence", "\n# \xD0\n", {NotText, 2}},
         BadText{"OverlongSlash", "# \xC0\xAF\n", {NotText, 1}},
         BadText{"Surrogate", "# \xED\xA0\x80\n", {NotText, 1}},
@@ -84,19 +84,19 @@ TEST_P(GoodMemoryImage, ReadsTheFactorial) {
   const ImageReading reading = ReadMemoryImage(GetParam().text);
   ASSERT_TRUE(std::holds_alternative<MemoryImage>(reading));
   EXPECT_EQ(WordValue(std::get<MemoryImage>(reading)[0]), 2989);
-  EXPECT_EQ(reading, ReadMemoryImage(Factorial));
+  EXPECT_EQ(reading, ReadMemoryImage(FactorialText));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, GoodMemoryImage,
-    ::testing::Values(GoodText{"Plain", Factorial},
-                      GoodText{"NonAsciiComment", "# Вычисление N! ✓ 𝄞\n\n" + Factorial},
+    ::testing::Values(GoodText{"Plain", FactorialText},
+                      GoodText{"NonAsciiComment", "# Вычисление N! ✓ 𝄞\n\n" + FactorialText},
                       GoodText{
                           "CrLfBlanksAndEmptyLines",
                           "101110101101\r\n001110111110 \r\n110100110000  \n111101101101\r\r\n" +
-                              Factorial.substr(52)},
-                      GoodText{"NoFinalNewline", Factorial.substr(0, Factorial.size() - 1)},
-                      GoodText{"ByteOrderMark", "\xEF\xBB\xBF# N!\n" + Factorial},
+                              FactorialText.substr(52)},
+                      GoodText{"NoFinalNewline", FactorialText.substr(0, FactorialText.size() - 1)},
+                      GoodText{"ByteOrderMark", "\xEF\xBB\xBF# N!\n" + FactorialText},
                       GoodText{"AtTheSizeLimit", PaddedFactorial(ImageSizeLimit)}),
     [](const ::testing::TestParamInfo<GoodText>& info) { return info.param.name; });
 
@@ -105,8 +105,8 @@ TEST(MemoryImageFile, ReadsAFileAndRefusesWhatCannotBeRead) {
       std::filesystem::temp_directory_path() / ("soyka-image-" + std::to_string(::getpid()));
   std::filesystem::create_directories(folder);
   const auto file = folder / "n.soyka";
-  std::ofstream(file, std::ios::binary) << "# N!\r\n" << Factorial;
-  EXPECT_EQ(ReadMemoryImageFile(file), ReadMemoryImage(Factorial));
+  std::ofstream(file, std::ios::binary) << "# N!\r\n" << FactorialText;
+  EXPECT_EQ(ReadMemoryImageFile(file), ReadMemoryImage(FactorialText));
   EXPECT_EQ(ReadMemoryImageFile(folder / "missing"),
             ImageReading{ImageError{ImageFault::NoSuchFile}});
   EXPECT_EQ(ReadMemoryImageFile(folder), ImageReading{ImageError{ImageFault::IsFolder}});

@@ -5,15 +5,23 @@
 namespace soyka::testing {
 namespace {
 
-int Untouched() { return 77; }
+int UntouchedResult() {
+  return 77;
+}
 
 // One command of each kind in cell 3, with operands 5 and 2 in cells 5 and 6; cell 7 receives the
 // result. The comparisons hold, so they jump to cell 1.
 Machine TactMachine(int opcode, std::uint64_t stopAtPause = 0) {
   const int a3 = (opcode == OpcodeJumpIfEqual || opcode == OpcodeJumpIfGreater) ? 1 : 7;
   const int a2 = opcode == OpcodeJumpIfEqual ? 5 : 6;
-  Machine m({{}, {}, {}, Cmd(opcode, 5, a2, a3), {}, WordFromValue(5), WordFromValue(2),
-             WordFromValue(Untouched())},
+  Machine m({{},
+             {},
+             {},
+             Cmd(opcode, 5, a2, a3),
+             {},
+             WordFromValue(5),
+             WordFromValue(2),
+             WordFromValue(UntouchedResult())},
             RunModeTact, stopAtPause);
   SetCounter(m.state, 3);
   m.state.PreviousCounter = 3;
@@ -21,7 +29,9 @@ Machine TactMachine(int opcode, std::uint64_t stopAtPause = 0) {
   return m;
 }
 
-int PausesOf(int opcode) { return opcode == OpcodeMove ? 4 : 5; }
+int PausesOf(int opcode) {
+  return opcode == OpcodeMove ? 4 : 5;
+}
 
 TEST(TactMode, FiveTactsPerCommandButFourForAMove) {
   for (int opcode = 0; opcode < 8; ++opcode) {
@@ -60,9 +70,8 @@ TEST(TactMode, CommentaryOfEachCommandKind) {
                              "SetTactComment 5 \"Результат  в\" \"ячейку 111\" \"\""})},
       {OpcodeMultiply, with({"SetTactComment 4 \"СМ*2-е число\" \"из ячейки 110\" \"в СМ\"",
                              "SetTactComment 5 \"Результат  в\" \"ячейку 111\" \"\""})},
-      {OpcodeJumpIfEqual,
-       with({"SetTactComment 4 \"Сравнить СМ\" \"и ячейку 101\" \"\"",
-             "SetTactComment 5 \"Условие\" \"ВЫПОЛНЕНО!\" \"Переход к 001\""})},
+      {OpcodeJumpIfEqual, with({"SetTactComment 4 \"Сравнить СМ\" \"и ячейку 101\" \"\"",
+                                "SetTactComment 5 \"Условие\" \"ВЫПОЛНЕНО!\" \"Переход к 001\""})},
       {OpcodeJumpIfGreater,
        with({"SetTactComment 4 \"Сравнить СМ\" \"и ячейку 110\" \"\"",
              "SetTactComment 5 \"Условие\" \"ВЫПОЛНЕНО!\" \"Переход к 001\""})},
@@ -140,13 +149,14 @@ TEST(TactMode, AbortAtEveryTactOfEveryCommand) {
       EXPECT_EQ(m.Lines().back(), "PauseForTact stop") << "nothing follows the stop";
 
       EXPECT_EQ(m.state.Counter, tact == 1 ? 3 : (tact == 5 && m.state.ConditionMet ? 1 : 4));
-      const bool stored = (opcode == OpcodeMove && tact >= 4) ||
-                          (opcode != OpcodeMove && opcode != OpcodeJumpIfEqual &&
-                           opcode != OpcodeJumpIfGreater && opcode != OpcodeOutputAndStop &&
-                           tact == 5);
-      EXPECT_EQ(m.Cell(7) != Untouched(), stored);
+      const bool stored =
+          (opcode == OpcodeMove && tact >= 4) ||
+          (opcode != OpcodeMove && opcode != OpcodeJumpIfEqual && opcode != OpcodeJumpIfGreater &&
+           opcode != OpcodeOutputAndStop && tact == 5);
+      EXPECT_EQ(m.Cell(7) != UntouchedResult(), stored);
       if (opcode == OpcodeOutputAndStop) {
-        EXPECT_EQ(m.Calls("ShowDisplayRow").size(), static_cast<std::size_t>(std::max(0, tact - 2)));
+        EXPECT_EQ(m.Calls("ShowDisplayRow").size(),
+                  static_cast<std::size_t>(std::max(0, tact - 2)));
       }
     }
   }
