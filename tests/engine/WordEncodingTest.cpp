@@ -67,8 +67,9 @@ TEST(Counter, IncrementRipplesAndWrapsFromSevenToZero) {
 
 // Character counts, not bytes: the Cyrillic texts take two bytes a letter.
 std::size_t Characters(std::string_view text) {
-  return static_cast<std::size_t>(std::count_if(
-      text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+  return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  }));
 }
 
 TEST(CommandTable, TextsAndStepDescriptions) {
@@ -79,7 +80,8 @@ TEST(CommandTable, TextsAndStepDescriptions) {
   EXPECT_EQ(StepDescription(7), " ВЫВОД, СТОП");
   for (int op = 0; op < 8; ++op) {
     EXPECT_LE(Characters(CommandTable[static_cast<std::size_t>(op)]), 22u);
-    EXPECT_EQ(Characters(StepDescription(op)) + 4, Characters(CommandTable[static_cast<std::size_t>(op)]));
+    EXPECT_EQ(Characters(StepDescription(op)) + 4,
+              Characters(CommandTable[static_cast<std::size_t>(op)]));
   }
 }
 
