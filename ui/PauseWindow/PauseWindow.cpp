@@ -4,6 +4,7 @@
 #include "MessageBoxes.h"
 #include "PausePictures.h"
 
+#include <QStringList>
 #include <QStyle>
 
 namespace {
@@ -54,6 +55,9 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const 
   label->setObjectName(QLatin1String(name));
   label->setGeometry(geometry);
   label->setAlignment(horizontal | Qt::AlignTop);
+  // Each label belongs to its panel; Orca then speaks the window's description, which gives all
+  // the texts in reading order, instead of whichever labels happen to be three words long.
+  label->setBuddy(parent);
   return label;
 }
 
@@ -184,10 +188,33 @@ void PauseWindow::PauseForTact() {
     setLabelText(commentLines_[1], soyka::StepDescription(state_.Opcode));
     setLabelText(commentLines_[2], QString());
   }
+  setAccessibleDescription(spokenText());
   (continueButton_->isEnabled() ? continueButton_ : stopButton_)->setFocus();
   if (exec() != ResultContinue) {
     state_.ErrorMessage = std::string(soyka::AbortMessage);
   }
+}
+
+QString PauseWindow::spokenText() const {
+  QStringList parts{commandCaption_->text() + QLatin1Char(' ') + addressLabel_->text()};
+  if (tactPanel_->isVisibleTo(this)) {
+    parts << tactCaption_->text() + QLatin1Char(' ') + tactLabel_->text();
+  }
+  if (errorPanel_->isVisibleTo(this)) {
+    parts << errorCaption_->text() + QLatin1Char(' ') + errorLabel_->text();
+  }
+  if (commentsPanel_->isVisibleTo(this)) {
+    QStringList lines;
+    for (const QLabel* line : commentLines_) {
+      if (!line->text().trimmed().isEmpty()) {
+        lines << line->text().trimmed();
+      }
+    }
+    if (!lines.isEmpty()) {
+      parts << lines.join(QLatin1Char(' '));
+    }
+  }
+  return parts.join(QStringLiteral(". "));
 }
 
 void PauseWindow::EnableInfoContinue() {

@@ -51,6 +51,9 @@ public slots:
 private:
   void createPanels();
   void createButtons();
+  // What a screen reader says when the pause shows: address, tact, error and commentary, as
+  // far as they are on screen, in reading order.
+  QString spokenText() const;
 
   soyka::MachineState& state_;
 };
