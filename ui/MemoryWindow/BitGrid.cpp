@@ -3,6 +3,7 @@
 #include "Fonts.h"
 #include "Machine.h"
 #include "Palette.h"
+#include "ScreenReaderRoles.h"
 
 #include <QHeaderView>
 #include <QMouseEvent>
@@ -64,7 +65,8 @@ public:
 
 } // namespace
 
-BitGrid::BitGrid(QWidget* parent) : QTableWidget(CellCount, WordBits, parent) {
+BitGrid::BitGrid(QWidget* parent)
+    : QTableWidget(CellCount, WordBits, parent), announcer_(new Announcer(parent)) {
   setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
   setFixedSections(horizontalHeader(), ColumnWidth + LineWidth);
   setFixedSections(verticalHeader(), RowHeight + LineWidth);
@@ -97,6 +99,23 @@ void BitGrid::setCellText(int row, int column, const QString& text) {
     return;
   }
   cell->setText(text);
+  if (row == currentRow() && column == currentColumn()) {
+    describeCurrentCell();
+  }
+}
+
+void BitGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+  QAbstractItemView::currentChanged(current, previous);
+  describeCurrentCell();
+  if (current.isValid() && isActiveWindow()) {
+    announcer_->announce(accessibleDescription());
+  }
+}
+
+void BitGrid::describeCurrentCell() {
+  const QTableWidgetItem* cell = currentItem();
+  setAccessibleDescription(cell != nullptr ? cell->data(Qt::AccessibleTextRole).toString()
+                                           : QString());
 }
 
 void BitGrid::mousePressEvent(QMouseEvent* event) {

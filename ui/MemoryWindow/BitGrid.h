@@ -6,7 +6,11 @@
 #include <QColor>
 #include <QTableWidget>
 
+class QModelIndex;
+
 namespace soyka::ui {
+
+class Announcer;
 
 inline const QColor GridSilver(192, 192, 192);
 inline const QColor GridLineGrey(128, 128, 128);
@@ -27,6 +31,16 @@ protected:
   // Only the left button moves the cursor: a right click opens the window's menu and must
   // leave the row to decode where it was.
   void mousePressEvent(QMouseEvent* event) override;
+  // Orca reads a whole row of a table whenever the focus enters a new row, so the grid does not
+  // move the focus from cell to cell: its description names the cell under the cursor, which
+  // Orca speaks with the grid, and each move is announced while the window is active.
+  void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+
+private:
+  void describeCurrentCell();
+
+  // Placed in the grid's parent: the toolkit's table reports no children but its cells.
+  Announcer* announcer_;
 };
 
 } // namespace soyka::ui

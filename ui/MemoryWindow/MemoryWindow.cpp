@@ -8,6 +8,7 @@
 #include "Fonts.h"
 #include "HeaderBox.h"
 #include "Palette.h"
+#include "ScreenReaderRoles.h"
 
 #include <QCloseEvent>
 #include <QEvent>
@@ -129,7 +130,7 @@ void MemoryWindow::createControls() {
 }
 
 void MemoryWindow::createPanel() {
-  gridPanel_ = new QFrame(this);
+  gridPanel_ = new GroupPanel(this);
   gridPanel_->setObjectName(QStringLiteral("gridPanel"));
   gridPanel_->setFrameStyle(QFrame::Panel | QFrame::Raised);
   gridPanel_->setGeometry(38, 8, 307, 345);
