@@ -9,8 +9,8 @@ import pyatspi
 from orca_support import Orca, Speech, all_heard, cells_named, heard
 from session_support import (
     DISPLAY_TITLE, EXAMPLE_TITLE, MAIN_TITLE, MEMORY_TITLE, OK_CAPTIONS, PANEL_TITLE, PAUSE_TITLE,
-    REGISTERS_TITLE, YES_CAPTIONS, Program, active, answer_message, bring_to_front, button, check,
-    choose_menu, click, descendants, display_values, find, has_state, key, lamp, memory_cell,
+    REGISTERS_TITLE, Program, active, answer_message, bring_to_front, button, check, choose_menu,
+    click, descendants, display_values, find, has_state, key, lamp, leave, memory_cell,
     message_box, message_text, run_pass, sensitive, showing_titles, shown_texts, table_rows,
     wait_for, wait_until, window)
 
@@ -200,13 +200,8 @@ class OrcaPass:
     def exit_is_spoken(self):
         bring_to_front(MAIN_TITLE)
         self.speech.until()
-        bar = find(window(MAIN_TITLE), 'menu bar')
-        self.orca.click(next(a for a in descendants(bar) if a.getRoleName() == 'menu item'
-                             and a.name.strip() == 'Выход'))
-        self.box_is_spoken('the exit question')
-        answer_message(YES_CAPTIONS)
-        status = self.program.exit_status()
-        check(status == 0, f'«Да» ends the program with status 0 ({status})')
+        leave(self.program, press=self.orca.click,
+              asked=lambda: self.box_is_spoken('the exit question'))
 
 
 def main():

@@ -320,11 +320,11 @@ def message_text(box):
 
 # --- Menus ----------------------------------------------------------------------------------
 
-def choose_menu(bar_item, item=None):
-    """Clicks a menu-bar item of the main window (its caption without the padding blanks), then
-    the item of its submenu. An item that opens a modal window returns at once."""
+def choose_menu(bar_item, item=None, press=click):
+    """Clicks a menu-bar item of the main window (its caption without the padding blanks) with
+    press, then the item of its submenu. An item that opens a modal window returns at once."""
     bar = find(window(MAIN_TITLE), 'menu bar')
-    click(next(a for a in descendants(bar)
+    press(next(a for a in descendants(bar)
                if a.getRoleName() == 'menu item' and a.name.strip() == bar_item))
     if item is not None:
         choose_popup_item(item)
@@ -337,12 +337,14 @@ def choose_popup_item(item):
     click(target)
 
 
-def leave(program):
-    """Leaves as a learner does: «Выход» in the main window's menu, then «Да» to its question.
-    Checks that the program then ends by itself with status 0."""
+def leave(program, press=click, asked=lambda: None):
+    """Leaves as a learner does: «Выход» in the main window's menu, clicked with press, then «Да»
+    to its question once asked() has looked at it. Checks that the program then ends by itself
+    with status 0."""
     bring_to_front(MAIN_TITLE)
-    choose_menu('Выход')
+    choose_menu('Выход', press=press)
     wait_until(message_box, '«Выход» asks whether to leave')
+    asked()
     answer_message(YES_CAPTIONS)
     status = program.exit_status()
     check(status == 0, f'«Да» ends the program with status 0 ({status})')
