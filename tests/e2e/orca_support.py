@@ -20,15 +20,32 @@ USER_SETTINGS = '''{
     "keybindings": {}
 }
 '''
-# Orca runs this from its preferences folder at start-up. The pass reads the log while Orca
-# writes it, so each line must reach the file at once; and Orca's main loop runs no Python while
-# no accessibility event comes, so it is woken five times a second to handle a stop signal.
-CUSTOMIZATIONS = '''import orca.debug
+# Orca runs this from its preferences folder before it starts. The pass reads the log while Orca
+# writes it, so each line must reach the file at once. Orca's own handler of SIGTERM is Python's,
+# which runs only when the main loop next runs Python; an idle Orca, once the program had gone,
+# at times never did. GLib's handler wakes the loop itself and hands the stop to Orca there; it
+# is put in place once the loop runs, after Orca has set its own.
+CUSTOMIZATIONS = '''import signal
+
+import orca.debug
 from gi.repository import GLib
 
 if orca.debug.debugFile:
     orca.debug.debugFile.reconfigure(line_buffering=True)
-GLib.timeout_add(200, lambda: True)
+
+
+def stop():
+    from orca import orca
+    orca.shutdownOnSignal(signal.SIGTERM, None)
+    return GLib.SOURCE_REMOVE
+
+
+def take_stop_signal():
+    GLib.unix_signal_add(GLib.PRIORITY_HIGH, signal.SIGTERM, stop)
+    return GLib.SOURCE_REMOVE
+
+
+GLib.idle_add(take_stop_signal)
 '''
 READY_LINE = 'ORCA: Starting registry'
 PRESS_HANDLED = b'PROCESS OBJECT EVENT mouse:button:1p ^^^^^'
