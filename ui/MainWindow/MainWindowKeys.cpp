@@ -1,0 +1,36 @@
+// The main window from the keyboard: the board areas as controls and their pop-up menu.
+#include "MainWindow.h"
+
+#include "BoardAreaButton.h"
+
+#include <QMenu>
+
+using soyka::ui::BoardAreaButton;
+
+void MainWindow::buildKeyboardAccess() {
+  QWidget* surface = centralWidget();
+  memoryButton_ = new BoardAreaButton(
+      QStringLiteral("ОЗУ"),
+      {memoryFrame_, memoryAreas_[0], memoryAreas_[1], memoryAreas_[2], memoryLabel_}, surface);
+  processorButton_ = new BoardAreaButton(
+      QStringLiteral("АЛУ"), {processorFrame_, processorPicture_, processorLabel_}, surface);
+  displayButton_ = new BoardAreaButton(QStringLiteral("Дисплей"),
+                                       {displayFrame_, displayPicture_, displayLabel_}, surface);
+  connect(memoryButton_, &QAbstractButton::clicked, this, &MainWindow::onMemoryAreaClicked);
+  connect(processorButton_, &QAbstractButton::clicked, this, &MainWindow::onProcessorAreaClicked);
+  connect(displayButton_, &QAbstractButton::clicked, this, &MainWindow::onDisplayAreaClicked);
+  for (BoardAreaButton* area : {memoryButton_, processorButton_, displayButton_}) {
+    connect(area, &BoardAreaButton::menuRequested, this,
+            [this](const QPoint& at) { boardMenu_->popup(at); });
+  }
+}
+
+bool MainWindow::focusNextPrevChild(bool next) {
+  // The areas join the Tab order at the learner's first Tab, not before: the toolkit focuses the
+  // first focusable child of a window activated with nothing focused, and at start-up nothing on
+  // this window takes the focus.
+  for (BoardAreaButton* area : {memoryButton_, processorButton_, displayButton_}) {
+    area->setFocusPolicy(Qt::TabFocus);
+  }
+  return QMainWindow::focusNextPrevChild(next);
+}
