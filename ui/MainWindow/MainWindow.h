@@ -76,6 +76,8 @@ public slots:
   void showAboutAuthor();
   void showThanks();
   void askToExit();
+  // F10: the first menu of the menu bar, open, with the bar under keyboard control.
+  void openFirstMenu();
 
 protected:
   void showEvent(QShowEvent* event) override;

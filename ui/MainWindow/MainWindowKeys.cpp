@@ -1,9 +1,12 @@
-// The main window from the keyboard: the board areas as controls and their pop-up menu.
+// The main window from the keyboard: the board areas as controls, their pop-up menu, and F10.
 #include "MainWindow.h"
 
 #include "BoardAreaButton.h"
 
-#include <QMenu>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QShortcut>
 
 using soyka::ui::BoardAreaButton;
 
@@ -23,6 +26,9 @@ void MainWindow::buildKeyboardAccess() {
     connect(area, &BoardAreaButton::menuRequested, this,
             [this](const QPoint& at) { boardMenu_->popup(at); });
   }
+
+  auto* firstMenu = new QShortcut(QKeySequence(Qt::Key_F10), this);
+  connect(firstMenu, &QShortcut::activated, this, &MainWindow::openFirstMenu);
 }
 
 bool MainWindow::focusNextPrevChild(bool next) {
@@ -33,4 +39,18 @@ bool MainWindow::focusNextPrevChild(bool next) {
     area->setFocusPolicy(Qt::TabFocus);
   }
   return QMainWindow::focusNextPrevChild(next);
+}
+
+void MainWindow::openFirstMenu() {
+  // A tap on Alt puts the bar under keyboard control (the arrows, Enter and Escape then work as
+  // in any menu bar, and leaving it gives the focus back where it was); the first menu then opens
+  // on its first item.
+  if (!menuBar()->hasFocus()) {
+    for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+      QKeyEvent altTap(type, Qt::Key_Alt, Qt::AltModifier);
+      QCoreApplication::sendEvent(this, &altTap);
+    }
+  }
+  menuBar()->setActiveAction(helpMenuAction_);
+  helpMenuAction_->menu()->setActiveAction(commandSystemAction_);
 }
