@@ -10,8 +10,8 @@ import pyatspi
 from session_support import (
     DISPLAY_TITLE, EXAMPLE_TITLE, MAIN_TITLE, MEMORY_TITLE, OK_CAPTIONS, PANEL_TITLE,
     YES_CAPTIONS, Program, active, answer_message, check, descendants, display_values, extents,
-    find, has_state, key, lamp, message_box, message_text, poll, run_pass, sensitive, showing,
-    table_rows, wait_for, wait_until, window, windows, xdotool)
+    find, has_state, key, lamp, menu_items, message_box, message_text, poll, run_pass, sensitive,
+    showing, table_rows, wait_for, wait_until, window, windows, xdotool)
 
 PROGRAM = sys.argv[1]
 FACTORIAL = ['101110101101', '001110111110', '110100110000', '111101101101',
@@ -154,7 +154,9 @@ def decode_cell_000(desktop):
     cell_x, _, cell_width, _ = extents(find(grid, 'table cell', cell))
     key('shift+F10')
     menu = poll(lambda: next((p for p in desktop.popups if showing(p)), None), bool)
-    check(menu is not None, 'Shift+F10 opens the decoding menu')
+    items = menu_items(menu) if menu else None
+    check(items == ['Команда', 'Адреса', '10-е число'],
+          f'Shift+F10 opens the decoding menu ({items})')
     menu_x, _, menu_width, _ = extents(menu)
     middle = menu_x + menu_width // 2
     check(cell_x <= middle < cell_x + cell_width,
