@@ -30,7 +30,7 @@ BoardAreaButton::BoardAreaButton(const QString& name, const std::vector<const QW
 
   setText(name);
   setAttribute(Qt::WA_TransparentForMouseEvents);
-  // Tab reaches the areas only once the learner asks for it (see MainWindow::buildKeyboardAccess).
+  // Out of the Tab order until the main window lets the areas in at the learner's first Tab.
   setFocusPolicy(Qt::NoFocus);
 }
 
