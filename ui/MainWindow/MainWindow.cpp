@@ -86,6 +86,7 @@ MainWindow::MainWindow(soyka::MachineState& state, soyka::ViewOperations& views,
   setCentralWidget(surface);
   buildBoard(surface);
   buildMenus();
+  buildKeyboardAccess();
   // The window takes exactly the size of the menu bar and the board, and keeps it.
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 }

@@ -19,6 +19,9 @@ class AboutProgramDialog;
 class ThanksDialog;
 class InterfaceHelpDialog;
 class ExampleDialog;
+namespace soyka::ui {
+class BoardAreaButton;
+}
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -42,6 +45,10 @@ public:
   QLabel* displayLabel_;
   QWidget* processorPicture_;
   QLabel* processorLabel_;
+  // The three areas as keyboard controls, over the board, in their Tab order.
+  soyka::ui::BoardAreaButton* memoryButton_;
+  soyka::ui::BoardAreaButton* processorButton_;
+  soyka::ui::BoardAreaButton* displayButton_;
 
   // The menu bar, its submenus and the board's pop-up menu.
   QAction* helpMenuAction_;
@@ -69,13 +76,17 @@ public slots:
   void showAboutAuthor();
   void showThanks();
   void askToExit();
+  // F10: the first menu of the menu bar, open, with the bar under keyboard control.
+  void openFirstMenu();
 
 protected:
   void showEvent(QShowEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
 
 private:
   void buildBoard(QWidget* surface);
   void buildMenus();
+  void buildKeyboardAccess();
 
   soyka::MachineState& state_;
   soyka::ViewOperations& views_;

@@ -78,10 +78,14 @@ private:
   void onBringUpSettled();
   // Bit entry: types the bit under the cursor and steps on as Tab would; true if it acted.
   bool typeBit(const QKeyEvent& key);
-  // Decides which keys the grid gets at all: only those that move the cursor or open the menu.
+  // Decides which keys the grid gets at all: only those that move the cursor.
   bool gridTakesKey(const QKeyEvent& key) const;
   void stepCursor(bool forward);
   int cursorRow() const;
+  // The decoding menu centred across anchor, hanging from it; from the keyboard the anchor is
+  // the middle of the cursor's cell.
+  void openDecodingMenu(const QPoint& anchor);
+  void openDecodingMenuAtCursor();
 
   soyka::MachineState& state_;
   soyka::ViewOperations& views_;

@@ -3,6 +3,7 @@
 
 #include "BitEntry.h"
 #include "BitGrid.h"
+#include "MenuKey.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -24,6 +25,10 @@ bool MemoryWindow::eventFilter(QObject* watched, QEvent* event) {
   const auto& key = static_cast<const QKeyEvent&>(*event);
   if (key.key() == Qt::Key_Escape) {
     closeButton_->click();
+    return true;
+  }
+  if (soyka::ui::isMenuKey(key)) {
+    openDecodingMenuAtCursor();
     return true;
   }
   if (typeBit(key)) {
@@ -60,7 +65,6 @@ bool MemoryWindow::gridTakesKey(const QKeyEvent& key) const {
   case Qt::Key_Right:
   case Qt::Key_Up:
   case Qt::Key_Down:
-  case Qt::Key_Menu:
     return true;
   default:
     return false;

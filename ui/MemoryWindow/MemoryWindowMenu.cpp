@@ -9,9 +9,18 @@
 using soyka::ui::showPlainMessage;
 
 void MemoryWindow::contextMenuEvent(QContextMenuEvent* event) {
-  const QPoint pointer = event->globalPos();
-  decodingMenu_->popup(QPoint(pointer.x() - decodingMenu_->sizeHint().width() / 2, pointer.y()));
+  openDecodingMenu(event->globalPos());
   event->accept();
+}
+
+void MemoryWindow::openDecodingMenuAtCursor() {
+  const QRect cell(grid_->visualRect(grid_->currentIndex()).topLeft(),
+                   QSize(soyka::ui::BitGrid::ColumnWidth, soyka::ui::BitGrid::RowHeight));
+  openDecodingMenu(grid_->viewport()->mapToGlobal(cell.center()));
+}
+
+void MemoryWindow::openDecodingMenu(const QPoint& anchor) {
+  decodingMenu_->popup(QPoint(anchor.x() - decodingMenu_->sizeHint().width() / 2, anchor.y()));
 }
 
 int MemoryWindow::cursorRow() const {
