@@ -163,19 +163,9 @@ void MainWindow::buildMenus() {
           [this](const QPoint& at) { boardMenu_->popup(board_->mapToGlobal(at)); });
 }
 
-void MainWindow::attachViews(MemoryWindow* memory, RegistersWindow*, DisplayWindow*) {
+void MainWindow::attachMemoryWindow(std::function<QWidget&()> memoryWindow) {
   // The registers and display windows are reached through the view operations alone.
-  memoryWindow_ = memory;
-}
-
-void MainWindow::attachDialogs(AboutAuthorDialog* author, AboutProgramDialog* program,
-                               ThanksDialog* thanks, InterfaceHelpDialog* help,
-                               ExampleDialog* example) {
-  aboutAuthor_ = author;
-  aboutProgram_ = program;
-  thanks_ = thanks;
-  interfaceHelp_ = help;
-  example_ = example;
+  memoryWindow_ = std::move(memoryWindow);
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
