@@ -1,6 +1,6 @@
 #include "Fonts.h"
 
-#include <QFontMetrics>
+#include <QFontMetricsF>
 #include <algorithm>
 
 namespace soyka::ui {
@@ -30,19 +30,22 @@ QFont serifFont(int pixelSize, bool bold) {
 
 QFont narrowedToFit(const QFont& font, const QString& text, int room) {
   constexpr int NarrowestStretch = 50;
-  const int advance = QFontMetrics(font).horizontalAdvance(text);
-  if (advance <= room) {
+  const int fullStretch = font.stretch() > 0 ? font.stretch() : int(QFont::Unstretched);
+  const qreal fullAdvance = QFontMetricsF(font).horizontalAdvance(text);
+  if (fullAdvance <= room) {
     return font;
   }
-  // The advance shrinks about as the stretch does; the rounding of each letter may leave the
-  // estimate a step or two too wide, which the check after it takes back.
-  const int stretch = font.stretch() > 0 ? font.stretch() : int(QFont::Unstretched);
+  // Within one cut of a face the advance shrinks in proportion to the stretch, but narrowed far
+  // enough the face's own condensed cut takes over, narrower than the proportion says. So the
+  // stretch is scaled from both cuts and the smaller kept. Each measurement is shared by every
+  // caption of the same face and size, where trying stretch after stretch loads an engine each.
+  QFont condensed = font;
+  condensed.setStretch(QFont::SemiCondensed);
+  const qreal condensedAdvance = QFontMetricsF(condensed).horizontalAdvance(text);
+  const int stretch = std::min(static_cast<int>(fullStretch * room / fullAdvance),
+                               static_cast<int>(QFont::SemiCondensed * room / condensedAdvance));
   QFont narrowed = font;
-  narrowed.setStretch(std::max(NarrowestStretch, stretch * room / advance));
-  while (narrowed.stretch() > NarrowestStretch &&
-         QFontMetrics(narrowed).horizontalAdvance(text) > room) {
-    narrowed.setStretch(narrowed.stretch() - 1);
-  }
+  narrowed.setStretch(std::max(NarrowestStretch, stretch));
   return narrowed;
 }
 
