@@ -3,30 +3,29 @@
 namespace soyka::ui {
 
 ProgramWindows::ProgramWindows(MachineState& state)
-    : dispatcher_(state), mainWindow_(state, dispatcher_), registersWindow_(state, dispatcher_),
-      memoryWindow_(state, dispatcher_), displayWindow_(state, dispatcher_), pauseWindow_(state),
-      controlPanel_(state, dispatcher_), aboutAuthor_(), aboutProgram_(), thanks_(),
-      interfaceHelp_(), example_(state) {
-  dispatcher_.attach(&registersWindow_);
-  dispatcher_.attach(&memoryWindow_);
-  dispatcher_.attach(&displayWindow_);
-  dispatcher_.attach(&pauseWindow_);
+    : dispatcher_(state), mainWindow_(state, dispatcher_), controlPanel_(state, dispatcher_) {
   dispatcher_.attach(&controlPanel_);
-  memoryWindow_.setCompanionViews({&registersWindow_, &displayWindow_});
-  mainWindow_.attachViews(&memoryWindow_, &registersWindow_, &displayWindow_);
-  mainWindow_.attachDialogs(&aboutAuthor_, &aboutProgram_, &thanks_, &interfaceHelp_, &example_);
-
+  mainWindow_.attachMemoryWindow([this]() -> QWidget& { return dispatcher_.memoryWindow(); });
   // Only closing the main window ends the program.
-  for (QWidget* window : std::initializer_list<QWidget*>{
-           &registersWindow_, &memoryWindow_, &displayWindow_, &pauseWindow_, &controlPanel_,
-           &aboutAuthor_, &aboutProgram_, &thanks_, &interfaceHelp_, &example_}) {
-    window->setAttribute(Qt::WA_QuitOnClose, false);
-  }
+  controlPanel_.setAttribute(Qt::WA_QuitOnClose, false);
   controlPanel_.show();
+}
+
+ProgramWindows::~ProgramWindows() {
+  dispatcher_.destroyWindows();
 }
 
 void ProgramWindows::show() {
   mainWindow_.show();
+}
+
+std::vector<QWidget*> ProgramWindows::builtWindows() {
+  std::vector<QWidget*> windows{&mainWindow_, &controlPanel_};
+  const std::vector<QWidget*> views = dispatcher_.builtWindows();
+  windows.insert(windows.end(), views.begin(), views.end());
+  const std::vector<QWidget*> dialogs = mainWindow_.builtDialogs();
+  windows.insert(windows.end(), dialogs.begin(), dialogs.end());
+  return windows;
 }
 
 } // namespace soyka::ui

@@ -11,100 +11,141 @@
 
 namespace soyka::ui {
 
-void ViewDispatcher::RefreshMemoryView() {
-  if (memoryWindow_) {
-    memoryWindow_->RefreshMemoryView();
+ViewDispatcher::ViewDispatcher(MachineState& state) : state_(state) {}
+
+ViewDispatcher::~ViewDispatcher() {
+  destroyWindows();
+}
+
+void ViewDispatcher::built(QWidget* window) {
+  // Only closing the main window ends the program.
+  window->setAttribute(Qt::WA_QuitOnClose, false);
+  buildOrder_.push_back(window);
+}
+
+void ViewDispatcher::tellCompanions() {
+  if (!memoryWindow_) {
+    return;
   }
+  std::vector<const QWidget*> companions;
+  if (registersWindow_) {
+    companions.push_back(registersWindow_.get());
+  }
+  if (displayWindow_) {
+    companions.push_back(displayWindow_.get());
+  }
+  memoryWindow_->setCompanionViews(std::move(companions));
+}
+
+RegistersWindow& ViewDispatcher::registersWindow() {
+  if (!registersWindow_) {
+    registersWindow_ = std::make_unique<RegistersWindow>(state_, *this);
+    built(registersWindow_.get());
+    tellCompanions();
+  }
+  return *registersWindow_;
+}
+
+MemoryWindow& ViewDispatcher::memoryWindow() {
+  if (!memoryWindow_) {
+    memoryWindow_ = std::make_unique<MemoryWindow>(state_, *this);
+    built(memoryWindow_.get());
+    tellCompanions();
+  }
+  return *memoryWindow_;
+}
+
+DisplayWindow& ViewDispatcher::displayWindow() {
+  if (!displayWindow_) {
+    displayWindow_ = std::make_unique<DisplayWindow>(state_, *this);
+    built(displayWindow_.get());
+    tellCompanions();
+  }
+  return *displayWindow_;
+}
+
+PauseWindow& ViewDispatcher::pauseWindow() {
+  if (!pauseWindow_) {
+    pauseWindow_ = std::make_unique<PauseWindow>(state_);
+    built(pauseWindow_.get());
+  }
+  return *pauseWindow_;
+}
+
+std::vector<QWidget*> ViewDispatcher::builtWindows() const {
+  return buildOrder_;
+}
+
+void ViewDispatcher::destroyWindows() {
+  buildOrder_.clear();
+  pauseWindow_.reset();
+  displayWindow_.reset();
+  memoryWindow_.reset();
+  registersWindow_.reset();
+}
+
+void ViewDispatcher::RefreshMemoryView() {
+  memoryWindow().RefreshMemoryView();
 }
 
 void ViewDispatcher::MoveCellMarker(int from, int to) {
-  if (memoryWindow_) {
-    memoryWindow_->MoveCellMarker(from, to);
-  }
+  memoryWindow().MoveCellMarker(from, to);
 }
 
 void ViewDispatcher::ShowCellMarker(int cell) {
-  if (memoryWindow_) {
-    memoryWindow_->ShowCellMarker(cell);
-  }
+  memoryWindow().ShowCellMarker(cell);
 }
 
 void ViewDispatcher::HideCellMarker(int cell) {
-  if (memoryWindow_) {
-    memoryWindow_->HideCellMarker(cell);
-  }
+  memoryWindow().HideCellMarker(cell);
 }
 
 void ViewDispatcher::RefreshCommandRegisterView() {
-  if (registersWindow_) {
-    registersWindow_->RefreshCommandRegisterView();
-  }
+  registersWindow().RefreshCommandRegisterView();
 }
 
 void ViewDispatcher::RefreshAccumulatorView() {
-  if (registersWindow_) {
-    registersWindow_->RefreshAccumulatorView();
-  }
+  registersWindow().RefreshAccumulatorView();
 }
 
 void ViewDispatcher::RefreshCounterView() {
-  if (registersWindow_) {
-    registersWindow_->RefreshCounterView();
-  }
+  registersWindow().RefreshCounterView();
   if (controlPanel_) {
     controlPanel_->setCounterLamps(state_.CounterBits);
   }
 }
 
 void ViewDispatcher::ClearDisplay() {
-  if (displayWindow_) {
-    displayWindow_->ClearDisplay();
-  }
+  displayWindow().ClearDisplay();
 }
 
 void ViewDispatcher::ShowDisplayRow(int row, int cell) {
-  if (displayWindow_) {
-    displayWindow_->ShowDisplayRow(row, cell);
-  }
+  displayWindow().ShowDisplayRow(row, cell);
 }
 
 void ViewDispatcher::SetExecutedAddress(const std::string& text) {
-  if (pauseWindow_) {
-    pauseWindow_->SetExecutedAddress(text);
-  }
+  pauseWindow().SetExecutedAddress(text);
 }
 
 void ViewDispatcher::SetTactComment(int tact, const std::string& line1, const std::string& line2,
                                     const std::string& line3) {
-  if (pauseWindow_) {
-    pauseWindow_->SetTactComment(tact, line1, line2, line3);
-  }
+  pauseWindow().SetTactComment(tact, line1, line2, line3);
 }
 
 void ViewDispatcher::PauseForTact() {
-  if (pauseWindow_) {
-    pauseWindow_->PauseForTact();
-  } else {
-    state_.Halted = true;
-  }
+  pauseWindow().PauseForTact();
 }
 
 void ViewDispatcher::EnableInfoContinue() {
-  if (pauseWindow_) {
-    pauseWindow_->EnableInfoContinue();
-  }
+  pauseWindow().EnableInfoContinue();
 }
 
 void ViewDispatcher::SetInfoCommentsVisible(bool visible) {
-  if (pauseWindow_) {
-    pauseWindow_->SetInfoCommentsVisible(visible);
-  }
+  pauseWindow().SetInfoCommentsVisible(visible);
 }
 
 void ViewDispatcher::CloseInfoWindow() {
-  if (pauseWindow_) {
-    pauseWindow_->CloseInfoWindow();
-  }
+  pauseWindow().CloseInfoWindow();
 }
 
 void ViewDispatcher::DisablePanelStop() {
@@ -119,46 +160,36 @@ void ViewDispatcher::ShowErrorBox(const std::string& text) {
 
 void ViewDispatcher::SetInputLamps(bool on) {
   // Switching on, the panel's lamp lights first; switching off, the memory window's goes first.
-  if (on) {
-    if (controlPanel_) {
-      controlPanel_->setInputLamp(true);
-    }
-    if (memoryWindow_) {
-      memoryWindow_->setInputLamp(true);
-    }
-  } else {
-    if (memoryWindow_) {
-      memoryWindow_->setInputLamp(false);
-    }
-    if (controlPanel_) {
-      controlPanel_->setInputLamp(false);
-    }
+  if (on && controlPanel_) {
+    controlPanel_->setInputLamp(true);
+  }
+  memoryWindow().setInputLamp(on);
+  if (!on && controlPanel_) {
+    controlPanel_->setInputLamp(false);
   }
 }
 
 namespace {
 
-void showAndRaise(QWidget* window) {
-  if (window) {
-    window->show();
-    window->raise();
-  }
+void showAndRaise(QWidget& window) {
+  window.show();
+  window.raise();
 }
 
 } // namespace
 
 void ViewDispatcher::ShowWantedWindows() {
   if (state_.MemoryWindowOpen) {
-    showAndRaise(memoryWindow_);
+    showAndRaise(memoryWindow());
   }
   if (state_.RegistersWindowOpen) {
-    showAndRaise(registersWindow_);
+    showAndRaise(registersWindow());
   }
   if (state_.DisplayWindowOpen) {
-    showAndRaise(displayWindow_);
+    showAndRaise(displayWindow());
   }
-  if (state_.MemoryWindowOpen && memoryWindow_) {
-    memoryWindow_->focusGrid();
+  if (state_.MemoryWindowOpen) {
+    memoryWindow().focusGrid();
   }
 }
 

@@ -1,10 +1,16 @@
 #pragma once
 // The view operations answered by the windows: the one place that knows which window answers
-// which operation. A window not attached (in a test) simply answers nothing.
+// which operation, and whether the memory, registers, display and pause windows exist yet. Each
+// of those is built the first time an operation is addressed to it or something needs it, so it
+// receives the same calls in the same order as if it had been built at start-up.
 
 #include "Machine.h"
 #include "ViewOperations.h"
 
+#include <memory>
+#include <vector>
+
+class QWidget;
 class RegistersWindow;
 class MemoryWindow;
 class DisplayWindow;
@@ -15,13 +21,24 @@ namespace soyka::ui {
 
 class ViewDispatcher : public ViewOperations {
 public:
-  explicit ViewDispatcher(MachineState& state) : state_(state) {}
+  explicit ViewDispatcher(MachineState& state);
+  ~ViewDispatcher() override;
+  ViewDispatcher(const ViewDispatcher&) = delete;
+  ViewDispatcher& operator=(const ViewDispatcher&) = delete;
 
-  void attach(RegistersWindow* window) { registersWindow_ = window; }
-  void attach(MemoryWindow* window) { memoryWindow_ = window; }
-  void attach(DisplayWindow* window) { displayWindow_ = window; }
-  void attach(PauseWindow* window) { pauseWindow_ = window; }
-  void attach(ControlPanel* window) { controlPanel_ = window; }
+  void attach(ControlPanel* panel) { controlPanel_ = panel; }
+
+  // Each builds its window on first use.
+  RegistersWindow& registersWindow();
+  MemoryWindow& memoryWindow();
+  DisplayWindow& displayWindow();
+  PauseWindow& pauseWindow();
+
+  // The windows built so far, in the order they were built; builds none.
+  std::vector<QWidget*> builtWindows() const;
+  // Closes the windows built here, the pause window first, while the panel is still there for
+  // anything they report on their way out.
+  void destroyWindows();
 
   void RefreshMemoryView() override;
   void MoveCellMarker(int from, int to) override;
@@ -45,11 +62,16 @@ public:
   void ShowWantedWindows() override;
 
 private:
+  void built(QWidget* window);
+  // The memory window's companions are the registers and display windows built so far.
+  void tellCompanions();
+
   MachineState& state_;
-  RegistersWindow* registersWindow_ = nullptr;
-  MemoryWindow* memoryWindow_ = nullptr;
-  DisplayWindow* displayWindow_ = nullptr;
-  PauseWindow* pauseWindow_ = nullptr;
+  std::unique_ptr<RegistersWindow> registersWindow_;
+  std::unique_ptr<MemoryWindow> memoryWindow_;
+  std::unique_ptr<DisplayWindow> displayWindow_;
+  std::unique_ptr<PauseWindow> pauseWindow_;
+  std::vector<QWidget*> buildOrder_;
   ControlPanel* controlPanel_ = nullptr;
 };
 

@@ -1,5 +1,5 @@
-// The board picture the main window draws while it is created: the first drawing in a fresh
-// process (fonts still to be found, as at start-up) and the median of the drawings after it.
+// The board picture the main window takes while it is created: the first in a fresh process (the
+// program's pages still to be read in, as at start-up) and the median of the takes after it.
 // Usage: soyka_bench_board [DRAWINGS]
 #include "Pictures.h"
 #include "ProcessFigures.h"

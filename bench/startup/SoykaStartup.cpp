@@ -27,9 +27,9 @@ void ReportPeakAndQuit() {
 // Shown without their own event loops: a modal window shown this way still comes up at once.
 void ShowTheOthers(soyka::ui::ProgramWindows& windows, std::unique_ptr<PaintWatch>& watch) {
   const std::initializer_list<QWidget*> others{
-      &windows.registersWindow_, &windows.memoryWindow_,  &windows.displayWindow_,
-      &windows.pauseWindow_,     &windows.aboutAuthor_,   &windows.aboutProgram_,
-      &windows.thanks_,          &windows.interfaceHelp_, &windows.example_};
+      &windows.registersWindow(), &windows.memoryWindow(),  &windows.displayWindow(),
+      &windows.pauseWindow(),     &windows.aboutAuthor(),   &windows.aboutProgram(),
+      &windows.thanks(),          &windows.interfaceHelp(), &windows.example()};
   watch = std::make_unique<PaintWatch>(others, ReportPeakAndQuit);
   for (QWidget* window : others) {
     window->show();

@@ -48,7 +48,7 @@ bool BenchScene::OpenEveryView() {
   windows.mainWindow_.onProcessorAreaClicked();
   windows.mainWindow_.onDisplayAreaClicked();
   return WaitUntilPainted(
-      {&windows.memoryWindow_, &windows.registersWindow_, &windows.displayWindow_});
+      {&windows.memoryWindow(), &windows.registersWindow(), &windows.displayWindow()});
 }
 
 void BenchScene::StartAutoRun() {

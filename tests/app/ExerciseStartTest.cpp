@@ -39,7 +39,7 @@ class ExerciseStartTest : public QObject {
   std::unique_ptr<soyka::ui::ProgramWindows> windows;
   QTemporaryDir folder;
 
-  QTableWidget* MemoryGrid() { return windows->memoryWindow_.grid_; }
+  QTableWidget* MemoryGrid() { return windows->memoryWindow().grid_; }
 
   std::unique_ptr<soyka::app::ExerciseStart> Begin(const std::filesystem::path& file) {
     soyka::InitializeMachine(state);
@@ -60,7 +60,7 @@ private slots:
     QVERIFY(state.MemoryWindowOpen);
     CreateWindows();
     exercise->Present(*windows);
-    QVERIFY(windows->memoryWindow_.isVisible());
+    QVERIFY(windows->memoryWindow().isVisible());
     QTRY_VERIFY(MemoryGrid()->hasFocus());
     QCOMPARE(GridRows(MemoryGrid()),
              (QStringList{"101110101101", "001110111110", "110100110000", "111101101101",
@@ -70,12 +70,12 @@ private slots:
                  soyka::BitsText(state.CounterBits),
              std::string(27, '0'));
     QVERIFY(state.Halted && !state.InputEnabled && state.RunMode == soyka::RunModeAuto);
-    QVERIFY(!windows->registersWindow_.isVisible() && !windows->displayWindow_.isVisible());
+    QVERIFY(!windows->registersWindow().isVisible() && !windows->displayWindow().isVisible());
 
     windows->controlPanel_.onStartClicked();
     QTRY_VERIFY_WITH_TIMEOUT(state.Halted && windows->controlPanel_.startButton_->isEnabled(),
                              20000);
-    QCOMPARE(windows->displayWindow_.valueLabels_[0]->text().trimmed(), "120");
+    QCOMPARE(windows->displayWindow().valueLabels_[0]->text().trimmed(), "120");
   }
 
   void aBadFileLeavesZerosAndShowsOneMessageNamingIt_data() {
@@ -106,7 +106,7 @@ private slots:
     exercise->Present(*windows);
     QCOMPARE(boxes.Answered(), 1);
     QVERIFY2(seen.contains(file) && seen.contains(named), qPrintable(seen));
-    QVERIFY(!state.MemoryWindowOpen && !windows->memoryWindow_.isVisible());
+    QVERIFY(!state.MemoryWindowOpen && !windows->memoryWindow().isVisible());
     QVERIFY(GridRows(MemoryGrid()) == QStringList(8, QString(12, QLatin1Char('0'))));
   }
 };

@@ -1,5 +1,6 @@
 #include "AboutAuthorDialog.h"
 
+#include "ButtonGlyphs.h"
 #include "FixedWindow.h"
 #include "Fonts.h"
 #include "PictureBox.h"
@@ -7,7 +8,6 @@
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <QStyle>
 
 AboutAuthorDialog::AboutAuthorDialog(QWidget* parent) : QDialog(parent) {
   soyka::ui::setUpFixedWindow(this, QStringLiteral("Автор"), 360, 190,
@@ -32,8 +32,7 @@ AboutAuthorDialog::AboutAuthorDialog(QWidget* parent) : QDialog(parent) {
   description_->setWordWrap(true);
   description_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-  okButton_ =
-      new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
+  okButton_ = new QPushButton(soyka::ui::okGlyph(), QStringLiteral("OK"), this);
   okButton_->setGeometry(136, 150, 89, 30);
   okButton_->setDefault(true);
   connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);

@@ -1,5 +1,6 @@
 #include "AboutProgramDialog.h"
 
+#include "ButtonGlyphs.h"
 #include "FixedWindow.h"
 #include "Fonts.h"
 #include "PictureBox.h"
@@ -8,7 +9,6 @@
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <QStyle>
 
 namespace {
 
@@ -49,8 +49,7 @@ AboutProgramDialog::AboutProgramDialog(QWidget* parent) : QDialog(parent) {
   licence_ = textLabel(this, QStringLiteral("Свободная программа, лицензия MIT."),
                        QRect(12, 172, 356, 18), soyka::ui::systemFont(13));
 
-  okButton_ =
-      new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
+  okButton_ = new QPushButton(soyka::ui::okGlyph(), QStringLiteral("OK"), this);
   okButton_->setGeometry(145, 198, 89, 30);
   okButton_->setDefault(true);
   connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);

@@ -1,11 +1,11 @@
 #include "ThanksDialog.h"
 
+#include "ButtonGlyphs.h"
 #include "FixedWindow.h"
 #include "Fonts.h"
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <QStyle>
 
 QStringList ThanksDialog::textLines(int index) {
   switch (index) {
@@ -42,8 +42,7 @@ ThanksDialog::ThanksDialog(QWidget* parent) : QDialog(parent) {
   text_->setFocusPolicy(Qt::NoFocus);
   text_->setAccessibleName(QStringLiteral("Благодарности"));
 
-  okButton_ =
-      new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
+  okButton_ = new QPushButton(soyka::ui::okGlyph(), QStringLiteral("OK"), this);
   okButton_->setGeometry(120, 142, 89, 30);
   okButton_->setDefault(true);
   connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);

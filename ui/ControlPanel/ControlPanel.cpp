@@ -1,5 +1,6 @@
 #include "ControlPanel.h"
 
+#include "ButtonGlyphs.h"
 #include "FixedWindow.h"
 #include "Fonts.h"
 #include "Palette.h"
@@ -8,7 +9,6 @@
 
 #include <QCloseEvent>
 #include <QStringList>
-#include <QStyle>
 
 using soyka::ui::Lamp;
 using soyka::ui::LampGreen;
@@ -94,12 +94,10 @@ ControlPanel::ControlPanel(soyka::MachineState& state, soyka::ViewOperations& vi
 }
 
 void ControlPanel::createButtons() {
-  inputButton_ = makeButton(this, "inputButton", QStringLiteral("ВВОД"),
-                            style()->standardIcon(QStyle::SP_BrowserReload), QRect(175, 48, 73, 33),
-                            QStringLiteral("Редактировать ОЗУ"));
-  stopButton_ = makeButton(this, "stopButton", QStringLiteral("СТОП"),
-                           style()->standardIcon(QStyle::SP_BrowserStop), QRect(95, 48, 73, 33),
-                           QStringLiteral("Прервать программу"));
+  inputButton_ = makeButton(this, "inputButton", QStringLiteral("ВВОД"), soyka::ui::reloadGlyph(),
+                            QRect(175, 48, 73, 33), QStringLiteral("Редактировать ОЗУ"));
+  stopButton_ = makeButton(this, "stopButton", QStringLiteral("СТОП"), soyka::ui::stopGlyph(),
+                           QRect(95, 48, 73, 33), QStringLiteral("Прервать программу"));
   stopButton_->setEnabled(false);
   startButton_ = makeButton(this, "startButton", QStringLiteral("ПУСК"), soyka::ui::startPicture(),
                             QRect(8, 48, 73, 33), QStringLiteral("Выполнить программу"));

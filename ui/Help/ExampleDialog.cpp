@@ -1,10 +1,10 @@
 #include "ExampleDialog.h"
 
+#include "ButtonGlyphs.h"
 #include "FixedWindow.h"
 #include "Fonts.h"
 
 #include <QPainter>
-#include <QStyle>
 #include <QTextBlock>
 #include <QTextCursor>
 
@@ -37,26 +37,18 @@ void fitRuleToWidth(QPlainTextEdit* memo, int blockNumber) {
   const QTextBlock rule = memo->document()->findBlockByNumber(blockNumber);
   const int room =
       memo->contentsRect().width() - 2 * static_cast<int>(memo->document()->documentMargin()) - 2;
-  QFont font = memo->font();
-  for (int stretch = 99; stretch >= 50 && QFontMetrics(font).horizontalAdvance(rule.text()) > room;
-       --stretch) {
-    font.setStretch(stretch);
-  }
   QTextCursor cursor(rule);
   cursor.select(QTextCursor::BlockUnderCursor);
   QTextCharFormat format;
-  format.setFont(font);
+  format.setFont(soyka::ui::narrowedToFit(memo->font(), rule.text(), room));
   cursor.mergeCharFormat(format);
 }
 
-// The style's retry glyph with room on its right, so that glyph and caption stand further apart
-// than the style alone would put them.
-QIcon spacedRetryIcon(const QStyle& style, int extraGap) {
-  const int side = style.pixelMetric(QStyle::PM_ButtonIconSize);
-  QPixmap glyph = style.standardIcon(QStyle::SP_DialogRetryButton).pixmap(side, side);
-  if (glyph.isNull()) {
-    glyph = style.standardIcon(QStyle::SP_BrowserReload).pixmap(side, side);
-  }
+// The retry glyph with room on its right, so that glyph and caption stand further apart than the
+// style alone would put them.
+QIcon spacedRetryIcon(int extraGap) {
+  constexpr int side = soyka::ui::ButtonGlyphSize;
+  const QPixmap glyph = soyka::ui::reloadGlyph().pixmap(side, side);
   QPixmap spaced(side + extraGap, side);
   spaced.fill(Qt::transparent);
   QPainter painter(&spaced);
@@ -86,8 +78,7 @@ ExampleDialog::ExampleDialog(soyka::MachineState& state, QWidget* parent)
   fitRuleToWidth(programText_, 1);
   programText_->setAccessibleName(QStringLiteral("Программа вычисления факториала"));
 
-  okButton_ =
-      new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
+  okButton_ = new QPushButton(soyka::ui::okGlyph(), QStringLiteral("OK"), this);
   okButton_->setGeometry(24, 280, 89, 33);
   okButton_->setDefault(true);
   connect(okButton_, &QPushButton::clicked, this, &ExampleDialog::onOkClicked);
@@ -95,7 +86,7 @@ ExampleDialog::ExampleDialog(soyka::MachineState& state, QWidget* parent)
   loadButton_ = new QPushButton(QStringLiteral("Ввести в ОЗУ"), this);
   loadButton_->setGeometry(128, 280, 145, 33);
   const int styleGap = 4;
-  const QIcon retry = spacedRetryIcon(*style(), 8 - styleGap);
+  const QIcon retry = spacedRetryIcon(8 - styleGap);
   loadButton_->setIcon(retry);
   loadButton_->setIconSize(retry.availableSizes().value(0));
   connect(loadButton_, &QPushButton::clicked, this, &ExampleDialog::onLoadClicked);

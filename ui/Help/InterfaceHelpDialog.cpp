@@ -1,11 +1,11 @@
 #include "InterfaceHelpDialog.h"
 
+#include "ButtonGlyphs.h"
 #include "FixedWindow.h"
 #include "Fonts.h"
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <QStyle>
 
 namespace {
 
@@ -68,8 +68,7 @@ InterfaceHelpDialog::InterfaceHelpDialog(QWidget* parent) : QDialog(parent) {
   rulesText_->setPlainText(helpText());
   rulesText_->setAccessibleName(QStringLiteral("Правила работы с программой"));
 
-  okButton_ =
-      new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
+  okButton_ = new QPushButton(soyka::ui::okGlyph(), QStringLiteral("OK"), this);
   okButton_->setGeometry(136, 168, 89, 33);
   okButton_->setDefault(true);
   connect(okButton_, &QPushButton::clicked, this, &InterfaceHelpDialog::onOkClicked);

@@ -6,7 +6,6 @@
 #include "PictureBox.h"
 #include "Pictures.h"
 
-#include <QFontMetrics>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPixmap>
@@ -44,13 +43,7 @@ QWidget* purpleFrame(QWidget* surface, const QRect& geometry) {
 QLabel* areaLabel(QWidget* surface, const QString& text, const QRect& geometry) {
   auto* label = new QLabel(text, surface);
   label->setGeometry(geometry);
-  QFont font = soyka::ui::systemFont(33);
-  const int room = geometry.width() - 2;
-  for (int stretch = 99; stretch >= 50 && QFontMetrics(font).horizontalAdvance(text) > room;
-       --stretch) {
-    font.setStretch(stretch);
-  }
-  label->setFont(font);
+  label->setFont(soyka::ui::narrowedToFit(soyka::ui::systemFont(33), text, geometry.width() - 2));
   label->setAlignment(Qt::AlignCenter);
   label->setAutoFillBackground(true);
   QPalette colours = label->palette();
@@ -164,19 +157,9 @@ void MainWindow::buildMenus() {
           [this](const QPoint& at) { boardMenu_->popup(board_->mapToGlobal(at)); });
 }
 
-void MainWindow::attachViews(MemoryWindow* memory, RegistersWindow*, DisplayWindow*) {
+void MainWindow::attachMemoryWindow(std::function<QWidget&()> memoryWindow) {
   // The registers and display windows are reached through the view operations alone.
-  memoryWindow_ = memory;
-}
-
-void MainWindow::attachDialogs(AboutAuthorDialog* author, AboutProgramDialog* program,
-                               ThanksDialog* thanks, InterfaceHelpDialog* help,
-                               ExampleDialog* example) {
-  aboutAuthor_ = author;
-  aboutProgram_ = program;
-  thanks_ = thanks;
-  interfaceHelp_ = help;
-  example_ = example;
+  memoryWindow_ = std::move(memoryWindow);
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

@@ -2,7 +2,12 @@
 // The main window: the board picture whose areas open the views, and the menus. Every action
 // ends by bringing the wanted views back to the front (the view operation ShowWantedWindows).
 
+#include "AboutAuthorDialog.h"
+#include "AboutProgramDialog.h"
+#include "ExampleDialog.h"
+#include "InterfaceHelpDialog.h"
 #include "Machine.h"
+#include "ThanksDialog.h"
 #include "ViewOperations.h"
 
 #include <QAction>
@@ -10,15 +15,10 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <array>
+#include <functional>
+#include <memory>
+#include <vector>
 
-class MemoryWindow;
-class RegistersWindow;
-class DisplayWindow;
-class AboutAuthorDialog;
-class AboutProgramDialog;
-class ThanksDialog;
-class InterfaceHelpDialog;
-class ExampleDialog;
 namespace soyka::ui {
 class BoardAreaButton;
 }
@@ -27,11 +27,19 @@ class MainWindow : public QMainWindow {
   Q_OBJECT
 public:
   MainWindow(soyka::MachineState& state, soyka::ViewOperations& views, QWidget* parent = nullptr);
+  ~MainWindow() override;
 
-  // The windows this one opens; they are created after it, so they are attached afterwards.
-  void attachViews(MemoryWindow* memory, RegistersWindow* registers, DisplayWindow* display);
-  void attachDialogs(AboutAuthorDialog* author, AboutProgramDialog* program, ThanksDialog* thanks,
-                     InterfaceHelpDialog* help, ExampleDialog* example);
+  // The memory window, which the example shows directly; whoever owns it builds it when asked.
+  void attachMemoryWindow(std::function<QWidget&()> memoryWindow);
+
+  // The help and information dialogs, each built the first time it is needed.
+  AboutAuthorDialog& aboutAuthorDialog();
+  AboutProgramDialog& aboutProgramDialog();
+  ThanksDialog& thanksDialog();
+  InterfaceHelpDialog& interfaceHelpDialog();
+  ExampleDialog& exampleDialog();
+  // The dialogs built so far; builds none.
+  std::vector<QWidget*> builtDialogs() const;
 
   // The board, from bottom to top.
   QLabel* board_;
@@ -90,11 +98,11 @@ private:
 
   soyka::MachineState& state_;
   soyka::ViewOperations& views_;
-  MemoryWindow* memoryWindow_ = nullptr;
-  AboutAuthorDialog* aboutAuthor_ = nullptr;
-  AboutProgramDialog* aboutProgram_ = nullptr;
-  ThanksDialog* thanks_ = nullptr;
-  InterfaceHelpDialog* interfaceHelp_ = nullptr;
-  ExampleDialog* example_ = nullptr;
+  std::function<QWidget&()> memoryWindow_;
+  std::unique_ptr<AboutAuthorDialog> aboutAuthor_;
+  std::unique_ptr<AboutProgramDialog> aboutProgram_;
+  std::unique_ptr<ThanksDialog> thanks_;
+  std::unique_ptr<InterfaceHelpDialog> interfaceHelp_;
+  std::unique_ptr<ExampleDialog> example_;
   bool centred_ = false;
 };

@@ -7,7 +7,6 @@
 #include "ExampleDialog.h"
 #include "ExampleProgram.h"
 #include "InterfaceHelpDialog.h"
-#include "MemoryWindow.h"
 #include "MessageBoxes.h"
 #include "ThanksDialog.h"
 
@@ -36,39 +35,41 @@ void MainWindow::showCommandSystem() {
 }
 
 void MainWindow::showInterfaceHelp() {
-  interfaceHelp_->exec();
+  interfaceHelpDialog().exec();
   views_.ShowWantedWindows();
 }
 
 void MainWindow::showExample() {
   state_.MemoryWindowOpen = true;
   if (memoryWindow_) {
-    memoryWindow_->show();
-    memoryWindow_->raise();
+    QWidget& memory = memoryWindow_();
+    memory.show();
+    memory.raise();
   }
-  example_->loadButton_->setEnabled(true);
-  example_->exec();
+  ExampleDialog& example = exampleDialog();
+  example.loadButton_->setEnabled(true);
+  example.exec();
   if (state_.LoadExampleChosen) {
     LoadExample(state_);
     views_.RefreshMemoryView();
-    example_->loadButton_->setEnabled(false);
-    example_->exec();
+    example.loadButton_->setEnabled(false);
+    example.exec();
   }
   views_.ShowWantedWindows();
 }
 
 void MainWindow::showAboutProgram() {
-  aboutProgram_->exec();
+  aboutProgramDialog().exec();
   views_.ShowWantedWindows();
 }
 
 void MainWindow::showAboutAuthor() {
-  aboutAuthor_->exec();
+  aboutAuthorDialog().exec();
   views_.ShowWantedWindows();
 }
 
 void MainWindow::showThanks() {
-  thanks_->exec();
+  thanksDialog().exec();
   views_.ShowWantedWindows();
 }
 

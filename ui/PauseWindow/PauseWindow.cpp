@@ -1,11 +1,11 @@
 #include "PauseWindow.h"
 
+#include "ButtonGlyphs.h"
 #include "Fonts.h"
 #include "MessageBoxes.h"
 #include "PausePictures.h"
 
 #include <QStringList>
-#include <QStyle>
 
 namespace {
 
@@ -144,13 +144,11 @@ void PauseWindow::createButtons() {
   continueButton_ =
       makeButton(this, "continueButton", QStringLiteral("Дальше"), soyka::ui::continuePicture(),
                  QRect(8, 89, 93, 33), QStringLiteral("Продолжить выполнение"));
-  stopButton_ = makeButton(
-      this, "stopButton", QStringLiteral("СТОП"),
-      soyka::ui::withGapAfter(style()->standardIcon(QStyle::SP_BrowserStop), StopPictureGap),
-      QRect(112, 89, 93, 33), QStringLiteral("Прервать выполнение"));
+  stopButton_ = makeButton(this, "stopButton", QStringLiteral("СТОП"),
+                           soyka::ui::withGapAfter(soyka::ui::stopGlyph(), StopPictureGap),
+                           QRect(112, 89, 93, 33), QStringLiteral("Прервать выполнение"));
   stopButton_->setIconSize(soyka::ui::withGapAfterSize(StopPictureGap));
-  helpButton_ = makeButton(this, "helpButton", QStringLiteral("Помощь"),
-                           style()->standardIcon(QStyle::SP_MessageBoxQuestion),
+  helpButton_ = makeButton(this, "helpButton", QStringLiteral("Помощь"), soyka::ui::questionGlyph(),
                            QRect(216, 89, 93, 33), QStringLiteral("Как выйти?"));
   setTabOrder(continueButton_, stopButton_);
   setTabOrder(stopButton_, helpButton_);

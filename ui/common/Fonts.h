@@ -12,4 +12,9 @@ QFont smallFont(int pixelSize = 9);
 // "MS Serif": the memory window's row labels and digits.
 QFont serifFont(int pixelSize, bool bold = true);
 
+// The face narrowed just enough for `text` to fit `room` pixels, but to no less than half its
+// width; unchanged if it fits already. The stretch is computed from measurements rather than found
+// by trying one stretch after another, each of which loads a font engine.
+QFont narrowedToFit(const QFont& font, const QString& text, int room);
+
 } // namespace soyka::ui

@@ -257,7 +257,7 @@ void addGrain(QImage& image) {
 
 } // namespace
 
-QImage boardPicture() {
+QImage drawBoardPicture() {
   QImage image(BoardWidth, BoardHeight, QImage::Format_RGB32);
   {
     QPainter painter(&image);

@@ -11,8 +11,12 @@ namespace soyka::ui {
 inline constexpr int BoardWidth = 590;
 inline constexpr int BoardHeight = 430;
 
-// A circuit board seen from above: traces, chips, capacitors and a few keyboard keys.
+// A circuit board seen from above: traces, chips, capacitors and a few keyboard keys. Drawn once,
+// when the program is built: boardPicture() reads the drawing out of the program itself.
 QImage boardPicture();
+QImage drawBoardPicture();
+// The drawing's pixels as the program holds them: BoardHeight rows of BoardWidth 32-bit pixels.
+inline constexpr QImage::Format BoardFormat = QImage::Format_RGB32;
 
 // Vector drawings that fill `box`, stretched to it.
 void drawDisplayPicture(QPainter& painter, const QRectF& box);

@@ -29,13 +29,11 @@ QString FlagsText(const soyka::MachineState& state) {
       .arg(int(state.DisplayWindowOpen));
 }
 
-// The captions of the windows on screen, in creation order.
+// The captions of the windows on screen: the main window, the panel, then the others in the
+// order they were built.
 QStringList VisibleWindows(soyka::ui::ProgramWindows& w) {
   QStringList shown;
-  for (QWidget* window : std::initializer_list<QWidget*>{
-           &w.mainWindow_, &w.registersWindow_, &w.memoryWindow_, &w.displayWindow_,
-           &w.pauseWindow_, &w.controlPanel_, &w.aboutAuthor_, &w.aboutProgram_, &w.thanks_,
-           &w.interfaceHelp_, &w.example_}) {
+  for (const QWidget* window : w.builtWindows()) {
     if (window->isVisible()) {
       shown << window->windowTitle();
     }
@@ -52,7 +50,7 @@ class MainWindowProgramTest : public QObject {
 
   MainWindow& Main() { return rig->windows.mainWindow_; }
 
-  QTableWidget* MemoryGrid() { return rig->windows.memoryWindow_.grid_; }
+  QTableWidget* MemoryGrid() { return rig->windows.memoryWindow().grid_; }
 
   void Click(QWidget* element) {
     QTest::mouseClick(element, Qt::LeftButton, {}, element->rect().center());
@@ -63,8 +61,8 @@ class MainWindowProgramTest : public QObject {
     std::unique_ptr<ModalDriver> second;
     ModalDriver first([&](QWidget*) {
       second = std::make_unique<ModalDriver>(
-          [&](QWidget*) { rig->windows.example_.okButton_->click(); });
-      rig->windows.example_.loadButton_->click();
+          [&](QWidget*) { rig->windows.example().okButton_->click(); });
+      rig->windows.example().loadButton_->click();
     });
     Main().exampleAction_->trigger();
     QVERIFY(first.Answered());
@@ -79,9 +77,9 @@ class MainWindowProgramTest : public QObject {
   }
 
   QStringList DisplayValues() {
-    return {rig->windows.displayWindow_.valueLabels_[0]->text().trimmed(),
-            rig->windows.displayWindow_.valueLabels_[1]->text().trimmed(),
-            rig->windows.displayWindow_.valueLabels_[2]->text().trimmed()};
+    return {rig->windows.displayWindow().valueLabels_[0]->text().trimmed(),
+            rig->windows.displayWindow().valueLabels_[1]->text().trimmed(),
+            rig->windows.displayWindow().valueLabels_[2]->text().trimmed()};
   }
 
 private slots:
@@ -98,21 +96,22 @@ private slots:
     rig->windows.mainWindow_.hide();
     rig->windows.controlPanel_.hide();
     for (QWidget* window : std::initializer_list<QWidget*>{
-             &rig->windows.mainWindow_, &rig->windows.registersWindow_, &rig->windows.memoryWindow_,
-             &rig->windows.displayWindow_, &rig->windows.pauseWindow_, &rig->windows.controlPanel_,
-             &rig->windows.aboutAuthor_, &rig->windows.aboutProgram_, &rig->windows.thanks_,
-             &rig->windows.interfaceHelp_, &rig->windows.example_}) {
+             &rig->windows.mainWindow_, &rig->windows.registersWindow(),
+             &rig->windows.memoryWindow(), &rig->windows.displayWindow(),
+             &rig->windows.pauseWindow(), &rig->windows.controlPanel_, &rig->windows.aboutAuthor(),
+             &rig->windows.aboutProgram(), &rig->windows.thanks(), &rig->windows.interfaceHelp(),
+             &rig->windows.example()}) {
       window->show();
     }
     QCOMPARE(VisibleWindows(rig->windows),
-             (QStringList{"Учебная ЭВМ \"Сойка\"", "Арифметическое устройство", "Память", "Дисплей",
-                          "Выполнено:", "Пульт управления", "Автор", "Программа", "Благодарности",
+             (QStringList{"Учебная ЭВМ \"Сойка\"", "Пульт управления", "Арифметическое устройство",
+                          "Память", "Дисплей", "Выполнено:", "Автор", "Программа", "Благодарности",
                           "Интерфейс", "Пример программы"}));
   }
 
   void aClickOnTheMemoryAreaWhileItIsShownRefocusesTheGrid() {
     Click(Main().memoryAreas_[0]);
-    QVERIFY(rig->windows.memoryWindow_.isVisible());
+    QVERIFY(rig->windows.memoryWindow().isVisible());
     QTRY_VERIFY(MemoryGrid()->hasFocus());
     Main().activateWindow();
     Main().setFocus();
@@ -150,32 +149,32 @@ private slots:
     Click(Main().processorPicture_);
     Click(Main().displayPicture_);
     QCOMPARE(FlagsText(rig->state), QStringLiteral("111"));
-    QVERIFY(rig->windows.registersWindow_.isVisible());
-    rig->windows.registersWindow_.closeButton_->click();
-    QVERIFY(!rig->windows.registersWindow_.isVisible());
+    QVERIFY(rig->windows.registersWindow().isVisible());
+    rig->windows.registersWindow().closeButton_->click();
+    QVERIFY(!rig->windows.registersWindow().isVisible());
     QCOMPARE(FlagsText(rig->state), QStringLiteral("101"));
 
     Click(Main().board_);
     ModalDriver message([](QWidget* modal) { PressMessageBoxButton(modal, QMessageBox::Ok); });
     Main().commandSystemAction_->trigger();
-    ModalDriver help([&](QWidget*) { rig->windows.interfaceHelp_.okButton_->click(); });
+    ModalDriver help([&](QWidget*) { rig->windows.interfaceHelp().okButton_->click(); });
     Main().interfaceHelpAction_->trigger();
     ModalDriver exit([](QWidget* modal) { PressMessageBoxButton(modal, QMessageBox::No); });
     Main().exitAction_->trigger();
     QVERIFY(message.Answered() && help.Answered() && exit.Answered());
-    QVERIFY(!rig->windows.registersWindow_.isVisible());
-    QVERIFY(rig->windows.memoryWindow_.isVisible());
-    QVERIFY(rig->windows.displayWindow_.isVisible());
+    QVERIFY(!rig->windows.registersWindow().isVisible());
+    QVERIFY(rig->windows.memoryWindow().isVisible());
+    QVERIFY(rig->windows.displayWindow().isVisible());
 
     Click(Main().processorLabel_);
-    QVERIFY(rig->windows.registersWindow_.isVisible());
+    QVERIFY(rig->windows.registersWindow().isVisible());
     QCOMPARE(FlagsText(rig->state), QStringLiteral("111"));
   }
 
   void aClickOnTheMainWindowEndsMemoryInput() {
     rig->windows.controlPanel_.inputButton_->click();
     QVERIFY(rig->state.InputEnabled);
-    rig->windows.memoryWindow_.activateWindow();
+    rig->windows.memoryWindow().activateWindow();
     QTRY_VERIFY(MemoryGrid()->hasFocus());
     // The window system activates the main window first, then the click reaches it.
     Main().activateWindow();
@@ -183,7 +182,7 @@ private slots:
     QTRY_VERIFY(!rig->state.InputEnabled);
     Click(Main().board_);
     // The click re-shows the memory window, which does not turn input back on.
-    QVERIFY(rig->windows.memoryWindow_.isVisible());
+    QVERIFY(rig->windows.memoryWindow().isVisible());
     QTRY_VERIFY(MemoryGrid()->hasFocus());
     QTest::qWait(50);
     QVERIFY(!rig->state.InputEnabled);
@@ -220,12 +219,12 @@ private slots:
 
   void theLoadedExampleComputes120ThenWithoutReloading720() {
     LoadExampleThroughTheMenu();
-    QVERIFY(rig->windows.memoryWindow_.isVisible());
+    QVERIFY(rig->windows.memoryWindow().isVisible());
     QCOMPARE(RowText(MemoryGrid(), 0), QStringLiteral("101110101101"));
     QCOMPARE(RowText(MemoryGrid(), 4), QStringLiteral("000000000110"));
     QCOMPARE(RowText(MemoryGrid(), 7), QStringLiteral("000000000001"));
     QVERIFY(!rig->state.LoadExampleChosen);
-    QVERIFY(!rig->windows.example_.loadButton_->isEnabled());
+    QVERIFY(!rig->windows.example().loadButton_->isEnabled());
     rig->windows.controlPanel_.setTickInterval(1);
     RunToTheEnd();
     QCOMPARE(DisplayValues(), (QStringList{"120", "120", "120"}));
@@ -239,8 +238,8 @@ private slots:
     rig->windows.dispatcher_.RefreshMemoryView();
     bool memoryShownWithTheExample = false;
     ModalDriver driver([&](QWidget*) {
-      memoryShownWithTheExample = rig->windows.memoryWindow_.isVisible();
-      rig->windows.example_.okButton_->click();
+      memoryShownWithTheExample = rig->windows.memoryWindow().isVisible();
+      rig->windows.example().okButton_->click();
     });
     Main().exampleAction_->trigger();
     QVERIFY(driver.Answered());
@@ -248,12 +247,12 @@ private slots:
     QVERIFY(memoryShownWithTheExample);
     QCOMPARE(RowText(MemoryGrid(), 2), QStringLiteral("000000000101"));
     QCOMPARE(RowText(MemoryGrid(), 0), QStringLiteral("000000000000"));
-    QVERIFY(rig->windows.memoryWindow_.isVisible());
+    QVERIFY(rig->windows.memoryWindow().isVisible());
     QCOMPARE(FlagsText(rig->state), QStringLiteral("100"));
     // Wanted: a later action of the main window brings it back after it was hidden by hand.
-    rig->windows.memoryWindow_.hide();
+    rig->windows.memoryWindow().hide();
     Click(Main().board_);
-    QVERIFY(rig->windows.memoryWindow_.isVisible());
+    QVERIFY(rig->windows.memoryWindow().isVisible());
   }
 
   void aRunGoesOnBehindTheMainWindowsDialogs_data() {
@@ -289,8 +288,8 @@ private slots:
       if (qobject_cast<QMessageBox*>(modal)) {
         PressMessageBoxButton(modal, item == QLatin1String("exitAction") ? QMessageBox::No
                                                                          : QMessageBox::Ok);
-      } else if (modal == &rig->windows.example_) {
-        rig->windows.example_.okButton_->click();
+      } else if (modal == &rig->windows.example()) {
+        rig->windows.example().okButton_->click();
       } else {
         qobject_cast<QDialog*>(modal)->accept();
       }

@@ -51,11 +51,6 @@ class MainWindowTest : public QObject {
   soyka::MachineState state;
   std::unique_ptr<RecordingViews> views;
   std::unique_ptr<MainWindow> mainWindow;
-  std::unique_ptr<AboutAuthorDialog> author;
-  std::unique_ptr<AboutProgramDialog> program;
-  std::unique_ptr<ThanksDialog> thanks;
-  std::unique_ptr<InterfaceHelpDialog> help;
-  std::unique_ptr<ExampleDialog> example;
 
   QWidget* Element(const QString& name) const { return mainWindow->findChild<QWidget*>(name); }
 
@@ -71,13 +66,6 @@ private slots:
     soyka::InitializeMachine(state);
     views = std::make_unique<RecordingViews>(state);
     mainWindow = std::make_unique<MainWindow>(state, *views);
-    author = std::make_unique<AboutAuthorDialog>();
-    program = std::make_unique<AboutProgramDialog>();
-    thanks = std::make_unique<ThanksDialog>();
-    help = std::make_unique<InterfaceHelpDialog>();
-    example = std::make_unique<ExampleDialog>(state);
-    mainWindow->attachViews(nullptr, nullptr, nullptr);
-    mainWindow->attachDialogs(author.get(), program.get(), thanks.get(), help.get(), example.get());
     mainWindow->board_->setObjectName(QStringLiteral("board"));
     const std::pair<QWidget*, const char*> names[] = {
         {mainWindow->processorFrame_, "processorFrame"},
@@ -99,11 +87,6 @@ private slots:
 
   void cleanup() {
     mainWindow.reset();
-    example.reset();
-    help.reset();
-    thanks.reset();
-    program.reset();
-    author.reset();
     views.reset();
   }
 
@@ -481,14 +464,14 @@ private slots:
     bool loadEnabled = false;
     QWidget* shown = nullptr;
     ModalDriver driver([&](QWidget* modal) {
-      loadEnabled = example->loadButton_->isEnabled();
+      loadEnabled = mainWindow->exampleDialog().loadButton_->isEnabled();
       shown = modal;
-      example->okButton_->click();
+      mainWindow->exampleDialog().okButton_->click();
     });
     mainWindow->exampleAction_->trigger();
     QVERIFY(driver.Answered());
     QVERIFY(!driver.TimedOut());
-    QCOMPARE(shown, static_cast<QWidget*>(example.get()));
+    QCOMPARE(shown, static_cast<QWidget*>(&mainWindow->exampleDialog()));
     QVERIFY(loadEnabled);
     QVERIFY(state.Memory == memoryBefore);
     QVERIFY(state.MemoryWindowOpen);
@@ -503,14 +486,14 @@ private slots:
     bool loadedBeforeSecond = false;
     std::vector<std::string> callsBeforeSecond;
     ModalDriver first([&](QWidget*) {
-      loadEnabledFirst = example->loadButton_->isEnabled();
+      loadEnabledFirst = mainWindow->exampleDialog().loadButton_->isEnabled();
       second = std::make_unique<ModalDriver>([&](QWidget*) {
-        loadEnabledSecond = example->loadButton_->isEnabled();
+        loadEnabledSecond = mainWindow->exampleDialog().loadButton_->isEnabled();
         loadedBeforeSecond = soyka::BitsText(state.Memory[0]) == "101110101101";
         callsBeforeSecond = views->Operations();
-        example->okButton_->click();
+        mainWindow->exampleDialog().okButton_->click();
       });
-      example->loadButton_->click();
+      mainWindow->exampleDialog().loadButton_->click();
     });
     mainWindow->showExample();
     QVERIFY(first.Answered());
@@ -528,8 +511,8 @@ private slots:
     // A new opening enables the load button again.
     bool enabledAgain = false;
     ModalDriver again([&](QWidget*) {
-      enabledAgain = example->loadButton_->isEnabled();
-      example->okButton_->click();
+      enabledAgain = mainWindow->exampleDialog().loadButton_->isEnabled();
+      mainWindow->exampleDialog().okButton_->click();
     });
     mainWindow->showExample();
     QVERIFY(again.Answered());

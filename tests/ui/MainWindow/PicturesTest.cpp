@@ -67,6 +67,8 @@ private slots:
     const QImage first = soyka::ui::boardPicture();
     QCOMPARE(first.size(), QSize(590, 430));
     QVERIFY(first == soyka::ui::boardPicture());
+    // What the program holds is what the drawing makes.
+    QVERIFY(first == soyka::ui::drawBoardPicture());
   }
 
   void boardLooksLikeAPhotographOfAGreenBoard() {

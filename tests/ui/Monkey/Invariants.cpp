@@ -82,6 +82,22 @@ void CheckRegisters(const MachineState& state, const RegistersWindow& registers,
   }
 }
 
+// The machine keeps no copy of what the display shows (each row is a memory cell as it was when
+// shown), so the display is held to itself: a row's value is the number its bits make, and a
+// blank row has no value.
+void CheckDisplay(const DisplayWindow& display, QStringList& broken) {
+  for (int row = 0; row < DisplayRowCount; ++row) {
+    const QString bits = RowText(display.rowCells_, row);
+    const QString value = display.valueLabels_[static_cast<std::size_t>(row)]->text().trimmed();
+    const QString expected = bits.isEmpty() ? QString() : QString::number(bits.toInt(nullptr, 2));
+    if (value != expected) {
+      broken << QStringLiteral("the display's row %1 shows \"%2\" with the value \"%3\"")
+                    .arg(row + 1)
+                    .arg(bits, value);
+    }
+  }
+}
+
 void CheckMarkers(const MachineState& state, const MemoryWindow& memory, QStringList& broken) {
   QList<int> marked;
   for (int cell = 0; cell < CellCount; ++cell) {
@@ -105,18 +121,20 @@ void CheckMarkers(const MachineState& state, const MemoryWindow& memory, QString
   }
 }
 
-void CheckLamps(const MachineState& state, const ui::ProgramWindows& windows, bool strictInput,
+void CheckLamps(const MachineState& state, ui::ProgramWindows& windows, bool strictInput,
                 QStringList& broken) {
   const QColor input = state.InputEnabled ? ui::LampGreen : ui::LampRed;
-  if (windows.controlPanel_.inputLamp_->color() != input ||
-      windows.memoryWindow_.inputLamp_->color() != input) {
+  const MemoryWindow* memory = BuiltWindow<MemoryWindow>(windows);
+  // A memory window not built yet comes up with its lamp red.
+  const QColor memoryLamp = memory ? memory->inputLamp_->color() : ui::LampRed;
+  if (windows.controlPanel_.inputLamp_->color() != input || memoryLamp != input) {
     broken << QStringLiteral("InputEnabled is %1 but the input lamps are %2 (panel) and %3 "
                              "(memory)")
                   .arg(state.InputEnabled ? "set" : "clear")
                   .arg(LampColourName(windows.controlPanel_.inputLamp_->color()),
-                       LampColourName(windows.memoryWindow_.inputLamp_->color()));
+                       LampColourName(memoryLamp));
   }
-  if (strictInput && state.InputEnabled && QApplication::activeWindow() != &windows.memoryWindow_) {
+  if (strictInput && state.InputEnabled && QApplication::activeWindow() != memory) {
     const QWidget* active = QApplication::activeWindow();
     broken << QStringLiteral("memory input is still enabled while %1 is the active window")
                   .arg(active ? QStringLiteral("\"%1\"").arg(active->windowTitle())
@@ -179,19 +197,20 @@ void CheckPanel(const MachineState& state, const ControlPanel& panel, int ticksU
 }
 
 // Only a view's own close button hides it, and that clears the flag the showing sets.
-void CheckViews(const MachineState& state, const ui::ProgramWindows& windows, QStringList& broken) {
+void CheckViews(const MachineState& state, ui::ProgramWindows& windows, QStringList& broken) {
   const struct {
     const QWidget* window;
     bool wanted;
     const char* name;
-  } views[] = {{&windows.memoryWindow_, state.MemoryWindowOpen, "memory"},
-               {&windows.registersWindow_, state.RegistersWindowOpen, "registers"},
-               {&windows.displayWindow_, state.DisplayWindowOpen, "display"}};
+  } views[] = {{BuiltWindow<MemoryWindow>(windows), state.MemoryWindowOpen, "memory"},
+               {BuiltWindow<RegistersWindow>(windows), state.RegistersWindowOpen, "registers"},
+               {BuiltWindow<DisplayWindow>(windows), state.DisplayWindowOpen, "display"}};
   for (const auto& view : views) {
-    if (view.window->isVisible() != view.wanted) {
+    const bool shown = view.window && view.window->isVisible();
+    if (shown != view.wanted) {
       broken << QStringLiteral("the %1 window is %2 but its open flag is %3")
                     .arg(QLatin1String(view.name))
-                    .arg(view.window->isVisible() ? "on screen" : "hidden")
+                    .arg(shown ? "on screen" : "hidden")
                     .arg(view.wanted ? "set" : "clear");
     }
   }
@@ -210,22 +229,29 @@ bool IsErrorBox(const QWidget* modal) {
   return box && box->icon() == QMessageBox::Critical;
 }
 
-QString BrokenInvariant(const MachineState& state, const ui::ProgramWindows& windows,
-                        int ticksUnderWay, bool strictInput) {
+QString BrokenInvariant(const MachineState& state, ui::ProgramWindows& windows, int ticksUnderWay,
+                        bool strictInput) {
   QStringList broken;
   CheckWords(state, broken);
-  CheckMemoryGrid(state, windows.memoryWindow_.grid_, broken);
-  CheckRegisters(state, windows.registersWindow_, broken);
-  CheckMarkers(state, windows.memoryWindow_, broken);
+  if (const MemoryWindow* memory = BuiltWindow<MemoryWindow>(windows)) {
+    CheckMemoryGrid(state, memory->grid_, broken);
+    CheckMarkers(state, *memory, broken);
+  }
+  if (const RegistersWindow* registers = BuiltWindow<RegistersWindow>(windows)) {
+    CheckRegisters(state, *registers, broken);
+  }
+  if (const DisplayWindow* display = BuiltWindow<DisplayWindow>(windows)) {
+    CheckDisplay(*display, broken);
+  }
   CheckLamps(state, windows, strictInput, broken);
   CheckPanel(state, windows.controlPanel_, ticksUnderWay, broken);
   CheckViews(state, windows, broken);
   return broken.join(QStringLiteral("; "));
 }
 
-QString BrokenModalInvariant(const MachineState& state, const ui::ProgramWindows& windows,
+QString BrokenModalInvariant(const MachineState& state, ui::ProgramWindows& windows,
                              const QWidget* modal, int ticksUnderWay) {
-  const bool pause = modal == &windows.pauseWindow_;
+  const bool pause = modal && modal == BuiltWindow<PauseWindow>(windows);
   if (!pause && !IsErrorBox(modal)) {
     return {};
   }

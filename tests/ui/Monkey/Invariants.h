@@ -1,7 +1,8 @@
 #pragma once
 // What must hold after every learner action, whatever the learner did: every word is made of
-// bits, the windows show the machine as it is, the panel shows the run state, and no window is
-// gone. Each check describes what it found broken, for a person to read; empty means all held.
+// bits, every view built so far (so every view on screen) shows the machine as it is, the panel
+// shows the run state, and no window is gone. The checks build no window. Each check describes what
+// it found broken, for a person to read; empty means all held.
 
 #include "ProgramWindows.h"
 
@@ -9,14 +10,24 @@
 
 namespace soyka::monkey {
 
+// The program's one window of this class if it has been built; builds none.
+template <typename Window> Window* BuiltWindow(ui::ProgramWindows& windows) {
+  for (QWidget* window : windows.builtWindows()) {
+    if (auto* found = qobject_cast<Window*>(window)) {
+      return found;
+    }
+  }
+  return nullptr;
+}
+
 // `ticksUnderWay` counts the timer ticks that have started and not yet returned: they can only
 // be waiting in a modal window (a pause or an error box). `strictInput` also asks that memory
 // input end the moment the memory window stops being the active window.
-QString BrokenInvariant(const MachineState& state, const ui::ProgramWindows& windows,
-                        int ticksUnderWay, bool strictInput = false);
+QString BrokenInvariant(const MachineState& state, ui::ProgramWindows& windows, int ticksUnderWay,
+                        bool strictInput = false);
 
 // What must hold while `modal` is the window the learner has to answer.
-QString BrokenModalInvariant(const MachineState& state, const ui::ProgramWindows& windows,
+QString BrokenModalInvariant(const MachineState& state, ui::ProgramWindows& windows,
                              const QWidget* modal, int ticksUnderWay);
 
 // The machine's error box (the only box with the error icon).

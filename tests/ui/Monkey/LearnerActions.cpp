@@ -1,5 +1,6 @@
 #include "LearnerActions.h"
 
+#include "Invariants.h"
 #include "Palette.h"
 
 #include <QAbstractButton>
@@ -93,20 +94,16 @@ LearnerActions::LearnerActions(ui::ProgramWindows& windows, MonkeyRandom& random
     : windows_(windows), random_(random), postTicks_(std::move(postTicks)) {}
 
 QString LearnerActions::WindowName(const QWidget* window) const {
-  const std::pair<const QWidget*, const char*> known[] = {
-      {&windows_.mainWindow_, "mainWindow"},
-      {&windows_.registersWindow_, "registersWindow"},
-      {&windows_.memoryWindow_, "memoryWindow"},
-      {&windows_.displayWindow_, "displayWindow"},
-      {&windows_.pauseWindow_, "pauseWindow"},
-      {&windows_.controlPanel_, "controlPanel"},
-      {&windows_.aboutAuthor_, "aboutAuthor"},
-      {&windows_.aboutProgram_, "aboutProgram"},
-      {&windows_.thanks_, "thanks"},
-      {&windows_.interfaceHelp_, "interfaceHelp"},
-      {&windows_.example_, "example"}};
-  for (const auto& [knownWindow, name] : known) {
-    if (window == knownWindow) {
+  // One window of each class, so the class names the window without building any.
+  const std::pair<const char*, const char*> known[] = {
+      {"MainWindow", "mainWindow"},         {"RegistersWindow", "registersWindow"},
+      {"MemoryWindow", "memoryWindow"},     {"DisplayWindow", "displayWindow"},
+      {"PauseWindow", "pauseWindow"},       {"ControlPanel", "controlPanel"},
+      {"AboutAuthorDialog", "aboutAuthor"}, {"AboutProgramDialog", "aboutProgram"},
+      {"ThanksDialog", "thanks"},           {"InterfaceHelpDialog", "interfaceHelp"},
+      {"ExampleDialog", "example"}};
+  for (const auto& [className, name] : known) {
+    if (qstrcmp(window->metaObject()->className(), className) == 0) {
       return QLatin1String(name);
     }
   }
@@ -140,9 +137,9 @@ QString LearnerActions::Name(const QWidget* widget) const {
 std::vector<QWidget*> LearnerActions::LearnerWindows() const {
   std::vector<QWidget*> shown;
   for (QWidget* window : std::initializer_list<QWidget*>{
-           &windows_.mainWindow_, &windows_.controlPanel_, &windows_.memoryWindow_,
-           &windows_.registersWindow_, &windows_.displayWindow_}) {
-    if (window->isVisible()) {
+           &windows_.mainWindow_, &windows_.controlPanel_, BuiltWindow<MemoryWindow>(windows_),
+           BuiltWindow<RegistersWindow>(windows_), BuiltWindow<DisplayWindow>(windows_)}) {
+    if (window && window->isVisible()) {
       shown.push_back(window);
     }
   }
@@ -240,11 +237,11 @@ Action LearnerActions::MenuChoice() {
         mainWindow.boardInterfaceHelpAction_}) {
     items.emplace_back(&mainWindow, action);
   }
-  if (windows_.memoryWindow_.isVisible()) {
-    for (QAction* action : {windows_.memoryWindow_.decodeCommandAction_,
-                            windows_.memoryWindow_.decodeAddressesAction_,
-                            windows_.memoryWindow_.decodeNumberAction_}) {
-      items.emplace_back(&windows_.memoryWindow_, action);
+  MemoryWindow* memory = BuiltWindow<MemoryWindow>(windows_);
+  if (memory && memory->isVisible()) {
+    for (QAction* action : {memory->decodeCommandAction_, memory->decodeAddressesAction_,
+                            memory->decodeNumberAction_}) {
+      items.emplace_back(memory, action);
     }
   }
   QWidget* owner = nullptr;
@@ -286,8 +283,9 @@ Action LearnerActions::BlockedClick() {
 Action LearnerActions::Free() {
   // While a program runs the learner mostly watches it.
   const int waiting = windows_.controlPanel_.runLamp_->color() == ui::LampGreen ? 40 : 8;
-  const bool typingBits = windows_.memoryWindow_.inputLamp_->color() == ui::LampGreen &&
-                          QApplication::focusWidget() == windows_.memoryWindow_.grid_;
+  const MemoryWindow* memory = BuiltWindow<MemoryWindow>(windows_);
+  const bool typingBits = memory && memory->inputLamp_->color() == ui::LampGreen &&
+                          QApplication::focusWidget() == memory->grid_;
   switch (random_.Weighted({32, typingBits ? 120 : 24, waiting, 8, 4, 6, 4, 6})) {
   case 0:
     return ClickSomewhere(random_.Pick(LearnerWindows()), true);

@@ -38,13 +38,7 @@ Monkey::Monkey(MachineState& state, ui::ProgramWindows& windows, MonkeyOptions o
     : state_(state), windows_(windows), options_(options), random_(options.seed),
       ticks_(state, windows.controlPanel_),
       learner_(windows, random_, [this](int count) { ticks_.PostTicks(count); }) {
-  for (QWidget* window : std::initializer_list<QWidget*>{
-           &windows.mainWindow_, &windows.registersWindow_, &windows.memoryWindow_,
-           &windows.displayWindow_, &windows.pauseWindow_, &windows.controlPanel_,
-           &windows.aboutAuthor_, &windows.aboutProgram_, &windows.thanks_, &windows.interfaceHelp_,
-           &windows.example_}) {
-    windowsAlive_.emplace_back(window, learner_.Name(window));
-  }
+  TrackNewWindows();
   watchdog_.setInterval(WatchdogMs);
   connect(&watchdog_, &QTimer::timeout, this, [this] { WatchProgress(); });
 }
@@ -171,6 +165,16 @@ void Monkey::Step() {
   ScheduleStep();
 }
 
+// Windows are built when first needed: each is watched from then on.
+void Monkey::TrackNewWindows() {
+  for (QWidget* window : windows_.builtWindows()) {
+    if (std::ranges::none_of(windowsAlive_,
+                             [window](const auto& alive) { return alive.first == window; })) {
+      windowsAlive_.emplace_back(window, learner_.Name(window));
+    }
+  }
+}
+
 void Monkey::Check() {
   if (!failure_.isEmpty()) {
     return;
@@ -181,6 +185,7 @@ void Monkey::Check() {
       return;
     }
   }
+  TrackNewWindows();
   QString broken = ticks_.Reentry();
   if (broken.isEmpty()) {
     broken = BrokenInvariant(state_, windows_, ticks_.UnderWay(), options_.strictInput);

@@ -61,6 +61,7 @@ private:
   void ModalHidden(const QWidget* modal);
   void ScheduleStep();
   void Step();
+  void TrackNewWindows();
   void Check();
   void Fail(const QString& what);
   void WatchProgress();

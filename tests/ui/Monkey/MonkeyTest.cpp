@@ -59,7 +59,7 @@ class MonkeyTest : public QObject {
     using soyka::ui::LampGreen;
     static const std::vector<Corruption> corruptions{
         {"a grid text no write made",
-         [](auto&, auto& w) { w.memoryWindow_.grid_->item(2, 5)->setText("1"); },
+         [](auto&, auto& w) { w.memoryWindow().grid_->item(2, 5)->setText("1"); },
          "memory grid row 2 shows \"000001000000\""},
         {"a memory bit that is not a bit", [](auto& s, auto&) { s.Memory[4][3] = 2; },
          "Memory cell 4 holds a bit that is neither 0 nor 1"},
@@ -80,16 +80,22 @@ class MonkeyTest : public QObject {
         {"a run mode the selector does not show",
          [](auto& s, auto&) { s.RunMode = soyka::RunModeTact; },
          "RunMode is 4 but the selector shows item 0"},
-        {"a second marked cell", [](auto&, auto& w) { w.memoryWindow_.ShowCellMarker(3); },
+        {"a second marked cell", [](auto&, auto& w) { w.memoryWindow().ShowCellMarker(3); },
          "markers stand at cells {0,3}"},
-        {"half a marker", [](auto&, auto& w) { w.memoryWindow_.verticalMarkers_[0]->hide(); },
+        {"half a marker", [](auto&, auto& w) { w.memoryWindow().verticalMarkers_[0]->hide(); },
          "only one bar of cell 0's marker pair is visible"},
         {"a register the registers window does not show",
          [](auto& s, auto& w) {
-           w.registersWindow_.RefreshCommandRegisterView();
+           w.registersWindow().RefreshCommandRegisterView();
            s.CommandRegister[1] = 1;
          },
          "command register shows \"000000000000\" but the machine holds 000000000001"},
+        {"a display value apart from its bits",
+         [](auto&, auto& w) {
+           w.displayWindow().ShowDisplayRow(2, 0);
+           w.displayWindow().valueLabels_[1]->setText("5");
+         },
+         "the display's row 2 shows \"000000000000\" with the value \"5\""},
         {"a wanted view that is hidden", [](auto& s, auto&) { s.DisplayWindowOpen = true; },
          "the display window is hidden but its open flag is set"},
         {"a hidden panel", [](auto&, auto& w) { w.controlPanel_.hide(); },
@@ -172,7 +178,7 @@ private slots:
   // Input that outlives the memory window's activation is reported only when asked for.
   void inputLeftOnAfterASwitchIsCaughtWhenAsked() {
     rig->windows.controlPanel_.onInputClicked();
-    QTRY_COMPARE(QApplication::activeWindow(), &rig->windows.memoryWindow_);
+    QTRY_COMPARE(QApplication::activeWindow(), &rig->windows.memoryWindow());
     QCOMPARE(BrokenInvariant(rig->state, rig->windows, 0, true), QString());
     rig->windows.controlPanel_.activateWindow();
     QTRY_COMPARE(QApplication::activeWindow(), &rig->windows.controlPanel_);
@@ -204,7 +210,7 @@ private slots:
     QFETCH(QString, reported);
     QMessageBox box(window == "error" ? QMessageBox::Critical : QMessageBox::NoIcon, "", "");
     const QWidget* modal =
-        window == "pause" ? static_cast<QWidget*>(&rig->windows.pauseWindow_) : &box;
+        window == "pause" ? static_cast<QWidget*>(&rig->windows.pauseWindow()) : &box;
     rig->state.Halted = halted;
     const QString broken = BrokenModalInvariant(rig->state, rig->windows, modal, ticksUnderWay);
     if (reported.isEmpty()) {
@@ -234,12 +240,12 @@ private slots:
       watch.PostTicks(3);
       QCoreApplication::processEvents();
       rig->state.Halted = true;
-      rig->windows.pauseWindow_.stopButton_->click();
+      rig->windows.pauseWindow().stopButton_->click();
     });
     watch.PostTicks(1);
     QTRY_VERIFY(rig->windows.controlPanel_.startButton_->isEnabled());
     QVERIFY(!driver.TimedOut());
-    QCOMPARE(pause, &rig->windows.pauseWindow_);
+    QCOMPARE(pause, &rig->windows.pauseWindow());
     QCOMPARE(underWayInPause, 1);
     QVERIFY2(watch.Reentry().contains("Halted clear while 1 tick(s) waited"),
              qPrintable(watch.Reentry()));

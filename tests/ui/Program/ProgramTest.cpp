@@ -67,15 +67,18 @@ private slots:
   void startUpShowsOnlyTheMainWindowAndThePanel() {
     QVERIFY(rig->windows.mainWindow_.isVisible());
     QVERIFY(rig->windows.controlPanel_.isVisible());
+    // Nothing else is built until something needs it; built then, each comes up hidden.
+    QVERIFY(rig->windows.builtWindows() ==
+            (std::vector<QWidget*>{&rig->windows.mainWindow_, &rig->windows.controlPanel_}));
     for (QWidget* hidden : std::initializer_list<QWidget*>{
-             &rig->windows.registersWindow_, &rig->windows.memoryWindow_,
-             &rig->windows.displayWindow_, &rig->windows.pauseWindow_, &rig->windows.aboutAuthor_,
-             &rig->windows.aboutProgram_, &rig->windows.thanks_, &rig->windows.interfaceHelp_,
-             &rig->windows.example_}) {
+             &rig->windows.registersWindow(), &rig->windows.memoryWindow(),
+             &rig->windows.displayWindow(), &rig->windows.pauseWindow(),
+             &rig->windows.aboutAuthor(), &rig->windows.aboutProgram(), &rig->windows.thanks(),
+             &rig->windows.interfaceHelp(), &rig->windows.example()}) {
       QVERIFY2(!hidden->isVisible(), qPrintable(hidden->windowTitle()));
     }
     QVERIFY(PanelIdle());
-    QCOMPARE(RowText(rig->windows.memoryWindow_.grid_, 0), QString("000000000000"));
+    QCOMPARE(RowText(rig->windows.memoryWindow().grid_, 0), QString("000000000000"));
   }
 
   void factorialInAutoModeShows120ThenWithoutReloading720() {
@@ -85,33 +88,33 @@ private slots:
     QVERIFY(rig->windows.controlPanel_.stopButton_->isEnabled());
     WaitForRunEnd();
     for (int row = 0; row < 3; ++row) {
-      QCOMPARE(RowText(rig->windows.displayWindow_.rowCells_, row), QString("000001111000"));
+      QCOMPARE(RowText(rig->windows.displayWindow().rowCells_, row), QString("000001111000"));
     }
-    QCOMPARE(rig->windows.displayWindow_.valueLabels_[0]->text(), QString("120"));
-    QCOMPARE(rig->windows.displayWindow_.valueLabels_[1]->text(), QString("120"));
-    QCOMPARE(rig->windows.displayWindow_.valueLabels_[2]->text(), QString("120"));
-    QCOMPARE(RowText(rig->windows.memoryWindow_.grid_, 5), QString("000001111000"));
-    QCOMPARE(RowText(rig->windows.registersWindow_.commandRegisterCells_, 0),
+    QCOMPARE(rig->windows.displayWindow().valueLabels_[0]->text(), QString("120"));
+    QCOMPARE(rig->windows.displayWindow().valueLabels_[1]->text(), QString("120"));
+    QCOMPARE(rig->windows.displayWindow().valueLabels_[2]->text(), QString("120"));
+    QCOMPARE(RowText(rig->windows.memoryWindow().grid_, 5), QString("000001111000"));
+    QCOMPARE(RowText(rig->windows.registersWindow().commandRegisterCells_, 0),
              QString("111101101101"));
-    QCOMPARE(RowText(rig->windows.registersWindow_.counterCells_, 0), QString("100"));
+    QCOMPARE(RowText(rig->windows.registersWindow().counterCells_, 0), QString("100"));
     QCOMPARE(rig->windows.controlPanel_.counterLamps_[2]->color(), soyka::ui::LampGreen);
     QCOMPARE(rig->windows.controlPanel_.counterLamps_[1]->color(), soyka::ui::LampGrey);
     QCOMPARE(rig->windows.controlPanel_.counterLamps_[0]->color(), soyka::ui::LampGrey);
-    QVERIFY(
-        rig->windows.memoryWindow_.horizontalMarkers_[3]->isVisibleTo(&rig->windows.memoryWindow_));
-    QVERIFY(!rig->windows.memoryWindow_.horizontalMarkers_[0]->isVisibleTo(
-        &rig->windows.memoryWindow_));
+    QVERIFY(rig->windows.memoryWindow().horizontalMarkers_[3]->isVisibleTo(
+        &rig->windows.memoryWindow()));
+    QVERIFY(!rig->windows.memoryWindow().horizontalMarkers_[0]->isVisibleTo(
+        &rig->windows.memoryWindow()));
 
     Start();
-    QCOMPARE(rig->windows.displayWindow_.valueLabels_[0]->text(), QString(8, QLatin1Char(' ')));
-    QCOMPARE(RowText(rig->windows.displayWindow_.rowCells_, 0), QString());
-    QCOMPARE(RowText(rig->windows.registersWindow_.counterCells_, 0), QString("000"));
-    QVERIFY(
-        rig->windows.memoryWindow_.horizontalMarkers_[0]->isVisibleTo(&rig->windows.memoryWindow_));
-    QVERIFY(!rig->windows.memoryWindow_.horizontalMarkers_[3]->isVisibleTo(
-        &rig->windows.memoryWindow_));
+    QCOMPARE(rig->windows.displayWindow().valueLabels_[0]->text(), QString(8, QLatin1Char(' ')));
+    QCOMPARE(RowText(rig->windows.displayWindow().rowCells_, 0), QString());
+    QCOMPARE(RowText(rig->windows.registersWindow().counterCells_, 0), QString("000"));
+    QVERIFY(rig->windows.memoryWindow().horizontalMarkers_[0]->isVisibleTo(
+        &rig->windows.memoryWindow()));
+    QVERIFY(!rig->windows.memoryWindow().horizontalMarkers_[3]->isVisibleTo(
+        &rig->windows.memoryWindow()));
     WaitForRunEnd();
-    QCOMPARE(rig->windows.displayWindow_.valueLabels_[2]->text(), QString("720"));
+    QCOMPARE(rig->windows.displayWindow().valueLabels_[2]->text(), QString("720"));
   }
 
   void stepModePausesAfterEveryCommandWithItsDescription() {
@@ -119,19 +122,19 @@ private slots:
     SelectMode(1);
     QStringList descriptions;
     ModalAnswerer responder([&](QWidget* modal) {
-      QCOMPARE(modal, &rig->windows.pauseWindow_);
-      QVERIFY(!rig->windows.pauseWindow_.tactPanel_->isVisibleTo(modal));
-      QVERIFY(rig->windows.pauseWindow_.commentsPanel_->isVisibleTo(modal));
+      QCOMPARE(modal, &rig->windows.pauseWindow());
+      QVERIFY(!rig->windows.pauseWindow().tactPanel_->isVisibleTo(modal));
+      QVERIFY(rig->windows.pauseWindow().commentsPanel_->isVisibleTo(modal));
       QVERIFY(!rig->windows.controlPanel_.stopButton_->isEnabled());
-      descriptions << rig->windows.pauseWindow_.commentLines_[1]->text();
-      rig->windows.pauseWindow_.continueButton_->click();
+      descriptions << rig->windows.pauseWindow().commentLines_[1]->text();
+      rig->windows.pauseWindow().continueButton_->click();
     });
     Start();
     WaitForRunEnd();
     QCOMPARE(responder.Answered(), 16);
     QCOMPARE(descriptions.first(), QString(" A1 * A2 ==> A3"));
     QCOMPARE(descriptions.last(), QString(" ВЫВОД, СТОП"));
-    QCOMPARE(rig->windows.displayWindow_.valueLabels_[1]->text(), QString("120"));
+    QCOMPARE(rig->windows.displayWindow().valueLabels_[1]->text(), QString("120"));
   }
 
   void tactModeStopInTheFirstPauseEndsTheRunAtOnce() {
@@ -140,27 +143,27 @@ private slots:
     int pauses = 0;
     ModalAnswerer responder([&](QWidget*) {
       ++pauses;
-      QCOMPARE(rig->windows.pauseWindow_.tactLabel_->text(), QString("1"));
-      QCOMPARE(rig->windows.pauseWindow_.commentLines_[2]->text(), QString("ячейки 000"));
-      QCOMPARE(rig->windows.pauseWindow_.tactPanel_->x(), 70);
-      rig->windows.pauseWindow_.stopButton_->click();
+      QCOMPARE(rig->windows.pauseWindow().tactLabel_->text(), QString("1"));
+      QCOMPARE(rig->windows.pauseWindow().commentLines_[2]->text(), QString("ячейки 000"));
+      QCOMPARE(rig->windows.pauseWindow().tactPanel_->x(), 70);
+      rig->windows.pauseWindow().stopButton_->click();
     });
     Start();
     WaitForRunEnd();
     QCOMPARE(pauses, 1);
     QCOMPARE(rig->state.ErrorMessage, std::string(soyka::AbortMessage));
     QCOMPARE(rig->state.Counter, 0);
-    QCOMPARE(RowText(rig->windows.registersWindow_.counterCells_, 0), QString("000"));
+    QCOMPARE(RowText(rig->windows.registersWindow().counterCells_, 0), QString("000"));
   }
 
   void tactModeRunsTheWholeProgramWithFivePausesPerCommand() {
     Load(FactorialImage);
     SelectMode(2);
-    ModalAnswerer responder([&](QWidget*) { rig->windows.pauseWindow_.continueButton_->click(); });
+    ModalAnswerer responder([&](QWidget*) { rig->windows.pauseWindow().continueButton_->click(); });
     Start();
     WaitForRunEnd();
     QCOMPARE(responder.Answered(), 16 * 5);
-    QCOMPARE(rig->windows.displayWindow_.valueLabels_[0]->text(), QString("120"));
+    QCOMPARE(rig->windows.displayWindow().valueLabels_[0]->text(), QString("120"));
   }
 
   void overflowInAutoModeShowsTheErrorThenThePauseWithTheError() {
@@ -180,24 +183,24 @@ private slots:
         PressMessageBoxButton(modal);
         return;
       }
-      seen << rig->windows.pauseWindow_.errorLabel_->text();
-      QVERIFY(!rig->windows.pauseWindow_.continueButton_->isEnabled());
-      QVERIFY(rig->windows.pauseWindow_.errorPanel_->isVisibleTo(modal));
-      QVERIFY(!rig->windows.pauseWindow_.commentsPanel_->isVisibleTo(modal));
-      QVERIFY(!rig->windows.pauseWindow_.tactPanel_->isVisibleTo(modal));
-      rig->windows.pauseWindow_.stopButton_->click();
+      seen << rig->windows.pauseWindow().errorLabel_->text();
+      QVERIFY(!rig->windows.pauseWindow().continueButton_->isEnabled());
+      QVERIFY(rig->windows.pauseWindow().errorPanel_->isVisibleTo(modal));
+      QVERIFY(!rig->windows.pauseWindow().commentsPanel_->isVisibleTo(modal));
+      QVERIFY(!rig->windows.pauseWindow().tactPanel_->isVisibleTo(modal));
+      rig->windows.pauseWindow().stopButton_->click();
     });
     Start();
     WaitForRunEnd();
     QCOMPARE(seen, (QStringList{"Переполнение!", "Переполнение!"}));
     QCOMPARE(rig->state.ErrorMessage, std::string(soyka::AbortMessage));
-    QCOMPARE(RowText(rig->windows.memoryWindow_.grid_, 6), QString("000000000000"));
+    QCOMPARE(RowText(rig->windows.memoryWindow().grid_, 6), QString("000000000000"));
   }
 
   void panelStopEndsAnEndlessAutoRun() {
     Load({soyka::testing::Cmd(soyka::OpcodeJumpIfEqual, 0, 0, 0)});
     Start();
-    QTRY_VERIFY(RowText(rig->windows.registersWindow_.commandRegisterCells_, 0) ==
+    QTRY_VERIFY(RowText(rig->windows.registersWindow().commandRegisterCells_, 0) ==
                 QString("100000000000"));
     rig->windows.controlPanel_.stopButton_->click();
     QVERIFY(PanelIdle());
@@ -206,25 +209,25 @@ private slots:
 
   void inputButtonOpensMemoryForTypingUntilAnotherWindowIsActivated() {
     rig->windows.controlPanel_.inputButton_->click();
-    QVERIFY(rig->windows.memoryWindow_.isVisible());
+    QVERIFY(rig->windows.memoryWindow().isVisible());
     QVERIFY(rig->state.InputEnabled);
     QCOMPARE(rig->windows.controlPanel_.inputLamp_->color(), soyka::ui::LampGreen);
-    QCOMPARE(rig->windows.memoryWindow_.inputLamp_->color(), soyka::ui::LampGreen);
-    rig->windows.memoryWindow_.activateWindow();
-    QTRY_VERIFY(rig->windows.memoryWindow_.grid_->hasFocus());
+    QCOMPARE(rig->windows.memoryWindow().inputLamp_->color(), soyka::ui::LampGreen);
+    rig->windows.memoryWindow().activateWindow();
+    QTRY_VERIFY(rig->windows.memoryWindow().grid_->hasFocus());
 
     for (const char* bits : {"101110101101"}) {
       for (const char* bit = bits; *bit != 0; ++bit) {
-        QTest::keyClick(rig->windows.memoryWindow_.grid_, *bit);
+        QTest::keyClick(rig->windows.memoryWindow().grid_, *bit);
       }
     }
     QCOMPARE(soyka::BitsText(rig->state.Memory[0]), std::string("101110101101"));
-    QCOMPARE(RowText(rig->windows.memoryWindow_.grid_, 0), QString("101110101101"));
+    QCOMPARE(RowText(rig->windows.memoryWindow().grid_, 0), QString("101110101101"));
 
     rig->windows.mainWindow_.activateWindow();
     QTRY_VERIFY(!rig->state.InputEnabled);
     QCOMPARE(rig->windows.controlPanel_.inputLamp_->color(), soyka::ui::LampRed);
-    QCOMPARE(rig->windows.memoryWindow_.inputLamp_->color(), soyka::ui::LampRed);
+    QCOMPARE(rig->windows.memoryWindow().inputLamp_->color(), soyka::ui::LampRed);
   }
 
   void timerKeepsFiringButNoCommandRunsWhileAPauseWaits() {
@@ -244,7 +247,7 @@ private slots:
       ticksDuringWait = QTest::qWaitFor([&] { return ticks - before > SomeTicks; }, RunBoundMs);
       QCOMPARE(soyka::BitsText(rig->state.CommandRegister), registerDuringWait);
       QCOMPARE(rig->state.Counter, 1);
-      rig->windows.pauseWindow_.stopButton_->click();
+      rig->windows.pauseWindow().stopButton_->click();
     });
     Start();
     WaitForRunEnd();
