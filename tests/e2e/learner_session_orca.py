@@ -1,6 +1,6 @@
 """The learner's session heard through Orca: what the screen reader says at each pause, in the
-memory grid, during a run with every view open, and for the error box and the exit question.
-Run inside run-session; argument: the program to start."""
+memory grid, in a run with every view open, for the error box and the exit question. Run inside
+run-session; argument: the program to start."""
 
 import re
 import sys
@@ -16,19 +16,16 @@ from session_support import (
 
 # The most cell names Orca may speak during the factorial's run (16 commands).
 MOST_CELLS_IN_A_RUN = 24
-# Keys typed into the memory, each with the row and column the cursor goes to; None is entering
-# the memory window at cell 000, bit 12. They leave 101 000 000 000 in cell 000: "cell 000 times
-# cell 000", which overflows.
+# Keys typed into the memory (None: entering it, at cell 000, bit 12), each with the row and
+# column the cursor goes to. They leave "cell 000 times cell 000" in cell 000, which overflows.
 MEMORY_KEYS = [(None, (0, 0)), ('1', (0, 1)), ('0', (0, 2)), ('shift+1', (0, 1)), ('Tab', (0, 2))]
-OVERFLOWING = '101000000000'
-COMMENTARY_CAPTION = 'Комментарии'
-# What the pauses show besides the commentary caption: the address, the tact and three lines of
-# commentary; the command's description; the error and its text.
-TACT_PAUSES = [(f'tact {tact}', lambda texts, tact=tact: len(texts) == 7 and
-                texts[:4] == ['команда', '000', 'такт', str(tact)]) for tact in (1, 2)]
-STEP_PAUSE = ('a Step pause', lambda texts: texts == ['команда', '000', 'A1 * A2 ==> A3'])
-ERROR_PAUSE = ('the error pause', lambda texts: 'ОШИБКА:' in texts and
-               texts[texts.index('ОШИБКА:') + 1] == 'Переполнение!')
+# The texts each pause shows besides the commentary caption: the address, then the tact and
+# three lines of commentary, the command's description, or the error.
+TACT_PAUSES = [('tact 1', ['команда', '000', 'такт', '1', 'Выборка', 'команды из', 'ячейки 000']),
+               ('tact 2', ['команда', '000', 'такт', '2', '+1 в СчК.', 'Подготовка к',
+                           'след.команде'])]
+STEP_PAUSE = ('a Step pause', ['команда', '000', 'A1 * A2 ==> A3'])
+ERROR_PAUSE = ('the error pause', ['команда', '000', 'ОШИБКА:', 'Переполнение!'])
 
 
 def plain(text):
@@ -47,7 +44,6 @@ def in_order(said, *utterances):
 class OrcaPass:
     def __init__(self):
         self.orca = Orca()
-        self.program = None
 
     def start(self):
         self.orca.start()
@@ -63,30 +59,23 @@ class OrcaPass:
         said = self.orca.said(lambda said: in_order(said, *expected))
         heard(in_order(said, *expected), f'{what}: Orca speaks {expected} ({said})')
 
-    def pause_is_spoken(self, what, shows):
-        wait_until(lambda: window(PAUSE_TITLE), f'{what}: the pause window shows')
-        texts = poll(lambda: [plain(t) for t in shown_texts(window(PAUSE_TITLE))
-                              if plain(t) and t != COMMENTARY_CAPTION], shows)
-        check(shows(texts), f'{what}: the pause shows {texts}')
-        self.is_spoken(what, lambda: window(PAUSE_TITLE), [f'{PAUSE_TITLE} dialog', *texts])
-
     def box_is_spoken(self, what):
         wait_until(message_box, f'{what} shows')
         box = message_box()
         self.is_spoken(what, message_box, [f'alert {box.name}'], [message_text(box)])
 
-    def start_run(self, mode):
-        start_run(mode, press=lambda acc: (self.orca.said(), self.orca.click(acc)))
-
     def pauses_are_spoken(self, mode, *pauses, box=None):
-        self.start_run(mode)
+        start_run(mode, press=self.orca.click)
         if box:
             self.box_is_spoken(box)
             answer_message(OK_CAPTIONS)
-        for number, (what, shows) in enumerate(pauses):
+        for number, (what, texts) in enumerate(pauses):
             if number:
                 key('space')  # Дальше has the focus
-            self.pause_is_spoken(what, shows)
+            wait_for(lambda: [plain(t) for t in shown_texts(window(PAUSE_TITLE))
+                              if plain(t) not in ('', 'Комментарии')], texts,
+                     f'{what}: the pause shows')
+            self.is_spoken(what, lambda: window(PAUSE_TITLE), [f'{PAUSE_TITLE} dialog', *texts])
         key('Escape')
         wait_until(lambda: not window(PAUSE_TITLE), 'Escape closes the pause')
         wait_until(lambda: lamp(PANEL_TITLE, 'Счет') == 'красный', 'the run has ended')
@@ -102,54 +91,48 @@ class OrcaPass:
             expected = memory_cell(row, column).name
             heard(cells_named(said) == [expected], f'{keys or "entering the memory"}: Orca '
                   f'speaks the cell the cursor is on, once, «{expected}» ({said})')
-        wait_for(lambda: table_rows(MEMORY_TITLE)[0], OVERFLOWING, 'cell 000 holds the typed bits')
+        wait_for(lambda: table_rows(MEMORY_TITLE)[0], '101000000000', 'cell 000 holds the keys')
 
     def factorial_run_is_quiet(self, active_title):
         """The factorial's Auto run with every view open and active_title the active window."""
         load_example()
         wait_for(lambda: table_rows(MEMORY_TITLE), FACTORIAL, 'the factorial is in the memory')
-        shown = showing_titles()
-        check(all(view in shown for view in (MEMORY_TITLE, REGISTERS_TITLE, DISPLAY_TITLE)),
+        check({MEMORY_TITLE, REGISTERS_TITLE, DISPLAY_TITLE} <= set(shown := showing_titles()),
               f'every view is open ({shown})')
-        self.start_run('Авто')
+        start_run('Авто', press=self.orca.click)
         wait_until(lambda: lamp(PANEL_TITLE, 'Счет') == 'зелёный', 'ПУСК starts the factorial')
         if active_title != PANEL_TITLE:
             bring_to_front(active_title)
-        wait_until(lambda: active(window(active_title)), f'«{active_title}» is active in the run')
-        check(lamp(PANEL_TITLE, 'Счет') == 'зелёный', 'the run is still under way')
+        wait_until(lambda: active(window(active_title)) and lamp(PANEL_TITLE, 'Счет') == 'зелёный',
+                   f'«{active_title}» is active while the run is under way')
         wait_until(lambda: lamp(PANEL_TITLE, 'Счет') == 'красный',
                    'the factorial\'s run ends by itself', timeout=60)
         said = self.orca.said()
-        values = display_values()
-        check(values == ['120'] * 3, f'the run has computed 5! ({values})')
+        wait_for(display_values, ['120'] * 3, 'the run has computed 5!')
         cells = cells_named(said)
         heard(len(cells) <= MOST_CELLS_IN_A_RUN,
               f'the factorial\'s Auto run, «{active_title}» active: {len(cells)} cell utterances, '
               f'at most {MOST_CELLS_IN_A_RUN} (the first of {len(said)}: {said[:20]})')
 
     def exit_is_spoken(self):
-        bring_to_front(MAIN_TITLE)
-        self.orca.said()
         leave(self.program, press=self.orca.click,
               asked=lambda: self.box_is_spoken('the exit question'))
 
 
 def main():
-    session, passed = OrcaPass(), False
+    session = OrcaPass()
     try:
         run_pass(session.start, session.memory_speaks_cells,
-                 partial(session.pauses_are_spoken, 'Авто', ERROR_PAUSE,
-                         box='the overflow\'s error box'),
+                 partial(session.pauses_are_spoken, 'Авто', ERROR_PAUSE, box='the error box'),
                  partial(session.pauses_are_spoken, 'Такт', *TACT_PAUSES),
                  partial(open_view, 'АЛУ', REGISTERS_TITLE),
                  partial(open_view, 'Дисплей', DISPLAY_TITLE),
                  partial(session.factorial_run_is_quiet, PANEL_TITLE),
                  partial(session.pauses_are_spoken, 'Шаг', STEP_PAUSE),
                  partial(session.factorial_run_is_quiet, MEMORY_TITLE),
-                 session.exit_is_spoken, session.orca.stop, all_heard)
-        passed = True
+                 session.exit_is_spoken, all_heard, session.orca.stop)
     finally:
-        session.orca.end(passed)
+        session.orca.end()
 
 
 main()

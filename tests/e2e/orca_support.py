@@ -12,18 +12,12 @@ import time
 from session_support import POLL_INTERVAL, WAIT, check, fail, point_in, poll, xdotool
 
 # Speech on; neither braille nor sound, for which the session has no device.
-USER_SETTINGS = '''{
-    "general": {"enableSpeech": true, "enableBraille": false, "enableSound": false},
-    "profiles": {"default": {"profile": ["Default", "default"]}},
-    "pronunciations": {},
-    "keybindings": {}
-}
-'''
-# Orca runs this from its preferences folder before it starts. The pass reads the log while Orca
-# writes it, so each line must reach the file at once. Orca's own handler of SIGTERM is Python's,
-# which runs only when the main loop next runs Python; an idle Orca, once the program had gone,
-# at times never did. GLib's handler wakes the loop itself and hands the stop to Orca there; it
-# is put in place once the loop runs, after Orca has set its own.
+USER_SETTINGS = '''{"general": {"enableSpeech": true, "enableBraille": false, "enableSound": false},
+    "profiles": {"default": {"profile": ["Default", "default"]}}, "pronunciations": {},
+    "keybindings": {}}'''
+# Orca runs this as it starts. The log is read as Orca writes it: each line must reach the file at
+# once. Orca's SIGTERM handler, Python's, waits for the main loop to run Python, which an idle Orca
+# at times never did; GLib's, set once the loop runs, after Orca's own, wakes the loop.
 CUSTOMIZATIONS = '''import signal
 import orca.debug
 from gi.repository import GLib
@@ -53,11 +47,9 @@ _misheard = []
 
 
 class Orca:
-    """One Orca for the pass, with a fresh preferences folder of its own."""
-
-    def __init__(self):
-        self.folder = self.log = self.process = None
-        self.offset = 0
+    """One Orca for the pass, with a fresh preferences folder of its own that holds its log."""
+    folder = log = process = None
+    offset = 0  # where the next look at the log starts
 
     def start(self):
         """Starts Orca and waits until it listens to the desktop; fails the pass if it cannot."""
@@ -65,29 +57,23 @@ class Orca:
             fail('Orca cannot start: it is not installed (scripts/install-deps installs it)')
         self.folder = tempfile.mkdtemp(prefix='orca-pass-')
         self.log = os.path.join(self.folder, 'orca-debug.log')
-        prefs = os.path.join(self.folder, 'prefs')
-        os.makedirs(prefs)
         for name, text in (('user-settings.conf', USER_SETTINGS),
                            ('orca-customizations.py', CUSTOMIZATIONS)):
-            with open(os.path.join(prefs, name), 'w') as file:
+            with open(os.path.join(self.folder, name), 'w') as file:
                 file.write(text)
-        console = os.path.join(self.folder, 'console.txt')
-        with open(console, 'w') as output:
-            self.process = subprocess.Popen(
-                ['orca', '--debug-file', self.log, '-u', prefs, '-e', 'speech'],
-                stdout=output, stderr=subprocess.STDOUT)
-        poll(lambda: READY_LINE in self._read(0) or self.process.poll() is not None, bool)
-        if READY_LINE not in self._read(0):
+        # What Orca itself prints goes into the pass's output, where a failure is read.
+        self.process = subprocess.Popen(
+            ['orca', '--debug-file', self.log, '-u', self.folder, '-e', 'speech'])
+        ready = poll(lambda: self.process.poll() is None and READY_LINE in self._read(0),
+                     lambda ready: ready or self.process.poll() is not None)
+        if not ready:
             status = self.process.poll()
-            with open(console, errors='replace') as output:
-                said = output.read().strip()[-500:]
-            why = f'not listening after {WAIT:.0f} s' if status is None else f'status {status}'
-            fail(f'Orca cannot start: {why} ({said!r})')
+            fail('Orca cannot start: ' + (f'not listening after {WAIT:.0f} s' if status is None
+                                          else f'it ended with status {status}'))
         self.offset = os.path.getsize(self.log)
         check(True, 'Orca runs and listens to the desktop')
 
     def stop(self):
-        """Stops Orca with SIGTERM; fails the pass if it ended early or needs SIGKILL."""
         if self.process.poll() is not None:
             fail(f'Orca ended during the pass with status {self.process.returncode}')
         self.process.send_signal(signal.SIGTERM)
@@ -96,20 +82,20 @@ class Orca:
         except subprocess.TimeoutExpired:
             fail(f'Orca did not stop within {WAIT:.0f} s of SIGTERM')
         check(True, 'Orca stops on SIGTERM')
+        shutil.rmtree(self.folder, ignore_errors=True)  # its log is kept only when a check fails
 
-    def end(self, passed):
-        """Kills Orca if it still runs; keeps its log only for a failed pass."""
+    def end(self):
         if self.process is not None and self.process.poll() is None:
             self.process.kill()
             self.process.wait()
-        if passed:
-            shutil.rmtree(self.folder, ignore_errors=True)
-        elif self.log and os.path.exists(self.log):
+        if self.log and os.path.exists(self.log):
             print('Orca\'s debug log:', self.log, flush=True)
 
     def click(self, acc):
-        """Clicks acc, releasing the button once Orca has handled the press: Orca takes the window
-        active then for the one clicked, and a window the click opened would go unspoken."""
+        """Clicks acc once Orca has said what came before, which is passed over, and releases the
+        button once Orca has handled the press: Orca takes the window active then for the one
+        clicked, and a window the click opened would go unspoken."""
+        self.said()
         xdotool('mousemove', '--sync', *point_in(acc))
         start = os.path.getsize(self.log)
         xdotool('mousedown', 1)
@@ -135,21 +121,18 @@ class Orca:
             time.sleep(POLL_INTERVAL)
 
     def _read(self, start):
-        if not os.path.exists(self.log):
-            return b''
         with open(self.log, 'rb') as log:
             log.seek(start)
             return log.read()
 
 
 def cells_named(said):
-    """Every memory cell named in the utterances, in order."""
     return [name for utterance in said for name in CELL_NAME.findall(utterance)]
 
 
 def heard(condition, what):
-    """A check of what Orca said. A failed one is counted and the pass goes on, so one run names
-    every speech fault; all_heard() then fails the pass."""
+    """A check of what Orca said: a failed one lets the pass go on to name every speech fault, and
+    all_heard() then fails it."""
     if condition:
         check(True, what)
     else:
