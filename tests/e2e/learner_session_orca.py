@@ -59,15 +59,14 @@ class OrcaPass:
         said = self.orca.said(lambda said: in_order(said, *expected))
         heard(in_order(said, *expected), f'{what}: Orca speaks {expected} ({said})')
 
-    def box_is_spoken(self, what):
-        wait_until(message_box, f'{what} shows')
-        box = message_box()
-        self.is_spoken(what, message_box, [f'alert {box.name}'], [message_text(box)])
+    def box_is_spoken(self, what, text):
+        wait_for(lambda: message_text(message_box()), text, f'{what} shows')
+        self.is_spoken(what, message_box, [f'alert {message_box().name}'], [text])
 
     def pauses_are_spoken(self, mode, *pauses, box=None):
         start_run(mode, press=self.orca.click)
         if box:
-            self.box_is_spoken(box)
+            self.box_is_spoken(*box)
             answer_message(OK_CAPTIONS)
         for number, (what, texts) in enumerate(pauses):
             if number:
@@ -115,15 +114,16 @@ class OrcaPass:
               f'at most {MOST_CELLS_IN_A_RUN} (the first of {len(said)}: {said[:20]})')
 
     def exit_is_spoken(self):
-        leave(self.program, press=self.orca.click,
-              asked=lambda: self.box_is_spoken('the exit question'))
+        leave(self.program, press=self.orca.click, asked=lambda: self.box_is_spoken(
+            'the exit question', 'Действительно хотите выйти из программы?'))
 
 
 def main():
     session = OrcaPass()
     try:
         run_pass(session.start, session.memory_speaks_cells,
-                 partial(session.pauses_are_spoken, 'Авто', ERROR_PAUSE, box='the error box'),
+                 partial(session.pauses_are_spoken, 'Авто', ERROR_PAUSE,
+                         box=('the error box', 'Переполнение!')),
                  partial(session.pauses_are_spoken, 'Такт', *TACT_PAUSES),
                  partial(open_view, 'АЛУ', REGISTERS_TITLE),
                  partial(open_view, 'Дисплей', DISPLAY_TITLE),
