@@ -8,13 +8,11 @@ import tempfile
 import time
 
 from session_support import (
-    MAIN_TITLE, MEMORY_TITLE, OK_CAPTIONS, PANEL_TITLE, Program, active, answer_message, check,
-    click, find, leave, message_box, message_text, poll, run_pass, showing, showing_titles,
-    stacking_order, table_rows, wait_for, wait_until, window, windows)
+    FACTORIAL, MAIN_TITLE, MEMORY_TITLE, OK_CAPTIONS, PANEL_TITLE, Program, active,
+    answer_message, check, click, find, leave, message_box, message_text, poll, run_pass,
+    showing, showing_titles, stacking_order, table_rows, wait_for, wait_until, window, windows)
 
 PROGRAM, FACTORIAL_FILE = sys.argv[1:3]
-FACTORIAL = ['101110101101', '001110111110', '110100110000', '111101101101',
-             '000000000110', '000000000001', '000000000001', '000000000001']
 # The factorial with a letter in the word on line 3.
 BROKEN = FACTORIAL[:2] + ['1101001100x0'] + FACTORIAL[3:]
 EMPTY_MEMORY = ['0' * 12] * 8

@@ -6,17 +6,15 @@ import time
 from functools import partial
 
 from session_support import (
-    DISPLAY_TITLE, EXAMPLE_TITLE, MAIN_TITLE, MEMORY_TITLE, NO_CAPTIONS, OK_CAPTIONS,
-    PANEL_IDLE, PANEL_TITLE, PAUSE_TITLE, REGISTERS_TITLE, Program, active, answer_message,
-    bring_to_front, button, check, choose_menu, choose_popup_item, click, click_at,
-    counter_lamps, display_values, drag, find, key, lamp, leave, memory_cell, menu_items,
-    message_box, message_text, open_context_menu, panel_state, request_close, run_pass,
-    sensitive, showing_titles, shown_texts, table_rows, title_bar_point, wait_for, wait_until,
+    DISPLAY_TITLE, FACTORIAL, MAIN_TITLE, MEMORY_TITLE, NO_CAPTIONS, OK_CAPTIONS, PANEL_IDLE,
+    PANEL_TITLE, PAUSE_TITLE, REGISTERS_TITLE, Program, active, answer_message, bring_to_front,
+    button, check, choose_menu, choose_popup_item, click, click_at, counter_lamps,
+    display_values, drag, key, lamp, leave, load_example, memory_cell, menu_items, message_box,
+    message_text, open_context_menu, open_view, panel_state, request_close, run_pass, sensitive,
+    showing_titles, shown_texts, start_run, table_rows, title_bar_point, wait_for, wait_until,
     window, x_geometry)
 
 PROGRAM = sys.argv[1]
-FACTORIAL = ['101110101101', '001110111110', '110100110000', '111101101101',
-             '000000000110', '000000000001', '000000000001', '000000000001']
 # The factorial's rows that its run never writes: everything but F (101) and K (110).
 FACTORIAL_CODE_ROWS = (0, 1, 2, 3, 4, 7)
 # 120 and 720 as the display shows them.
@@ -64,12 +62,8 @@ def type_the_factorial():
 
 
 def auto_run():
-    click(find(window(MAIN_TITLE), 'label', 'Дисплей'))
-    wait_until(lambda: window(DISPLAY_TITLE), 'the display area opens the display window')
-
-    panel = window(PANEL_TITLE)
-    click(find(panel, 'radio button', 'Авто'))
-    click(find(panel, 'push button', 'ПУСК'))
+    open_view('Дисплей', DISPLAY_TITLE)
+    start_run('Авто')
     wait_until(lambda: lamp(PANEL_TITLE, 'Счет') == 'зелёный', 'ПУСК lights the run lamp')
     wait_until(lambda: lamp(PANEL_TITLE, 'Счет') == 'красный', 'the run ends by itself')
     check(table_rows(DISPLAY_TITLE) == [BITS_120] * 3, 'the display shows 120 in all rows')
@@ -82,9 +76,7 @@ def pause_texts():
 
 
 def tact_run_stopped_in_its_pause(program):
-    panel = window(PANEL_TITLE)
-    click(find(panel, 'radio button', 'Такт'))
-    click(find(panel, 'push button', 'ПУСК'))
+    start_run('Такт')
     wait_until(lambda: window(PAUSE_TITLE), 'a Tact run pauses after tact 1')
     texts = pause_texts()
     check('ячейки 000' in texts and 'Выборка' in texts, f'the pause comments tact 1 ({texts})')
@@ -117,9 +109,7 @@ def tact_run_stopped_in_its_pause(program):
 
 def step_run():
     """From F = 120 and K = 6 left by the Auto run, one pass of the loop: four commands."""
-    panel = window(PANEL_TITLE)
-    click(find(panel, 'radio button', 'Шаг'))
-    click(find(panel, 'push button', 'ПУСК'))
+    start_run('Шаг')
     expected = [('000', ' A1 * A2 ==> A3'), ('001', ' A1 + A2 ==> A3'),
                 ('010', ' при A1 > A2 к A3'), ('011', ' ВЫВОД, СТОП')]
     for address, comment in expected:
@@ -149,12 +139,6 @@ def exit_refused(program):
     check(program.running(), 'the program is still running')
 
 
-def open_registers():
-    bring_to_front(MAIN_TITLE)  # the display window covers the processor area
-    click(find(window(MAIN_TITLE), 'label', 'АЛУ'))
-    wait_until(lambda: window(REGISTERS_TITLE), 'the processor area opens the registers window')
-
-
 def type_into_cell_000():
     before = table_rows(MEMORY_TITLE)
     click(button(PANEL_TITLE, 'ВВОД'))
@@ -175,9 +159,7 @@ def close_requests_refused():
         request_close(title)
     # The requests reach the program before the click on ПУСК, so once the run lamp answers,
     # each window has had its request.
-    panel = window(PANEL_TITLE)
-    click(find(panel, 'radio button', 'Авто'))
-    click(find(panel, 'push button', 'ПУСК'))
+    start_run('Авто')
     wait_until(lambda: lamp(PANEL_TITLE, 'Счет') == 'зелёный',
                'ПУСК starts an Auto run of the endless loop in cell 000')
     shown = showing_titles()
@@ -197,18 +179,13 @@ def load_example_during_the_run():
     answer_message(OK_CAPTIONS)
     check(lamp(PANEL_TITLE, 'Счет') == 'зелёный', 'the run goes on behind the message')
 
-    bring_to_front(MAIN_TITLE)
-    choose_menu('Помощь', 'Пример')
-    wait_until(lambda: window(EXAMPLE_TITLE), '«Пример» opens the example window')
-    click(button(EXAMPLE_TITLE, 'Ввести в ОЗУ'))
-    wait_until(lambda: not sensitive(button(EXAMPLE_TITLE, 'Ввести в ОЗУ')),
-               'the example window comes back with «Ввести в ОЗУ» disabled')
-    rows = table_rows(MEMORY_TITLE)
-    check([rows[r] for r in FACTORIAL_CODE_ROWS] == [FACTORIAL[r] for r in FACTORIAL_CODE_ROWS],
-          f'the memory now holds the factorial program ({rows})')
-    check(lamp(PANEL_TITLE, 'Счет') == 'зелёный', 'the run goes on while the memory is replaced')
-    click(find(window(EXAMPLE_TITLE), 'push button', names=OK_CAPTIONS))
-    wait_until(lambda: not window(EXAMPLE_TITLE), 'OK closes the example window')
+    def factorial_loaded_during_the_run():
+        rows = table_rows(MEMORY_TITLE)
+        check(all(rows[r] == FACTORIAL[r] for r in FACTORIAL_CODE_ROWS),
+              f'the memory now holds the factorial program ({rows})')
+        check(lamp(PANEL_TITLE, 'Счет') == 'зелёный', 'the run goes on as the memory is replaced')
+
+    load_example(factorial_loaded_during_the_run)
 
     wait_until(lambda: lamp(PANEL_TITLE, 'Счет') == 'красный',
                'the same run, now of the factorial, ends by itself', timeout=60)
@@ -230,8 +207,8 @@ def main():
     program = Program(PROGRAM)
     run_pass(start_up, type_the_factorial, auto_run,
              partial(tact_run_stopped_in_its_pause, program), step_run,
-             partial(exit_refused, program), open_registers, type_into_cell_000,
-             close_requests_refused, load_example_during_the_run,
+             partial(exit_refused, program), partial(open_view, 'АЛУ', REGISTERS_TITLE),
+             type_into_cell_000, close_requests_refused, load_example_during_the_run,
              partial(leave, program), title_bar_close)
 
 

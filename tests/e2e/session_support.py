@@ -23,6 +23,9 @@ EXAMPLE_TITLE = 'Пример программы'
 YES_CAPTIONS = ('Да',)
 NO_CAPTIONS = ('Нет',)
 OK_CAPTIONS = ('OK', 'ОК')
+# The example program, the factorial of 5, as the memory grid's rows.
+FACTORIAL = ['101110101101', '001110111110', '110100110000', '111101101101',
+             '000000000110', '000000000001', '000000000001', '000000000001']
 
 # The bound on every wait: far above what a loaded machine needs, so only a fault reaches it.
 WAIT = 30.0
@@ -205,13 +208,13 @@ def answer_message(captions):
     if box is None or not active(box):
         fail(f'no active message box to answer with «{captions[0]}»')
     for _ in range(len(_box_buttons(box)) + 1):
-        caption = poll(lambda: _focused_caption(box), lambda found: found is not None)
+        caption = poll(lambda: focused_caption(box), lambda found: found is not None)
         if caption in captions:
             key('space')
             wait_until(lambda: message_box() is None, f'«{caption}» closes the message box')
             return
         key('Tab')
-        poll(lambda: _focused_caption(box), lambda found: found not in (None, caption))
+        poll(lambda: focused_caption(box), lambda found: found not in (None, caption))
     fail(f'the message box has no button {captions}')
 
 
@@ -219,7 +222,7 @@ def _box_buttons(box):
     return [a for a in descendants(box) if a.getRoleName() == 'push button']
 
 
-def _focused_caption(box):
+def focused_caption(box):
     return next((b.name for b in _box_buttons(box) if has_state(b, pyatspi.STATE_FOCUSED)), None)
 
 
@@ -348,6 +351,33 @@ def leave(program, press=click, asked=lambda: None):
     answer_message(YES_CAPTIONS)
     status = program.exit_status()
     check(status == 0, f'«Да» ends the program with status 0 ({status})')
+
+
+def start_run(mode, press=click):
+    """Chooses the run mode on the panel and presses ПУСК with press."""
+    panel = window(PANEL_TITLE)
+    click(find(panel, 'radio button', mode))
+    press(find(panel, 'push button', 'ПУСК'))
+
+
+def open_view(area, title):
+    """Opens a view with a click on its area of the main window's board."""
+    bring_to_front(MAIN_TITLE)
+    click(find(window(MAIN_TITLE), 'label', area))
+    wait_until(lambda: window(title), f'the board\'s «{area}» opens «{title}»')
+
+
+def load_example(meanwhile=lambda: None):
+    """«Помощь» › «Пример», «Ввести в ОЗУ», then meanwhile(), then OK."""
+    bring_to_front(MAIN_TITLE)
+    choose_menu('Помощь', 'Пример')
+    wait_until(lambda: window(EXAMPLE_TITLE), '«Пример» opens the example window')
+    click(button(EXAMPLE_TITLE, 'Ввести в ОЗУ'))
+    wait_until(lambda: not sensitive(button(EXAMPLE_TITLE, 'Ввести в ОЗУ')),
+               'the example window comes back with «Ввести в ОЗУ» disabled')
+    meanwhile()
+    click(find(window(EXAMPLE_TITLE), 'push button', names=OK_CAPTIONS))
+    wait_until(lambda: not window(EXAMPLE_TITLE), 'OK closes the example window')
 
 
 def open_context_menu(acc):
