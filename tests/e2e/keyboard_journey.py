@@ -8,14 +8,12 @@ import sys
 import pyatspi
 
 from session_support import (
-    DISPLAY_TITLE, EXAMPLE_TITLE, MAIN_TITLE, MEMORY_TITLE, OK_CAPTIONS, PANEL_TITLE,
+    DISPLAY_TITLE, EXAMPLE_TITLE, FACTORIAL, MAIN_TITLE, MEMORY_TITLE, OK_CAPTIONS, PANEL_TITLE,
     YES_CAPTIONS, Program, active, answer_message, check, descendants, display_values, extents,
     find, has_state, key, lamp, menu_items, message_box, message_text, poll, run_pass, sensitive,
     showing, table_rows, wait_for, wait_until, window, windows, xdotool)
 
 PROGRAM = sys.argv[1]
-FACTORIAL = ['101110101101', '001110111110', '110100110000', '111101101101',
-             '000000000110', '000000000001', '000000000001', '000000000001']
 
 
 def active_title():
