@@ -95,15 +95,20 @@ LearnerActions::LearnerActions(ui::ProgramWindows& windows, MonkeyRandom& random
 
 QString LearnerActions::WindowName(const QWidget* window) const {
   // One window of each class, so the class names the window without building any.
-  const std::pair<const char*, const char*> known[] = {
-      {"MainWindow", "mainWindow"},         {"RegistersWindow", "registersWindow"},
-      {"MemoryWindow", "memoryWindow"},     {"DisplayWindow", "displayWindow"},
-      {"PauseWindow", "pauseWindow"},       {"ControlPanel", "controlPanel"},
-      {"AboutAuthorDialog", "aboutAuthor"}, {"AboutProgramDialog", "aboutProgram"},
-      {"ThanksDialog", "thanks"},           {"InterfaceHelpDialog", "interfaceHelp"},
-      {"ExampleDialog", "example"}};
-  for (const auto& [className, name] : known) {
-    if (qstrcmp(window->metaObject()->className(), className) == 0) {
+  const std::pair<const QMetaObject*, const char*> known[] = {
+      {&MainWindow::staticMetaObject, "mainWindow"},
+      {&RegistersWindow::staticMetaObject, "registersWindow"},
+      {&MemoryWindow::staticMetaObject, "memoryWindow"},
+      {&DisplayWindow::staticMetaObject, "displayWindow"},
+      {&PauseWindow::staticMetaObject, "pauseWindow"},
+      {&ControlPanel::staticMetaObject, "controlPanel"},
+      {&AboutAuthorDialog::staticMetaObject, "aboutAuthor"},
+      {&AboutProgramDialog::staticMetaObject, "aboutProgram"},
+      {&ThanksDialog::staticMetaObject, "thanks"},
+      {&InterfaceHelpDialog::staticMetaObject, "interfaceHelp"},
+      {&ExampleDialog::staticMetaObject, "example"}};
+  for (const auto& [type, name] : known) {
+    if (window->metaObject() == type) {
       return QLatin1String(name);
     }
   }

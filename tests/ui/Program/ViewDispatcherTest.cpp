@@ -5,6 +5,7 @@
 #include "WindowReadings.h"
 
 #include <QtTest>
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -33,18 +34,25 @@ QWidget& Window(soyka::ui::ProgramWindows& windows, View view) {
   return windows.pauseWindow();
 }
 
-// Asked by class, so that asking builds nothing.
+template <typename Window> bool AnyIs(const std::vector<QWidget*>& windows) {
+  return std::any_of(windows.begin(), windows.end(),
+                     [](const QWidget* window) { return qobject_cast<const Window*>(window); });
+}
+
+// Asked by type, so that asking builds nothing.
 bool Built(soyka::ui::ProgramWindows& windows, View view) {
-  const char* className = view == View::Memory      ? "MemoryWindow"
-                          : view == View::Registers ? "RegistersWindow"
-                          : view == View::Display   ? "DisplayWindow"
-                                                    : "PauseWindow";
-  for (const QWidget* window : windows.builtWindows()) {
-    if (qstrcmp(window->metaObject()->className(), className) == 0) {
-      return true;
-    }
+  const auto built = windows.builtWindows();
+  switch (view) {
+  case View::Memory:
+    return AnyIs<MemoryWindow>(built);
+  case View::Registers:
+    return AnyIs<RegistersWindow>(built);
+  case View::Display:
+    return AnyIs<DisplayWindow>(built);
+  case View::Pause:
+    break;
   }
-  return false;
+  return AnyIs<PauseWindow>(built);
 }
 
 QStringList ReadMemory(soyka::ui::ProgramWindows& windows) {
