@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "ClickRelay.h"
+#include "DrawnIconStyle.h"
 #include "Fonts.h"
 #include "Palette.h"
 #include "PictureBox.h"
@@ -128,6 +129,8 @@ void MainWindow::buildBoard(QWidget* surface) {
 }
 
 void MainWindow::buildMenus() {
+  // Before the menu bar exists: it builds its overflow button, picture and all, at once.
+  soyka::ui::useDrawnIconStyle();
   QMenu* help = menuBar()->addMenu(QStringLiteral("     Помощь     "));
   helpMenuAction_ = help->menuAction();
   commandSystemAction_ =
