@@ -1,8 +1,8 @@
 #include "AboutProgramDialog.h"
 
-#include "ButtonGlyphs.h"
 #include "FixedWindow.h"
 #include "Fonts.h"
+#include "GlyphIcon.h"
 #include "PictureBox.h"
 #include "Pictures.h"
 #include "Version.h"

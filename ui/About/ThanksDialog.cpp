@@ -1,8 +1,8 @@
 #include "ThanksDialog.h"
 
-#include "ButtonGlyphs.h"
 #include "FixedWindow.h"
 #include "Fonts.h"
+#include "GlyphIcon.h"
 
 #include <QGuiApplication>
 #include <QScreen>

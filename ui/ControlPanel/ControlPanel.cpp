@@ -1,8 +1,8 @@
 #include "ControlPanel.h"
 
-#include "ButtonGlyphs.h"
 #include "FixedWindow.h"
 #include "Fonts.h"
+#include "GlyphIcon.h"
 #include "Palette.h"
 #include "RunLoop.h"
 #include "StartPicture.h"

@@ -1,8 +1,8 @@
 #include "ExampleDialog.h"
 
-#include "ButtonGlyphs.h"
 #include "FixedWindow.h"
 #include "Fonts.h"
+#include "GlyphIcon.h"
 
 #include <QPainter>
 #include <QTextBlock>
@@ -47,7 +47,7 @@ void fitRuleToWidth(QPlainTextEdit* memo, int blockNumber) {
 // The retry glyph with room on its right, so that glyph and caption stand further apart than the
 // style alone would put them.
 QIcon spacedRetryIcon(int extraGap) {
-  constexpr int side = soyka::ui::ButtonGlyphSize;
+  constexpr int side = soyka::ui::GlyphIconSize;
   const QPixmap glyph = soyka::ui::reloadGlyph().pixmap(side, side);
   QPixmap spaced(side + extraGap, side);
   spaced.fill(Qt::transparent);

@@ -1,8 +1,8 @@
 #include "InterfaceHelpDialog.h"
 
-#include "ButtonGlyphs.h"
 #include "FixedWindow.h"
 #include "Fonts.h"
+#include "GlyphIcon.h"
 
 #include <QGuiApplication>
 #include <QScreen>

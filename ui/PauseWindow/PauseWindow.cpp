@@ -1,7 +1,7 @@
 #include "PauseWindow.h"
 
-#include "ButtonGlyphs.h"
 #include "Fonts.h"
+#include "GlyphIcon.h"
 #include "MessageBoxes.h"
 #include "PausePictures.h"
 
