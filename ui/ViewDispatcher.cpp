@@ -37,39 +37,30 @@ void ViewDispatcher::tellCompanions() {
   memoryWindow_->setCompanionViews(std::move(companions));
 }
 
-RegistersWindow& ViewDispatcher::registersWindow() {
-  if (!registersWindow_) {
-    registersWindow_ = std::make_unique<RegistersWindow>(state_, *this);
-    built(registersWindow_.get());
+template <typename Window, typename... Arguments>
+Window& ViewDispatcher::buildOnNeed(std::unique_ptr<Window>& window, Arguments&... arguments) {
+  if (!window) {
+    window = std::make_unique<Window>(arguments...);
+    built(window.get());
     tellCompanions();
   }
-  return *registersWindow_;
+  return *window;
+}
+
+RegistersWindow& ViewDispatcher::registersWindow() {
+  return buildOnNeed(registersWindow_, state_, *this);
 }
 
 MemoryWindow& ViewDispatcher::memoryWindow() {
-  if (!memoryWindow_) {
-    memoryWindow_ = std::make_unique<MemoryWindow>(state_, *this);
-    built(memoryWindow_.get());
-    tellCompanions();
-  }
-  return *memoryWindow_;
+  return buildOnNeed(memoryWindow_, state_, *this);
 }
 
 DisplayWindow& ViewDispatcher::displayWindow() {
-  if (!displayWindow_) {
-    displayWindow_ = std::make_unique<DisplayWindow>(state_, *this);
-    built(displayWindow_.get());
-    tellCompanions();
-  }
-  return *displayWindow_;
+  return buildOnNeed(displayWindow_, state_, *this);
 }
 
 PauseWindow& ViewDispatcher::pauseWindow() {
-  if (!pauseWindow_) {
-    pauseWindow_ = std::make_unique<PauseWindow>(state_);
-    built(pauseWindow_.get());
-  }
-  return *pauseWindow_;
+  return buildOnNeed(pauseWindow_, state_);
 }
 
 std::vector<QWidget*> ViewDispatcher::builtWindows() const {

@@ -63,6 +63,9 @@ public:
 
 private:
   void built(QWidget* window);
+  // The window in `window`, built first if it is not yet.
+  template <typename Window, typename... Arguments>
+  Window& buildOnNeed(std::unique_ptr<Window>& window, Arguments&... arguments);
   // The memory window's companions are the registers and display windows built so far.
   void tellCompanions();
 
