@@ -116,7 +116,7 @@ void ControlPanel::createSelector() {
   // Three columns of equal width inside the frame; the narrow cut of the face keeps the captions
   // whole in them.
   QFont itemFont = font();
-  itemFont.setStretch(QFont::Condensed);
+  itemFont.setStretch(soyka::ui::CondensedWidth);
   const QStringList items{QStringLiteral("Авто"), QStringLiteral("Шаг"), QStringLiteral("Такт")};
   constexpr int ItemLeft = 4;
   constexpr int ItemTop = 16;

@@ -42,11 +42,11 @@ bool isCell(int cell) {
   return cell >= 0 && cell < CellCount;
 }
 
-// The stand-in serif face is wider than the classic one: its condensed cut keeps "000" clear of
-// the vertical marker bar at its right.
+// The stand-in serif face is wider than the classic one: narrowed, it keeps "000" clear of the
+// vertical marker bar at its right.
 QFont rowLabelFont() {
   QFont font = serifFont(13, true);
-  font.setStretch(QFont::SemiCondensed);
+  font.setStretch(SemiCondensedWidth);
   return font;
 }
 

@@ -64,7 +64,7 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const 
 // The longest error and comment texts are wider than their labels in the regular cut of the face.
 void useNarrowFace(QLabel* label) {
   QFont font = label->font();
-  font.setStretch(QFont::Condensed);
+  font.setStretch(soyka::ui::CondensedWidth);
   label->setFont(font);
 }
 

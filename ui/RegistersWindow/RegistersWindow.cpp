@@ -18,10 +18,10 @@ RegistersWindow::RegistersWindow(soyka::MachineState& state, soyka::ViewOperatio
   soyka::ui::setUpFixedWindow(this, QStringLiteral("Арифметическое устройство"), 261, 154,
                               soyka::ui::TitleButtons::None, false);
   move(332, 0);
-  // The stand-in face runs wider than the classic one; its narrower cut keeps "адреса команд"
-  // clear of the counter cells beside it.
+  // The stand-in face runs wider than the classic one; narrowed, it keeps "адреса команд" clear
+  // of the counter cells beside it.
   QFont font = soyka::ui::systemFont(16);
-  font.setStretch(QFont::SemiCondensed);
+  font.setStretch(soyka::ui::SemiCondensedWidth);
   setFont(font);
 
   // Created first, so it is first in the tab order.

@@ -11,6 +11,7 @@ QFont face(const QString& family, int pixelSize, bool bold) {
   font.setPixelSize(pixelSize);
   font.setBold(bold);
   font.setStyleHint(QFont::AnyStyle, QFont::PreferAntialias);
+  font.setStyleName(bold ? QStringLiteral("Bold") : QStringLiteral("Book"));
   return font;
 }
 
@@ -35,17 +36,10 @@ QFont narrowedToFit(const QFont& font, const QString& text, int room) {
   if (fullAdvance <= room) {
     return font;
   }
-  // Within one cut of a face the advance shrinks in proportion to the stretch, but narrowed far
-  // enough the face's own condensed cut takes over, narrower than the proportion says. So the
-  // stretch is scaled from both cuts and the smaller kept. Each measurement is shared by every
-  // caption of the same face and size, where trying stretch after stretch loads an engine each.
-  QFont condensed = font;
-  condensed.setStretch(QFont::SemiCondensed);
-  const qreal condensedAdvance = QFontMetricsF(condensed).horizontalAdvance(text);
-  const int stretch = std::min(static_cast<int>(fullStretch * room / fullAdvance),
-                               static_cast<int>(QFont::SemiCondensed * room / condensedAdvance));
+  // The cut is narrowed as a whole, so the advance shrinks in proportion to the stretch.
   QFont narrowed = font;
-  narrowed.setStretch(std::max(NarrowestStretch, stretch));
+  narrowed.setStretch(
+      std::max(NarrowestStretch, static_cast<int>(fullStretch * room / fullAdvance)));
   return narrowed;
 }
 
