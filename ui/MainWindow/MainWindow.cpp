@@ -1,17 +1,15 @@
 #include "MainWindow.h"
 
+#include "BoardScene.h"
 #include "ClickRelay.h"
 #include "DrawnIconStyle.h"
 #include "Fonts.h"
-#include "Palette.h"
 #include "PictureBox.h"
 #include "Pictures.h"
 
 #include <QLayout>
 #include <QMenuBar>
-#include <QPixmap>
 #include <QScreen>
-#include <algorithm>
 
 namespace {
 
@@ -23,20 +21,12 @@ QString areaHint() {
   return QStringLiteral("Раскрыть - щелчок мыши");
 }
 
-// A purple frame with rounded corners, drawn as a rounded-rectangle shape: the ellipse of each
-// corner is a quarter of the shorter side.
-QWidget* purpleFrame(QWidget* surface, const QRect& geometry) {
-  auto* frame = new soyka::ui::PictureBox(
-      [](QPainter& painter, const QRectF& box) {
-        const double radius = std::min(box.width(), box.height()) / 8.0;
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(soyka::ui::Purple, 1));
-        painter.setBrush(soyka::ui::Purple);
-        painter.drawRoundedRect(box.adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
-      },
-      surface);
-  frame->setGeometry(geometry);
-  return frame;
+// A place on the board whose look is in the board picture: it takes the clicks there, and gives the
+// keyboard's focus frame its outline.
+QWidget* boardArea(QWidget* surface, const QRect& geometry) {
+  auto* area = new soyka::ui::PictureBox(nullptr, surface);
+  area->setGeometry(geometry);
+  return area;
 }
 
 // The big yellow caption of an area. The face is as high as asked; if the caption would not fit
@@ -55,10 +45,8 @@ QLabel* areaLabel(QWidget* surface, const QString& text, const QRect& geometry) 
   return label;
 }
 
-QWidget* areaPicture(QWidget* surface, soyka::ui::PictureBox::Drawing drawing,
-                     const QRect& geometry, const QString& name) {
-  auto* picture = new soyka::ui::PictureBox(std::move(drawing), surface);
-  picture->setGeometry(geometry);
+QWidget* areaPicture(QWidget* surface, const QRect& geometry, const QString& name) {
+  QWidget* picture = boardArea(surface, geometry);
   picture->setToolTip(areaHint());
   picture->setAccessibleName(name);
   picture->setAccessibleDescription(areaHint());
@@ -86,28 +74,32 @@ MainWindow::MainWindow(soyka::MachineState& state, soyka::ViewOperations& views,
 }
 
 void MainWindow::buildBoard(QWidget* surface) {
-  board_ = new QLabel(surface);
-  board_->setGeometry(-4, -8, soyka::ui::BoardWidth, soyka::ui::BoardHeight);
-  board_->setPixmap(QPixmap::fromImage(soyka::ui::boardPicture()));
+  // Drawn from the palette picture the program keeps: no copy of it is made.
+  board_ = new soyka::ui::PictureBox(
+      [board = soyka::ui::boardPicture()](QPainter& painter, const QRectF&) {
+        painter.drawImage(0, 0, board);
+      },
+      surface);
+  board_->setGeometry(
+      QRect(soyka::ui::board::PictureOrigin, QSize(soyka::ui::BoardWidth, soyka::ui::BoardHeight)));
+  // It covers the whole client area, so nothing beneath it is painted first.
+  board_->setAttribute(Qt::WA_OpaquePaintEvent);
   board_->setAccessibleName(QStringLiteral("Плата ЭВМ: микросхемы, конденсаторы, клавиатура"));
   board_->setContextMenuPolicy(Qt::CustomContextMenu);
 
-  processorFrame_ = purpleFrame(surface, QRect(282, 20, 132, 114));
-  memoryFrame_ = purpleFrame(surface, QRect(72, 123, 159, 110));
-  memoryAreas_[0] =
-      areaPicture(surface, nullptr, QRect(76, 128, 50, 100), QStringLiteral("ОЗУ, блок 1"));
-  memoryAreas_[1] =
-      areaPicture(surface, nullptr, QRect(126, 128, 50, 100), QStringLiteral("ОЗУ, блок 2"));
-  memoryAreas_[2] =
-      areaPicture(surface, nullptr, QRect(176, 128, 50, 100), QStringLiteral("ОЗУ, блок 3"));
+  // The frames and the display and processor pictures are in the board picture.
+  processorFrame_ = boardArea(surface, soyka::ui::board::ProcessorFrame);
+  memoryFrame_ = boardArea(surface, soyka::ui::board::MemoryFrame);
+  memoryAreas_[0] = areaPicture(surface, QRect(76, 128, 50, 100), QStringLiteral("ОЗУ, блок 1"));
+  memoryAreas_[1] = areaPicture(surface, QRect(126, 128, 50, 100), QStringLiteral("ОЗУ, блок 2"));
+  memoryAreas_[2] = areaPicture(surface, QRect(176, 128, 50, 100), QStringLiteral("ОЗУ, блок 3"));
   memoryLabel_ = areaLabel(surface, QStringLiteral("ОЗУ"), QRect(112, 158, 58, 32));
-  displayFrame_ = purpleFrame(surface, QRect(394, 162, 164, 140));
-  displayPicture_ = areaPicture(surface, soyka::ui::drawDisplayPicture, QRect(400, 168, 153, 129),
-                                QStringLiteral("Дисплей"));
+  displayFrame_ = boardArea(surface, soyka::ui::board::DisplayFrame);
+  displayPicture_ =
+      areaPicture(surface, soyka::ui::board::DisplayPicture, QStringLiteral("Дисплей"));
   displayLabel_ = areaLabel(surface, QStringLiteral("Дисплей"), QRect(416, 128, 118, 32));
-  processorPicture_ =
-      areaPicture(surface, soyka::ui::drawProcessorPicture, QRect(288, 24, 121, 105),
-                  QStringLiteral("Процессор: арифметическое устройство"));
+  processorPicture_ = areaPicture(surface, soyka::ui::board::ProcessorPicture,
+                                  QStringLiteral("Процессор: арифметическое устройство"));
   processorLabel_ = areaLabel(surface, QStringLiteral("АЛУ"), QRect(352, 24, 52, 32));
 
   // The board and the frames have no action of their own: a click there is a click on the

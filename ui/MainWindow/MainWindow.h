@@ -42,7 +42,7 @@ public:
   std::vector<QWidget*> builtDialogs() const;
 
   // The board, from bottom to top.
-  QLabel* board_;
+  QWidget* board_;
   QWidget* processorFrame_;
   QWidget* memoryFrame_;
   // The memory chips, left to right.

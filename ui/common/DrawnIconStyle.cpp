@@ -1,8 +1,9 @@
 #include "DrawnIconStyle.h"
 
+#include "Pictures.h"
+
 #include <QApplication>
 #include <QGroupBox>
-#include <QImageReader>
 #include <QPainter>
 #include <QPixmap>
 #include <QStyleOption>
@@ -17,14 +18,6 @@ constexpr int ArrowIconSize = 8;
 // stretched, the top lowered under the title.
 constexpr int FrameCorner = 6;
 constexpr int FrameTopGap = 3;
-
-// Read as the PNG it is: asked to guess, the reader first offers the file to every plugin.
-QPixmap groupBoxFrameImage() {
-  QImageReader reader(
-      QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"), "png");
-  reader.setAutoDetectImageFormat(false);
-  return QPixmap::fromImage(reader.read());
-}
 
 // Two chevrons pointing along the bar: right for a horizontal bar, down for a vertical one.
 QIcon overflowArrows(bool horizontal, const QColor& colour) {
@@ -62,7 +55,7 @@ void DrawnIconStyle::drawPrimitive(PrimitiveElement element, const QStyleOption*
     return;
   }
   if (groupBoxFrame_.isNull()) {
-    groupBoxFrame_ = groupBoxFrameImage();
+    groupBoxFrame_ = groupBoxFramePicture();
   }
   const auto* box = qobject_cast<const QGroupBox*>(widget);
   const bool bare = box != nullptr && !box->isCheckable() && box->title().isEmpty();

@@ -1,10 +1,10 @@
 #pragma once
 // The toolkit's own style, without the image files it reads at start-up. Every menu bar builds
 // its overflow button at once, and the style's picture for it is an image file; the group box
-// frame is drawn from an image file too. Each such read guesses the file's format, which loads
-// every image format plugin of the toolkit, the vector one with its library. Here the overflow
-// arrows (a button our fixed-size windows never show) are drawn in code, and the frame's image is
-// read as what it is.
+// frame is drawn from an image file too. Reading an image file scans every image format plugin
+// of the toolkit and decodes the file. Here the overflow arrows (a button our fixed-size windows
+// never show) are drawn in code, and the frame's picture is the one decoded when the program was
+// built.
 
 #include <QPixmap>
 #include <QProxyStyle>

@@ -1,20 +1,8 @@
 #include "Pictures.h"
 
 #include <QPainterPath>
-#include <QPixmap>
 
 namespace soyka::ui {
-namespace {
-
-QPixmap iconOfSize(int side) {
-  QPixmap pixmap(side, side);
-  pixmap.fill(Qt::transparent);
-  QPainter painter(&pixmap);
-  drawApplicationIcon(painter, QRectF(0, 0, side, side));
-  return pixmap;
-}
-
-} // namespace
 
 // A jay's head in profile on a purple chip: the bird the machine is named after.
 void drawApplicationIcon(QPainter& painter, const QRectF& box) {
@@ -46,14 +34,6 @@ void drawApplicationIcon(QPainter& painter, const QRectF& box) {
   painter.setBrush(Qt::black);
   painter.drawEllipse(QPointF(17.4, 12), 1.1, 1.1);
   painter.restore();
-}
-
-QIcon applicationIcon() {
-  QIcon icon;
-  for (int side : {16, 24, 32, 48, 64}) {
-    icon.addPixmap(iconOfSize(side));
-  }
-  return icon;
 }
 
 } // namespace soyka::ui

@@ -8,6 +8,7 @@
 #include "InterfaceHelpDialog.h"
 #include "MessageBoxes.h"
 #include "ModalDriver.h"
+#include "Pictures.h"
 #include "RecordingViews.h"
 #include "ThanksDialog.h"
 
@@ -157,9 +158,15 @@ private slots:
   }
 
   void boardPictureCoversTheClientArea() {
-    const QPixmap board = mainWindow->board_->pixmap();
-    QCOMPARE(board.size(), QSize(590, 430));
+    mainWindow->show();
+    QVERIFY(QTest::qWaitForWindowExposed(mainWindow.get()));
     QVERIFY(mainWindow->board_->geometry().contains(mainWindow->centralWidget()->rect()));
+    // Where nothing stands on it, the window shows the kept picture as it is.
+    const QImage surface = mainWindow->centralWidget()->grab().toImage();
+    const QImage board = soyka::ui::boardPicture();
+    for (const QPoint at : {QPoint(10, 10), QPoint(300, 360), QPoint(570, 400)}) {
+      QCOMPARE(surface.pixelColor(at), board.pixelColor(at - mainWindow->board_->pos()));
+    }
   }
 
   void purpleFramesAreFilledWithRoundedCorners_data() {
@@ -171,14 +178,17 @@ private slots:
 
   void purpleFramesAreFilledWithRoundedCorners() {
     QFETCH(QString, name);
-    QWidget* frame = Element(name);
-    const QImage image = frame->grab().toImage();
+    mainWindow->show();
+    QVERIFY(QTest::qWaitForWindowExposed(mainWindow.get()));
+    const QRect frame = Element(name)->geometry();
+    const QImage surface = mainWindow->centralWidget()->grab().toImage();
     const QColor purple(128, 0, 128);
-    QCOMPARE(image.pixelColor(image.width() / 2, image.height() / 2), purple);
-    QCOMPARE(image.pixelColor(image.width() / 2, 1), purple);
-    QCOMPARE(image.pixelColor(1, image.height() / 2), purple);
-    QVERIFY(image.pixelColor(0, 0) != purple);
-    QVERIFY(image.pixelColor(image.width() - 1, image.height() - 1) != purple);
+    // Its edges, beside what stands on it.
+    QCOMPARE(surface.pixelColor(frame.center().x(), frame.top() + 2), purple);
+    QCOMPARE(surface.pixelColor(frame.left() + 2, frame.center().y()), purple);
+    QCOMPARE(surface.pixelColor(frame.right() - 2, frame.center().y()), purple);
+    QVERIFY(surface.pixelColor(frame.topLeft()) != purple);
+    QVERIFY(surface.pixelColor(frame.bottomRight()) != purple);
   }
 
   void memoryAreaShowsPurpleThroughItsEmptyPictures() {
