@@ -10,6 +10,7 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
+#include <algorithm>
 
 namespace {
 
@@ -27,6 +28,16 @@ QWidget* boardArea(QWidget* surface, const QRect& geometry) {
   auto* area = new soyka::ui::PictureBox(nullptr, surface);
   area->setGeometry(geometry);
   return area;
+}
+
+// A picture in palette colours drawn whole is shared out among the toolkit's painting threads,
+// which at start-up costs more than the drawing; drawn a band of rows at a time, it is not.
+void drawInBands(QPainter& painter, const QImage& picture) {
+  constexpr int BandRows = 32;
+  for (int top = 0; top < picture.height(); top += BandRows) {
+    const QRect band(0, top, picture.width(), std::min(BandRows, picture.height() - top));
+    painter.drawImage(band.topLeft(), picture, band);
+  }
 }
 
 // The big yellow caption of an area. The face is as high as asked; if the caption would not fit
@@ -77,7 +88,7 @@ void MainWindow::buildBoard(QWidget* surface) {
   // Drawn from the palette picture the program keeps: no copy of it is made.
   board_ = new soyka::ui::PictureBox(
       [board = soyka::ui::boardPicture()](QPainter& painter, const QRectF&) {
-        painter.drawImage(0, 0, board);
+        drawInBands(painter, board);
       },
       surface);
   board_->setGeometry(
