@@ -39,12 +39,7 @@ bool WriteScalable(const QString& root, const QString& name) {
 }
 
 bool WritePixels(const QString& root, const QString& name, int side) {
-  QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
-  image.fill(Qt::transparent);
-  {
-    QPainter painter(&image);
-    soyka::ui::drawApplicationIcon(painter, QRectF(0, 0, side, side));
-  }
+  const QImage image = soyka::ui::drawApplicationIconImage(side);
   const QString size = QStringLiteral("%1x%1").arg(side);
   return image.save(AppsFolder(root, size) + QLatin1Char('/') + name + QStringLiteral(".png"));
 }

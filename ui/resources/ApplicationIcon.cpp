@@ -36,4 +36,13 @@ void drawApplicationIcon(QPainter& painter, const QRectF& box) {
   painter.restore();
 }
 
+QImage drawApplicationIconImage(int side) {
+  QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter painter(&image);
+  drawApplicationIcon(painter, QRectF(0, 0, side, side));
+  painter.end();
+  return image;
+}
+
 } // namespace soyka::ui

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <map>
+#include <utility>
 #include <vector>
 
 namespace soyka::ui::board {
@@ -48,17 +49,16 @@ struct Group {
   std::vector<ColourCount>::iterator first;
   std::vector<ColourCount>::iterator last;
 
-  int widestChannel(int* range) const {
-    int widest = 0;
-    *range = -1;
+  // The channel in which the group's colours lie furthest apart, and how far.
+  std::pair<int, int> widestChannel() const {
+    std::pair<int, int> widest{0, -1};
     for (int which = 0; which < 3; ++which) {
       const auto [low, high] = std::minmax_element(first, last, [which](auto a, auto b) {
         return channel(a.colour, which) < channel(b.colour, which);
       });
-      const int span = channel(high->colour, which) - channel(low->colour, which);
-      if (span > *range) {
-        *range = span;
-        widest = which;
+      const int range = channel(high->colour, which) - channel(low->colour, which);
+      if (range > widest.second) {
+        widest = {which, range};
       }
     }
     return widest;
@@ -116,8 +116,7 @@ QImage inPaletteColours(const QImage& image) {
     int which = 0;
     auto widest = groups.end();
     for (auto group = groups.begin(); group != groups.end(); ++group) {
-      int range = 0;
-      const int channelOfGroup = group->widestChannel(&range);
+      const auto [channelOfGroup, range] = group->widestChannel();
       if (range > widestRange) {
         widestRange = range;
         which = channelOfGroup;

@@ -48,12 +48,7 @@ bool WriteArgb(QFile& file, const QImage& image) {
 
 bool WriteIcon(QFile& file) {
   for (const int side : IconSides) {
-    QImage icon(side, side, QImage::Format_ARGB32_Premultiplied);
-    icon.fill(Qt::transparent);
-    QPainter painter(&icon);
-    drawApplicationIcon(painter, QRectF(0, 0, side, side));
-    painter.end();
-    if (!WriteArgb(file, icon)) {
+    if (!WriteArgb(file, drawApplicationIconImage(side))) {
       return false;
     }
   }

@@ -25,6 +25,8 @@ void drawTeamPicture(QPainter& painter, const QRectF& box);
 
 // The program's icon, stretched to `box`; also drawn into the installed icon files.
 void drawApplicationIcon(QPainter& painter, const QRectF& box);
+// The icon alone on a transparent square of that side.
+QImage drawApplicationIconImage(int side);
 // The sides of the window icon, in the order they are kept.
 inline constexpr std::array<int, 5> IconSides{16, 24, 32, 48, 64};
 
