@@ -6,12 +6,9 @@
 #include "PictureBox.h"
 #include "Pictures.h"
 
-#include <QGuiApplication>
-#include <QScreen>
-
-AboutAuthorDialog::AboutAuthorDialog(QWidget* parent) : QDialog(parent) {
+AboutAuthorDialog::AboutAuthorDialog(QWidget* parent) : ProgramDialog(parent) {
   soyka::ui::setUpFixedWindow(this, QStringLiteral("Автор"), 360, 190,
-                              soyka::ui::TitleButtons::CloseOnly, false);
+                              soyka::ui::TitleButtons::CloseOnly, true);
   setFont(soyka::ui::systemFont(13));
 
   picture_ = new soyka::ui::PictureBox(soyka::ui::drawTeamPicture, this);
@@ -36,13 +33,4 @@ AboutAuthorDialog::AboutAuthorDialog(QWidget* parent) : QDialog(parent) {
   okButton_->setGeometry(136, 150, 89, 30);
   okButton_->setDefault(true);
   connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
-}
-
-void AboutAuthorDialog::setVisible(bool visible) {
-  // Centred afresh at every showing: a re-shown frame would otherwise creep down by its title bar.
-  if (visible) {
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    move(screen.center() - QPoint(width() / 2, height() / 2));
-  }
-  QDialog::setVisible(visible);
 }

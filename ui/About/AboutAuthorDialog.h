@@ -1,16 +1,15 @@
 #pragma once
 // The modal dialog about the author: who made the program and for whom.
 
-#include <QDialog>
+#include "ProgramDialog.h"
+
 #include <QLabel>
 #include <QPushButton>
 
-class AboutAuthorDialog : public QDialog {
+class AboutAuthorDialog : public soyka::ui::ProgramDialog {
   Q_OBJECT
 public:
   explicit AboutAuthorDialog(QWidget* parent = nullptr);
-
-  void setVisible(bool visible) override;
 
   QWidget* picture_;
   QLabel* authorName_;

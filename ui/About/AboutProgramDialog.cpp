@@ -7,9 +7,6 @@
 #include "Pictures.h"
 #include "Version.h"
 
-#include <QGuiApplication>
-#include <QScreen>
-
 namespace {
 
 QLabel* textLabel(QWidget* parent, const QString& text, const QRect& geometry, const QFont& font) {
@@ -29,9 +26,9 @@ QString versionText() {
 
 } // namespace
 
-AboutProgramDialog::AboutProgramDialog(QWidget* parent) : QDialog(parent) {
+AboutProgramDialog::AboutProgramDialog(QWidget* parent) : ProgramDialog(parent) {
   soyka::ui::setUpFixedWindow(this, QStringLiteral("Программа"), 380, 236,
-                              soyka::ui::TitleButtons::CloseOnly, false);
+                              soyka::ui::TitleButtons::CloseOnly, true);
   setFont(soyka::ui::systemFont(13));
 
   picture_ = new soyka::ui::PictureBox(soyka::ui::drawProcessorPicture, this);
@@ -53,13 +50,4 @@ AboutProgramDialog::AboutProgramDialog(QWidget* parent) : QDialog(parent) {
   okButton_->setGeometry(145, 198, 89, 30);
   okButton_->setDefault(true);
   connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
-}
-
-void AboutProgramDialog::setVisible(bool visible) {
-  // Centred afresh at every showing: a re-shown frame would otherwise creep down by its title bar.
-  if (visible) {
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    move(screen.center() - QPoint(width() / 2, height() / 2));
-  }
-  QDialog::setVisible(visible);
 }

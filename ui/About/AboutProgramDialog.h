@@ -1,16 +1,15 @@
 #pragma once
 // The modal dialog about the program: what it is, its version and its licence.
 
-#include <QDialog>
+#include "ProgramDialog.h"
+
 #include <QLabel>
 #include <QPushButton>
 
-class AboutProgramDialog : public QDialog {
+class AboutProgramDialog : public soyka::ui::ProgramDialog {
   Q_OBJECT
 public:
   explicit AboutProgramDialog(QWidget* parent = nullptr);
-
-  void setVisible(bool visible) override;
 
   QWidget* picture_;
   QLabel* productName_;

@@ -4,9 +4,6 @@
 #include "Fonts.h"
 #include "GlyphIcon.h"
 
-#include <QGuiApplication>
-#include <QScreen>
-
 QStringList ThanksDialog::textLines(int index) {
   switch (index) {
   case 0:
@@ -29,9 +26,9 @@ QStringList ThanksDialog::textLines(int index) {
   }
 }
 
-ThanksDialog::ThanksDialog(QWidget* parent) : QDialog(parent) {
+ThanksDialog::ThanksDialog(QWidget* parent) : ProgramDialog(parent) {
   soyka::ui::setUpFixedWindow(this, QStringLiteral("Благодарности"), 330, 180,
-                              soyka::ui::TitleButtons::CloseOnly, false);
+                              soyka::ui::TitleButtons::CloseOnly, true);
   setFont(soyka::ui::systemFont(13));
 
   text_ = new QPlainTextEdit(this);
@@ -93,13 +90,4 @@ void ThanksDialog::hideEvent(QHideEvent* event) {
   nextTextTimer_->stop();
   nextLineTimer_->stop();
   QDialog::hideEvent(event);
-}
-
-void ThanksDialog::setVisible(bool visible) {
-  // Centred afresh at every showing: a re-shown frame would otherwise creep down by its title bar.
-  if (visible) {
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    move(screen.center() - QPoint(width() / 2, height() / 2));
-  }
-  QDialog::setVisible(visible);
 }

@@ -1,13 +1,14 @@
 #pragma once
 // The modal dialog acknowledgements: four texts in turn, each written out line by line.
 
-#include <QDialog>
+#include "ProgramDialog.h"
+
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStringList>
 #include <QTimer>
 
-class ThanksDialog : public QDialog {
+class ThanksDialog : public soyka::ui::ProgramDialog {
   Q_OBJECT
 public:
   static constexpr int TextCount = 4;
@@ -15,8 +16,6 @@ public:
   static constexpr int LineIntervalMs = 250;
 
   explicit ThanksDialog(QWidget* parent = nullptr);
-
-  void setVisible(bool visible) override;
 
   // The stored texts, 0 to TextCount - 1, one line per list item.
   static QStringList textLines(int index);

@@ -59,7 +59,7 @@ QIcon spacedRetryIcon(int extraGap) {
 } // namespace
 
 ExampleDialog::ExampleDialog(soyka::MachineState& state, QWidget* parent)
-    : QDialog(parent), state_(state) {
+    : ProgramDialog(parent), state_(state) {
   soyka::ui::setUpFixedWindow(this, QStringLiteral("Пример программы"), 297, 318,
                               soyka::ui::TitleButtons::None, true);
   setFont(soyka::ui::systemFont(13));
@@ -92,12 +92,8 @@ ExampleDialog::ExampleDialog(soyka::MachineState& state, QWidget* parent)
   connect(loadButton_, &QPushButton::clicked, this, &ExampleDialog::onLoadClicked);
 }
 
-void ExampleDialog::setVisible(bool visible) {
-  // Placed afresh at every showing: a re-shown frame would otherwise creep down by its title bar.
-  if (visible) {
-    move(333, 102);
-  }
-  QDialog::setVisible(visible);
+QPoint ExampleDialog::place() const {
+  return {333, 102};
 }
 
 void ExampleDialog::onOkClicked() {

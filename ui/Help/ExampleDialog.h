@@ -2,13 +2,13 @@
 // The example program window: the program's text, OK, and the button that loads it.
 
 #include "Machine.h"
+#include "ProgramDialog.h"
 
-#include <QDialog>
 #include <QFrame>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-class ExampleDialog : public QDialog {
+class ExampleDialog : public soyka::ui::ProgramDialog {
   Q_OBJECT
 public:
   // Modal results of the two buttons.
@@ -16,8 +16,6 @@ public:
   static constexpr int ResultRetry = 4;
 
   explicit ExampleDialog(soyka::MachineState& state, QWidget* parent = nullptr);
-
-  void setVisible(bool visible) override;
 
   QFrame* textPanel_;
   QPlainTextEdit* programText_;
@@ -29,6 +27,9 @@ public slots:
   void onLoadClicked();
   // Closing the window any other way (Escape) loads nothing, as OK does.
   void reject() override;
+
+protected:
+  QPoint place() const override;
 
 private:
   soyka::MachineState& state_;

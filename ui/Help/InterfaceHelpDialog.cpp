@@ -4,9 +4,6 @@
 #include "Fonts.h"
 #include "GlyphIcon.h"
 
-#include <QGuiApplication>
-#include <QScreen>
-
 namespace {
 
 // The rules, line by line; the blanks are part of the layout of the text.
@@ -48,9 +45,9 @@ QString helpText() {
 
 } // namespace
 
-InterfaceHelpDialog::InterfaceHelpDialog(QWidget* parent) : QDialog(parent) {
+InterfaceHelpDialog::InterfaceHelpDialog(QWidget* parent) : ProgramDialog(parent) {
   soyka::ui::setUpFixedWindow(this, QStringLiteral("Интерфейс"), 354, 207,
-                              soyka::ui::TitleButtons::None, false);
+                              soyka::ui::TitleButtons::None, true);
   setFont(soyka::ui::systemFont(13));
 
   textPanel_ = new QFrame(this);
@@ -76,13 +73,4 @@ InterfaceHelpDialog::InterfaceHelpDialog(QWidget* parent) : QDialog(parent) {
 
 void InterfaceHelpDialog::onOkClicked() {
   accept();
-}
-
-void InterfaceHelpDialog::setVisible(bool visible) {
-  // Centred afresh at every showing: a re-shown frame would otherwise creep down by its title bar.
-  if (visible) {
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    move(screen.center() - QPoint(width() / 2, height() / 2));
-  }
-  QDialog::setVisible(visible);
 }

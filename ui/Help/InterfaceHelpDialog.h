@@ -1,17 +1,16 @@
 #pragma once
 // The interface help, a modal dialog: five working rules in a read-only text.
 
-#include <QDialog>
+#include "ProgramDialog.h"
+
 #include <QFrame>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-class InterfaceHelpDialog : public QDialog {
+class InterfaceHelpDialog : public soyka::ui::ProgramDialog {
   Q_OBJECT
 public:
   explicit InterfaceHelpDialog(QWidget* parent = nullptr);
-
-  void setVisible(bool visible) override;
 
   QFrame* textPanel_;
   QPlainTextEdit* rulesText_;

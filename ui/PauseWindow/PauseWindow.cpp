@@ -81,12 +81,12 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, 
 } // namespace
 
 PauseWindow::PauseWindow(soyka::MachineState& state, QWidget* parent)
-    : QDialog(parent), state_(state) {
+    : ProgramDialog(parent), state_(state) {
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint);
   setWindowTitle(QStringLiteral("Выполнено:"));
   setFixedSize(ClientWidth, ClientHeight);
-  move(WindowLeft, WindowTop);
+  move(place());
   setFont(soyka::ui::systemFont(13));
   QPalette palette = this->palette();
   palette.setColor(QPalette::Window, palette.color(QPalette::Dark));
@@ -155,6 +155,10 @@ void PauseWindow::createButtons() {
   connect(continueButton_, &QPushButton::clicked, this, [this] { done(ResultContinue); });
   connect(stopButton_, &QPushButton::clicked, this, [this] { done(ResultStop); });
   connect(helpButton_, &QPushButton::clicked, this, &PauseWindow::onHelpClicked);
+}
+
+QPoint PauseWindow::place() const {
+  return {WindowLeft, WindowTop};
 }
 
 void PauseWindow::SetExecutedAddress(const std::string& text) {

@@ -3,15 +3,15 @@
 // the commentary and any machine error.
 
 #include "Machine.h"
+#include "ProgramDialog.h"
 
-#include <QDialog>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 #include <array>
 #include <string>
 
-class PauseWindow : public QDialog {
+class PauseWindow : public soyka::ui::ProgramDialog {
   Q_OBJECT
 public:
   // Modal results of the pause.
@@ -47,6 +47,9 @@ public:
 
 public slots:
   void onHelpClicked();
+
+protected:
+  QPoint place() const override;
 
 private:
   void createPanels();
