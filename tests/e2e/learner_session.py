@@ -9,12 +9,15 @@ from session_support import (
     DISPLAY_TITLE, FACTORIAL, MAIN_TITLE, MEMORY_TITLE, NO_CAPTIONS, OK_CAPTIONS, PANEL_IDLE,
     PANEL_TITLE, PAUSE_TITLE, REGISTERS_TITLE, Program, active, answer_message, bring_to_front,
     button, check, choose_menu, choose_popup_item, click, click_at, counter_lamps,
-    display_values, drag, key, lamp, leave, load_example, memory_cell, menu_items, message_box,
-    message_text, open_context_menu, open_view, panel_state, request_close, run_pass, sensitive,
-    showing_titles, shown_texts, start_run, table_rows, title_bar_point, wait_for, wait_until,
-    window, x_geometry)
+    display_values, drag, find, key, lamp, leave, load_example, memory_cell, menu_items,
+    message_box, message_text, open_context_menu, open_view, panel_state, request_close,
+    run_pass, sensitive, showing_titles, shown_texts, stacking_order, start_run, table_rows,
+    title_bar_point, wait_for, wait_until, window, x_geometry)
 
 PROGRAM = sys.argv[1]
+# With "pauses": only as far as the pauses' place, for a pass under another window manager.
+SHORT = sys.argv[2:] == ['pauses']
+INTERFACE_TITLE = 'Интерфейс'
 # The factorial's rows that its run never writes: everything but F (101) and K (110).
 FACTORIAL_CODE_ROWS = (0, 1, 2, 3, 4, 7)
 # 120 and 720 as the display shows them.
@@ -23,6 +26,9 @@ BITS_720 = '001011010000'
 # Typed into cell 000 from bit 12 on: eleven digits, the twelfth with Shift held (the cursor
 # steps back to bit 2), then the digit that lands on bit 2 over the eleventh.
 CELL_000_KEYS = ['1', '0', '0', '0', '0', '0', '0', '0', '0', '0', '1', 'shift+0', '0']
+# The tacts of one pass of the factorial's loop (multiply, add, compare and jump) in Tact mode.
+TACTS_OF_THE_LOOP = (1, 2, 3, 4, 5) * 3
+PAUSES_IN_TWO_PASSES = 2 * len(TACTS_OF_THE_LOOP)
 # "Jump to 000 if cell 000 equals cell 000": a run that only a change of memory can end.
 ENDLESS_LOOP = '100000000000'
 
@@ -59,6 +65,24 @@ def type_the_factorial():
     wait_until(lambda: lamp(PANEL_TITLE, 'Ввод') == 'красный',
                'a click on the main window turns the panel input lamp red')
     check(lamp(MEMORY_TITLE, 'Ввод') == 'красный', 'memory input lamp red again')
+
+
+def pause_keeps_its_place():
+    """Two passes of the factorial's loop in Tact mode, thirty pauses: each stands where the first
+    did. The СТОП at tact 1 of the next command leaves F = 2 and K = 3, the loop's own values."""
+    start_run('Такт')
+    places = []
+    for number in range(1, PAUSES_IN_TWO_PASSES + 1):
+        wait_for(lambda: pause_texts()[pause_texts().index('такт') + 1],
+                 str(TACTS_OF_THE_LOOP[(number - 1) % len(TACTS_OF_THE_LOOP)]),
+                 f'pause {number} is up')
+        places.append(x_geometry(PAUSE_TITLE))
+        click(button(PAUSE_TITLE, 'Дальше'))
+    check(places == [(323, 125, 303, 302)] * PAUSES_IN_TWO_PASSES,
+          f'all thirty pauses stand at 303, 302 with a 323 x 125 client ({sorted(set(places))})')
+    wait_for(lambda: pause_texts()[pause_texts().index('такт') + 1], '1', 'pause 31 is up')
+    click(button(PAUSE_TITLE, 'СТОП'))
+    wait_for(panel_state, PANEL_IDLE, 'СТОП ends the run')
 
 
 def auto_run():
@@ -139,6 +163,17 @@ def exit_refused(program):
     check(program.running(), 'the program is still running')
 
 
+def dialog_above_the_panel():
+    """«Интерфейс» opens over the always-on-top panel and stays above it until its OK."""
+    bring_to_front(MAIN_TITLE)
+    choose_menu('Помощь', 'Интерфейс')
+    wait_until(lambda: window(INTERFACE_TITLE), '«Интерфейс» opens its dialog')
+    wait_for(lambda: stacking_order()[-1], INTERFACE_TITLE,
+             'the dialog stands above every window, the control panel included')
+    click(find(window(INTERFACE_TITLE), 'push button', names=OK_CAPTIONS))
+    wait_until(lambda: not window(INTERFACE_TITLE), 'its OK, uncovered, closes it')
+
+
 def type_into_cell_000():
     before = table_rows(MEMORY_TITLE)
     click(button(PANEL_TITLE, 'ВВОД'))
@@ -205,9 +240,13 @@ def title_bar_close():
 
 def main():
     program = Program(PROGRAM)
-    run_pass(start_up, type_the_factorial, auto_run,
+    if SHORT:
+        run_pass(start_up, type_the_factorial, pause_keeps_its_place)
+        return
+    run_pass(start_up, type_the_factorial, pause_keeps_its_place, auto_run,
              partial(tact_run_stopped_in_its_pause, program), step_run,
-             partial(exit_refused, program), partial(open_view, 'АЛУ', REGISTERS_TITLE),
+             partial(exit_refused, program), dialog_above_the_panel,
+             partial(open_view, 'АЛУ', REGISTERS_TITLE),
              type_into_cell_000, close_requests_refused, load_example_during_the_run,
              partial(leave, program), title_bar_close)
 

@@ -9,7 +9,8 @@ import subprocess
 import tempfile
 import time
 
-from session_support import POLL_INTERVAL, WAIT, check, fail, point_in, poll, xdotool
+from session_support import (POLL_INTERVAL, WAIT, check, fail, move_pointer, point_in, poll,
+                             xdotool)
 
 # Speech on; neither braille nor sound, for which the session has no device.
 USER_SETTINGS = '''{"general": {"enableSpeech": true, "enableBraille": false, "enableSound": false},
@@ -96,7 +97,7 @@ class Orca:
         button once Orca has handled the press: Orca takes the window active then for the one
         clicked, and a window the click opened would go unspoken."""
         self.said()
-        xdotool('mousemove', '--sync', *point_in(acc))
+        move_pointer(*point_in(acc))
         start = os.path.getsize(self.log)
         xdotool('mousedown', 1)
         handled = poll(lambda: PRESS_HANDLED in self._read(start), bool)

@@ -142,8 +142,16 @@ def key(*keys):
     xdotool('key', '--clearmodifiers', *keys)
 
 
+def move_pointer(x, y):
+    """Moves the pointer there and waits until it has arrived. xdotool's --sync waits for a
+    motion, so a move to where the pointer already is would wait out xdotool's own bound."""
+    location = _pointer_location()
+    if (int(location['X']), int(location['Y'])) != (x, y):
+        xdotool('mousemove', '--sync', x, y)
+
+
 def click_at(x, y, button=1):
-    xdotool('mousemove', '--sync', x, y)
+    move_pointer(x, y)
     xdotool('click', button)
 
 
@@ -152,7 +160,7 @@ def click(acc, button=1, at=(0.5, 0.5)):
     another window covers that point."""
     top = top_level(acc)
     if top.getRoleName() == 'popup menu':  # a menu is placed by the program, over everything
-        xdotool('mousemove', '--sync', *point_in(acc, at))
+        move_pointer(*point_in(acc, at))
     else:
         # Just after start-up or a raise, the window manager may still be placing the window:
         # aim again until the pointer is over it, and fail only if it stays covered.
@@ -161,7 +169,7 @@ def click(acc, button=1, at=(0.5, 0.5)):
 
         def pointer_over_window():
             aimed[:] = point_in(acc, at)
-            xdotool('mousemove', '--sync', *aimed)
+            move_pointer(*aimed)
             return _window_under_pointer() == frame
 
         if not poll(pointer_over_window, bool):
@@ -172,11 +180,11 @@ def click(acc, button=1, at=(0.5, 0.5)):
 
 def drag(start, end, steps=10):
     """Presses the left button at start, moves to end in small steps, releases it there."""
-    xdotool('mousemove', '--sync', *start)
+    move_pointer(*start)
     xdotool('mousedown', 1)
     for step in range(1, steps + 1):
-        xdotool('mousemove', '--sync', start[0] + (end[0] - start[0]) * step // steps,
-                start[1] + (end[1] - start[1]) * step // steps)
+        move_pointer(start[0] + (end[0] - start[0]) * step // steps,
+                     start[1] + (end[1] - start[1]) * step // steps)
     xdotool('mouseup', 1)
 
 
@@ -594,8 +602,11 @@ def _xwininfo(wid):
 
 
 def _window_under_pointer():
-    location = dict(field.split('=') for field in xdotool('getmouselocation', '--shell').split())
-    return int(location['WINDOW'])
+    return int(_pointer_location()['WINDOW'])
+
+
+def _pointer_location():
+    return dict(field.split('=') for field in xdotool('getmouselocation', '--shell').split())
 
 
 _CLIENT_MESSAGE = 33
