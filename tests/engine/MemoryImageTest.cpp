@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace soyka {
@@ -110,6 +111,13 @@ TEST(MemoryImageFile, ReadsAFileAndRefusesWhatCannotBeRead) {
   EXPECT_EQ(ReadMemoryImageFile(folder / "missing"),
             ImageReading{ImageError{ImageFault::NoSuchFile}});
   EXPECT_EQ(ReadMemoryImageFile(folder), ImageReading{ImageError{ImageFault::IsFolder}});
+  // Refused before they are opened: a FIFO without a writer would wait for ever, /dev/zero
+  // would never end.
+  const auto fifo = folder / "fifo.soyka";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  for (const std::filesystem::path& special : {fifo, std::filesystem::path("/dev/zero")}) {
+    EXPECT_EQ(ReadMemoryImageFile(special), ImageReading{ImageError{ImageFault::NotRegularFile}});
+  }
   // Opens, but the first read fails: nothing is mapped at offset 0 of this process's memory.
   EXPECT_EQ(ReadMemoryImageFile("/proc/self/mem"),
             ImageReading{ImageError{ImageFault::Unreadable}});
