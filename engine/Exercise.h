@@ -51,6 +51,13 @@ using ExerciseReading = std::variant<Exercise, ImageError>;
 ExerciseReading ReadExercise(std::string_view text);
 ExerciseReading ReadExerciseFile(const std::filesystem::path& file);
 
+// An exercise with the text it was read from, for a program that writes the file again.
+struct ExerciseText {
+  std::string text;
+  Exercise exercise;
+};
+std::variant<ExerciseText, ImageError> ReadExerciseFileText(const std::filesystem::path& file);
+
 // One comment line, already without its trailing blanks: what it adds to the exercise. A line
 // that is neither a check nor a limit changes nothing; a malformed one gives its fault.
 std::optional<ImageFault> ReadCheckComment(std::string_view comment, Exercise& exercise,

@@ -43,6 +43,36 @@ ImageReading ImageOf(const ExerciseReading& reading) {
   return std::get<Exercise>(reading).memory;
 }
 
+using TextReading = std::variant<std::string, ImageError>;
+
+// A file's text, refused before it is opened unless it is a regular file.
+TextReading ReadImageFileText(const std::filesystem::path& file) {
+  std::error_code ignored;
+  const std::filesystem::file_status status = std::filesystem::status(file, ignored);
+  switch (status.type()) {
+  case std::filesystem::file_type::regular:
+    break;
+  case std::filesystem::file_type::not_found:
+    return ImageError{ImageFault::NoSuchFile};
+  case std::filesystem::file_type::directory:
+    return ImageError{ImageFault::IsFolder};
+  case std::filesystem::file_type::none:
+  case std::filesystem::file_type::unknown:
+    return ImageError{ImageFault::Unreadable};
+  default:
+    return ImageError{ImageFault::NotRegularFile};
+  }
+  std::ifstream in(file, std::ios::binary);
+  if (!in) {
+    return ImageError{ImageFault::Unreadable};
+  }
+  std::string text(ImageSizeLimit + 1, '\0');
+  if (!ReadAtMost(in, text)) {
+    return ImageError{ImageFault::Unreadable};
+  }
+  return text;
+}
+
 } // namespace
 
 ExerciseReading ReadExercise(std::string_view text) {
@@ -100,31 +130,50 @@ ImageReading ReadMemoryImage(std::istream& in) {
   return ReadMemoryImage(text);
 }
 
+std::variant<ExerciseText, ImageError> ReadExerciseFileText(const std::filesystem::path& file) {
+  TextReading text = ReadImageFileText(file);
+  if (const auto* error = std::get_if<ImageError>(&text)) {
+    return *error;
+  }
+  ExerciseReading reading = ReadExercise(std::get<std::string>(text));
+  if (const auto* error = std::get_if<ImageError>(&reading)) {
+    return *error;
+  }
+  return ExerciseText{std::move(std::get<std::string>(text)),
+                      std::move(std::get<Exercise>(reading))};
+}
+
 ExerciseReading ReadExerciseFile(const std::filesystem::path& file) {
-  std::error_code ignored;
-  const std::filesystem::file_status status = std::filesystem::status(file, ignored);
-  switch (status.type()) {
-  case std::filesystem::file_type::regular:
-    break;
-  case std::filesystem::file_type::not_found:
-    return ImageError{ImageFault::NoSuchFile};
-  case std::filesystem::file_type::directory:
-    return ImageError{ImageFault::IsFolder};
-  case std::filesystem::file_type::none:
-  case std::filesystem::file_type::unknown:
-    return ImageError{ImageFault::Unreadable};
-  default:
-    return ImageError{ImageFault::NotRegularFile};
+  auto reading = ReadExerciseFileText(file);
+  if (const auto* error = std::get_if<ImageError>(&reading)) {
+    return *error;
   }
-  std::ifstream in(file, std::ios::binary);
-  if (!in) {
-    return ImageError{ImageFault::Unreadable};
+  return std::move(std::get<ExerciseText>(reading).exercise);
+}
+
+std::string WithWords(std::string_view text, const MemoryImage& memory) {
+  std::string written;
+  if (text.starts_with(ByteOrderMark)) {
+    written = ByteOrderMark;
+    text.remove_prefix(ByteOrderMark.size());
   }
-  std::string text(ImageSizeLimit + 1, '\0');
-  if (!ReadAtMost(in, text)) {
-    return ImageError{ImageFault::Unreadable};
+  std::size_t cell = 0;
+  while (!text.empty()) {
+    const std::size_t end = text.find('\n');
+    const std::string_view line = text.substr(0, end == std::string_view::npos ? end : end + 1);
+    text.remove_prefix(line.size());
+    const std::size_t kept = line.find_last_not_of(" \r\n") + 1;
+    if (cell < memory.size() && IsWord(line.substr(0, kept))) {
+      written += BitsText(memory[cell++]);
+      written += line.substr(kept);
+    } else {
+      written += line;
+    }
   }
-  return ReadExercise(text);
+  for (; cell < memory.size(); ++cell) {
+    written += BitsText(memory[cell]) + "\n";
+  }
+  return written;
 }
 
 ImageReading ReadMemoryImageFile(const std::filesystem::path& file) {

@@ -54,6 +54,9 @@ ImageReading ReadMemoryImage(std::string_view text);
 // Reads at most one byte past the size limit.
 ImageReading ReadMemoryImage(std::istream& in);
 ImageReading ReadMemoryImageFile(const std::filesystem::path& file);
+// The text with its eight words replaced by the memory's, in order, and every other line, the
+// blanks after a word and the line ends as they were; words the text lacks are added at its end.
+std::string WithWords(std::string_view text, const MemoryImage& memory);
 
 // What is wrong, in the console tool's English ("line 3: ..."), without a final full stop.
 std::string EnglishDescription(const ImageError& error);

@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QWindow>
+#include <algorithm>
 #include <tuple>
 
 namespace soyka::monkey {
@@ -320,9 +321,15 @@ Action LearnerActions::Free() {
 
 Action LearnerActions::InPopup(QWidget* popup) {
   std::vector<QAction*> items;
+  // The file commands reach the disk and the file system's dialog: the monkey stays with the
+  // machine, whose every state it can check.
+  const ui::ExerciseCommands& files = windows_.exercises_;
+  const std::vector<const QAction*> fileCommands{files.openAction_, files.saveAction_,
+                                                 files.saveAsAction_};
   if (auto* menu = qobject_cast<QMenu*>(popup)) {
     for (QAction* action : menu->actions()) {
-      if (action->isVisible() && !action->isSeparator()) {
+      if (action->isVisible() && !action->isSeparator() &&
+          std::find(fileCommands.begin(), fileCommands.end(), action) == fileCommands.end()) {
         items.push_back(action);
       }
     }
