@@ -34,7 +34,13 @@ QString shippedExercisesFolder() {
   // Installed, the program is PREFIX/bin/Soyka and the exercises PREFIX/share/soyka/exercises.
   const QString beside =
       QDir(QCoreApplication::applicationDirPath()).filePath("../share/soyka/exercises");
-  return QFileInfo(beside).isDir() ? QDir::cleanPath(beside) : SystemExercisesFolder;
+  // A dialog started in a folder that is not there would take its name for a file's.
+  for (const QString& folder : {beside, SystemExercisesFolder}) {
+    if (QFileInfo(folder).isDir()) {
+      return QDir::cleanPath(folder);
+    }
+  }
+  return QDir::homePath();
 }
 
 std::optional<QString> chooseFileToOpen(QWidget* parent, const QString& folder) {

@@ -9,7 +9,8 @@ class QWidget;
 
 namespace soyka::ui {
 
-// The folder of the exercises installed beside the program, else the system's.
+// The folder of the exercises installed beside the program, else the system's, else the home
+// folder.
 QString shippedExercisesFolder();
 
 // The file chosen, or nothing when the learner cancelled.
