@@ -10,12 +10,17 @@
 namespace soyka::app {
 
 inline constexpr int MisuseStatus = 2;
+// The range of --scale: from the windows as they are to three times their size.
+inline constexpr double SmallestScale = 1.0;
+inline constexpr double LargestScale = 3.0;
 
 struct CommandLine {
   enum class Action { Start, Help, Version, Misuse };
   Action action = Action::Start;
   // The exercise file to start with; only for Start.
   std::optional<std::string> exercise;
+  // How many times larger every window is drawn (--scale), for a projector; only for Start.
+  std::optional<double> scale;
   // What was wrong; only for Misuse.
   std::string misuse;
 };

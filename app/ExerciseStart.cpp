@@ -1,6 +1,6 @@
 #include "ExerciseStart.h"
 
-#include "MemoryImage.h"
+#include "ExerciseCommands.h"
 #include "MessageBoxes.h"
 #include "ProgramWindows.h"
 
@@ -11,19 +11,20 @@ ExerciseStart::ExerciseStart(MachineState& state,
   if (!exercise) {
     return;
   }
-  const ImageReading reading = ReadMemoryImageFile(*exercise);
+  file_ = QString::fromStdString(exercise->string());
+  auto reading = ReadExerciseFileText(*exercise);
   if (const auto* error = std::get_if<ImageError>(&reading)) {
-    problem_ =
-        "Файл упражнения не загружен:\r" + exercise->string() + "\r\r" + RussianDescription(*error);
+    problem_ = ui::notLoadedText(file_, *error);
     return;
   }
-  state.Memory = std::get<MemoryImage>(reading);
+  loaded_ = std::move(std::get<ExerciseText>(reading));
+  state.Memory = loaded_->exercise.memory;
   state.MemoryWindowOpen = true;
-  loaded_ = true;
 }
 
 void ExerciseStart::Present(ui::ProgramWindows& windows) const {
   if (loaded_) {
+    windows.exercises_.adopt(file_, loaded_->text, loaded_->exercise);
     windows.dispatcher_.RefreshMemoryView();
     windows.dispatcher_.ShowWantedWindows();
   }

@@ -3,7 +3,10 @@
 // once the windows exist the memory window shows it, as after loading the example. A file that
 // cannot be used leaves the memory all zeros and is reported in one plain message box.
 
+#include "Exercise.h"
 #include "Machine.h"
+
+#include <QString>
 
 #include <filesystem>
 #include <optional>
@@ -25,7 +28,9 @@ public:
   void Present(ui::ProgramWindows& windows) const;
 
 private:
-  bool loaded_ = false;
+  QString file_;
+  // The file's text and checks, which the program keeps as the open exercise's.
+  std::optional<ExerciseText> loaded_;
   // The message about a file that could not be used.
   std::optional<std::string> problem_;
 };

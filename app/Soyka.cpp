@@ -6,10 +6,12 @@
 #include "Pictures.h"
 #include "PlatformChoice.h"
 #include "ProgramWindows.h"
+#include "ProjectorScale.h"
 #include "ToolkitLanguage.h"
 
 #include <QApplication>
 #include <iostream>
+#include <optional>
 
 int main(int argc, char** argv) {
   const soyka::app::CommandLine command =
@@ -18,6 +20,9 @@ int main(int argc, char** argv) {
     return soyka::app::AnswerOnConsole(command, std::cout, std::cerr);
   }
   soyka::app::ChoosePlatform();
+  if (command.scale) {
+    soyka::app::UseScale(*command.scale, argv[0]);
+  }
   // The arguments are the program's own: none reach the toolkit (some of its options read files).
   int toolkitArgc = 1;
   QApplication app(toolkitArgc, argv);
@@ -27,6 +32,11 @@ int main(int argc, char** argv) {
   soyka::MachineState state;
   soyka::InitializeMachine(state);
   const soyka::app::ExerciseStart exercise(state, command.exercise);
+  // Scaled, a window could reach beyond the screen; unscaled, every place stays as it is.
+  std::optional<soyka::app::ScreenFit> screenFit;
+  if (command.scale) {
+    screenFit.emplace();
+  }
   soyka::ui::ProgramWindows windows(state);
   windows.show();
   // Closing the main window ends the program. The toolkit's own quit would first ask every window

@@ -1,37 +1,11 @@
 // Commands per second of the engine in Auto mode, with views that draw nothing.
 #include "InstructionCycle.h"
 #include "Machine.h"
+#include "SilentViews.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
-
-class SilentViews : public soyka::ViewOperations {
-public:
-  explicit SilentViews(soyka::MachineState& state) : state_(state) {}
-  void RefreshMemoryView() override {}
-  void MoveCellMarker(int, int) override {}
-  void ShowCellMarker(int) override {}
-  void HideCellMarker(int) override {}
-  void RefreshCommandRegisterView() override {}
-  void RefreshAccumulatorView() override {}
-  void RefreshCounterView() override {}
-  void ClearDisplay() override {}
-  void ShowDisplayRow(int, int) override {}
-  void SetExecutedAddress(const std::string&) override {}
-  void SetTactComment(int, const std::string&, const std::string&, const std::string&) override {}
-  void PauseForTact() override { state_.Halted = true; }
-  void EnableInfoContinue() override {}
-  void SetInfoCommentsVisible(bool) override {}
-  void CloseInfoWindow() override {}
-  void DisablePanelStop() override {}
-  void ShowErrorBox(const std::string&) override {}
-  void SetInputLamps(bool) override {}
-  void ShowWantedWindows() override {}
-
-private:
-  soyka::MachineState& state_;
-};
 
 // An endless loop over every command kind but output; cell 6 holds 3, cell 7 the results.
 void BM_ExecuteCommandAuto(benchmark::State& bench) {
@@ -50,7 +24,7 @@ void BM_ExecuteCommandAuto(benchmark::State& bench) {
   for (int cell = 0; cell < 8; ++cell) {
     state.Memory[static_cast<std::size_t>(cell)] = soyka::WordFromValue(program[cell]);
   }
-  SilentViews views(state);
+  soyka::SilentViews views;
   for (auto _ : bench) {
     soyka::ExecuteCommand(state, views);
     benchmark::DoNotOptimize(state.Accumulator);

@@ -11,6 +11,8 @@ std::string EnglishDescription(const ImageError& error) {
     return "no such file";
   case ImageFault::IsFolder:
     return "a folder, not a file";
+  case ImageFault::NotRegularFile:
+    return "not a regular file";
   case ImageFault::Unreadable:
     return "cannot be read";
   case ImageFault::TooLarge:
@@ -23,6 +25,14 @@ std::string EnglishDescription(const ImageError& error) {
     return line + "more than 8 words";
   case ImageFault::TooFewWords:
     return "expected 8 words, got " + std::to_string(error.words);
+  case ImageFault::BadCheck:
+    return line + "not a check of the form \"# Проверка: 110=25 111=17 -> 25 17 25\"";
+  case ImageFault::CheckNumberTooLarge:
+    return line + "a number of the check is larger than 4095";
+  case ImageFault::BadCommandLimit:
+    return line + "the command limit is not a whole number from 1 to 1000000";
+  case ImageFault::SecondCommandLimit:
+    return line + "a second command limit";
   }
   return {};
 }
@@ -34,6 +44,8 @@ std::string RussianDescription(const ImageError& error) {
     return "Такого файла нет.";
   case ImageFault::IsFolder:
     return "Это папка, а не файл.";
+  case ImageFault::NotRegularFile:
+    return "Это не обычный файл.";
   case ImageFault::Unreadable:
     return "Файл не удаётся прочитать.";
   case ImageFault::TooLarge:
@@ -46,6 +58,14 @@ std::string RussianDescription(const ImageError& error) {
     return line + "лишнее слово, в памяти всего 8 ячеек.";
   case ImageFault::TooFewWords:
     return "Слов в файле: " + std::to_string(error.words) + ", а нужно 8, по одному на ячейку.";
+  case ImageFault::BadCheck:
+    return line + "проверка записана не по образцу «# Проверка: 110=25 111=17 -> 25 17 25».";
+  case ImageFault::CheckNumberTooLarge:
+    return line + "в проверке число больше 4095, такого в ячейке не бывает.";
+  case ImageFault::BadCommandLimit:
+    return line + "предел команд должен быть целым числом от 1 до 1000000.";
+  case ImageFault::SecondCommandLimit:
+    return line + "предел команд уже задан выше, второй не нужен.";
   }
   return {};
 }

@@ -24,12 +24,17 @@ inline constexpr std::size_t ImageSizeLimit = 64 * 1024;
 enum class ImageFault {
   NoSuchFile,
   IsFolder,
+  NotRegularFile, // a FIFO, a device or a socket: reading one could wait forever
   Unreadable,
   TooLarge,
   NotText,      // a comment that is not UTF-8 or holds a NUL byte
   NotAWord,     // a line that is neither skipped nor twelve digits 0 and 1
   TooManyWords, // the ninth word
   TooFewWords,
+  BadCheck,            // a check line not of the form "# Проверка: 110=25 -> 25 17 25"
+  CheckNumberTooLarge, // a value in a check line beyond a word's 4095
+  BadCommandLimit,     // a limit line that is not a whole number from 1 to MaxCommandLimit
+  SecondCommandLimit,
 };
 
 struct ImageError {
@@ -49,6 +54,9 @@ ImageReading ReadMemoryImage(std::string_view text);
 // Reads at most one byte past the size limit.
 ImageReading ReadMemoryImage(std::istream& in);
 ImageReading ReadMemoryImageFile(const std::filesystem::path& file);
+// The text with its eight words replaced by the memory's, in order, and every other line, the
+// blanks after a word and the line ends as they were; words the text lacks are added at its end.
+std::string WithWords(std::string_view text, const MemoryImage& memory);
 
 // What is wrong, in the console tool's English ("line 3: ..."), without a final full stop.
 std::string EnglishDescription(const ImageError& error);

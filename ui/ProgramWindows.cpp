@@ -3,9 +3,20 @@
 namespace soyka::ui {
 
 ProgramWindows::ProgramWindows(MachineState& state)
-    : dispatcher_(state), mainWindow_(state, dispatcher_), controlPanel_(state, dispatcher_) {
+    : dispatcher_(state), mainWindow_(state, dispatcher_), controlPanel_(state, dispatcher_),
+      exercises_(state, dispatcher_, mainWindow_), fileDrops_([this](const QString& file) {
+        if (exercises_.mayDiscardChanges()) {
+          exercises_.openFile(file);
+        }
+      }) {
   dispatcher_.attach(&controlPanel_);
   mainWindow_.attachMemoryWindow([this]() -> QWidget& { return dispatcher_.memoryWindow(); });
+  exercises_.appendTo(*mainWindow_.boardMenu_);
+  dispatcher_.whenMemoryWindowBuilt([this](MemoryWindow& memory) {
+    exercises_.appendTo(*memory.decodingMenu_);
+    QObject::connect(&memory, &MemoryWindow::bitTyped, &exercises_, &ExerciseCommands::onBitTyped);
+  });
+  mainWindow_.setLeaveCheck([this] { return exercises_.mayDiscardChanges(); });
   // Only closing the main window ends the program.
   controlPanel_.setAttribute(Qt::WA_QuitOnClose, false);
   controlPanel_.show();

@@ -8,6 +8,8 @@
 #include "ControlPanel.h"
 #include "DisplayWindow.h"
 #include "ExampleDialog.h"
+#include "ExerciseCommands.h"
+#include "FileDrops.h"
 #include "InterfaceHelpDialog.h"
 #include "MainWindow.h"
 #include "MemoryWindow.h"
@@ -49,6 +51,9 @@ public:
   ViewDispatcher dispatcher_;
   MainWindow mainWindow_;
   ControlPanel controlPanel_;
+  // Opening, saving and checking exercise files, in every window and by a drop on any.
+  ExerciseCommands exercises_;
+  FileDrops fileDrops_;
 };
 
 } // namespace soyka::ui

@@ -52,7 +52,12 @@ RegistersWindow& ViewDispatcher::registersWindow() {
 }
 
 MemoryWindow& ViewDispatcher::memoryWindow() {
-  return buildOnNeed(memoryWindow_, state_, *this);
+  const bool building = !memoryWindow_;
+  MemoryWindow& window = buildOnNeed(memoryWindow_, state_, *this);
+  if (building && memoryWindowSetUp_) {
+    memoryWindowSetUp_(window);
+  }
+  return window;
 }
 
 DisplayWindow& ViewDispatcher::displayWindow() {

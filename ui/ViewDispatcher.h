@@ -7,6 +7,7 @@
 #include "Machine.h"
 #include "ViewOperations.h"
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -27,6 +28,10 @@ public:
   ViewDispatcher& operator=(const ViewDispatcher&) = delete;
 
   void attach(ControlPanel* panel) { controlPanel_ = panel; }
+  // Runs once, when the memory window has just been built.
+  void whenMemoryWindowBuilt(std::function<void(MemoryWindow&)> setUp) {
+    memoryWindowSetUp_ = std::move(setUp);
+  }
 
   // Each builds its window on first use.
   RegistersWindow& registersWindow();
@@ -76,6 +81,7 @@ private:
   std::unique_ptr<PauseWindow> pauseWindow_;
   std::vector<QWidget*> buildOrder_;
   ControlPanel* controlPanel_ = nullptr;
+  std::function<void(MemoryWindow&)> memoryWindowSetUp_;
 };
 
 } // namespace soyka::ui

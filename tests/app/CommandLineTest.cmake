@@ -16,5 +16,9 @@ run(2 "^$" "^soyka: лишний файл «b.soyka»\\. ${usage}\n$" a.soyka b.
 run(2 "^$" "^soyka: неизвестный параметр «--bogus»\\. ${usage}\n$" a.soyka --bogus)
 # The toolkit's own options are not the program's.
 run(2 "^$" "^soyka: неизвестный параметр «-platform»\\. ${usage}\n$" -platform offscreen)
+run(2 "^$" "^soyka: --scale ждёт число от 1 до 3, а не «4»\\. ${usage}\n$" --scale 4)
+run(2 "^$" "^soyka: --scale ждёт число от 1 до 3, а не «крупно»\\. ${usage}\n$" --scale=крупно)
+run(2 "^$" "^soyka: после --scale нужно число от 1 до 3\\. ${usage}\n$" a.soyka --scale)
+run(0 "^${usage}\n" "^$" --scale 1,5 --help)
 run(0 "^${usage}\n" "^$" --help)
 run(0 "^soyka ${VERSION}\n$" "^$" --version)

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <sys/stat.h>
 
 #include "ModalDriver.h"
 
@@ -86,6 +87,13 @@ private slots:
     QTest::newRow("missing") << dir + "/missing.soyka" << QByteArray() << "Такого файла нет.";
     QTest::newRow("digit 2") << dir + "/two.soyka"
                              << QByteArray("# N!\n101110101101\n001110111112\n") << "Строка 3: ";
+    QTest::newRow("bad check") << dir + "/check.soyka"
+                               << QByteArray("# N!\n# Проверка: 110=25 -> 25\n") << "Строка 2: ";
+    // Refused before they are opened: neither waits for ever before the first window.
+    const QString fifo = dir + "/fifo.soyka";
+    QVERIFY(::mkfifo(fifo.toLocal8Bit().constData(), 0600) == 0);
+    QTest::newRow("FIFO") << fifo << QByteArray() << "Это не обычный файл.";
+    QTest::newRow("device") << "/dev/zero" << QByteArray() << "Это не обычный файл.";
   }
 
   void aBadFileLeavesZerosAndShowsOneMessageNamingIt() {

@@ -205,7 +205,9 @@ def close_requests_refused():
 def load_example_during_the_run():
     menu = open_context_menu(memory_cell(2, 5))
     items = menu_items(menu)
-    check(items == ['Команда', 'Адреса', '10-е число'], f'the memory menu reads {items}')
+    check(items == ['Команда', 'Адреса', '10-е число', 'Открыть упражнение…',
+                    'Сохранить программу', 'Сохранить программу как…', 'Проверить программу'],
+          f'the memory menu reads {items}')
     choose_popup_item('Команда')
     wait_until(message_box, '«Команда» shows its message')
     decoded = message_text(message_box())

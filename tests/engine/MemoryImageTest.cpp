@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace soyka {
@@ -100,6 +101,24 @@ INSTANTIATE_TEST_SUITE_P(
                       GoodText{"AtTheSizeLimit", PaddedFactorial(ImageSizeLimit)}),
     [](const ::testing::TestParamInfo<GoodText>& info) { return info.param.name; });
 
+TEST(MemoryImageWords, AreReplacedInTheirLinesAndEverythingElseIsKept) {
+  MemoryImage memory{};
+  for (int cell = 0; cell < CellCount; ++cell) {
+    memory[static_cast<std::size_t>(cell)] = WordFromValue(4095 - cell);
+  }
+  const std::string header = "\xEF\xBB\xBF# N!\r\n# Проверка: -> 1 2 3\r\n\n";
+  const std::string words = FactorialText.substr(0, 13 * 7);
+  const std::string replaced = "111111111111 \r\n111111111110\n111111111101\n111111111100\n"
+                               "111111111011\n111111111010\n111111111001\n";
+  EXPECT_EQ(WithWords(header + "101110101101 \r\n" + words.substr(13) + "# end\n" +
+                          FactorialText.substr(13 * 7, 12),
+                      memory),
+            header + replaced + "# end\n111111111000");
+  // Words a text lacks are added after it.
+  EXPECT_EQ(WithWords("# N!\n", memory),
+            "# N!\n" + replaced.substr(0, 12) + "\n" + replaced.substr(15) + "111111111000\n");
+}
+
 TEST(MemoryImageFile, ReadsAFileAndRefusesWhatCannotBeRead) {
   const auto folder =
       std::filesystem::temp_directory_path() / ("soyka-image-" + std::to_string(::getpid()));
@@ -110,6 +129,13 @@ TEST(MemoryImageFile, ReadsAFileAndRefusesWhatCannotBeRead) {
   EXPECT_EQ(ReadMemoryImageFile(folder / "missing"),
             ImageReading{ImageError{ImageFault::NoSuchFile}});
   EXPECT_EQ(ReadMemoryImageFile(folder), ImageReading{ImageError{ImageFault::IsFolder}});
+  // Refused before they are opened: a FIFO without a writer would wait for ever, /dev/zero
+  // would never end.
+  const auto fifo = folder / "fifo.soyka";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  for (const std::filesystem::path& special : {fifo, std::filesystem::path("/dev/zero")}) {
+    EXPECT_EQ(ReadMemoryImageFile(special), ImageReading{ImageError{ImageFault::NotRegularFile}});
+  }
   // Opens, but the first read fails: nothing is mapped at offset 0 of this process's memory.
   EXPECT_EQ(ReadMemoryImageFile("/proc/self/mem"),
             ImageReading{ImageError{ImageFault::Unreadable}});

@@ -31,6 +31,9 @@ public:
 
   // The memory window, which the example shows directly; whoever owns it builds it when asked.
   void attachMemoryWindow(std::function<QWidget&()> memoryWindow);
+  // Asked before the program ends, after the exit question or at the title bar's close: false
+  // keeps it open.
+  void setLeaveCheck(std::function<bool()> mayLeave) { mayLeave_ = std::move(mayLeave); }
 
   // The help and information dialogs, each built the first time it is needed.
   AboutAuthorDialog& aboutAuthorDialog();
@@ -89,6 +92,7 @@ public slots:
 
 protected:
   void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
   bool focusNextPrevChild(bool next) override;
 
 private:
@@ -105,4 +109,7 @@ private:
   std::unique_ptr<InterfaceHelpDialog> interfaceHelp_;
   std::unique_ptr<ExampleDialog> example_;
   bool centred_ = false;
+  std::function<bool()> mayLeave_;
+  // The exit question was answered «Да» and the leave check passed: the close goes through.
+  bool leaving_ = false;
 };

@@ -10,6 +10,8 @@
 #include "MessageBoxes.h"
 #include "ThanksDialog.h"
 
+#include <QCloseEvent>
+
 void MainWindow::onMemoryAreaClicked() {
   state_.MemoryWindowOpen = true;
   views_.ShowWantedWindows();
@@ -74,9 +76,20 @@ void MainWindow::showThanks() {
 }
 
 void MainWindow::askToExit() {
-  if (soyka::ui::askYesNo(this, "Действительно хотите выйти из программы?")) {
+  if (soyka::ui::askYesNo(this, "Действительно хотите выйти из программы?") &&
+      (!mayLeave_ || mayLeave_())) {
+    leaving_ = true;
     close();
     return;
   }
   views_.ShowWantedWindows();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (!leaving_ && mayLeave_ && !mayLeave_()) {
+    event->ignore();
+    views_.ShowWantedWindows();
+    return;
+  }
+  QMainWindow::closeEvent(event);
 }

@@ -23,8 +23,11 @@ void MainWindow::buildKeyboardAccess() {
   connect(processorButton_, &QAbstractButton::clicked, this, &MainWindow::onProcessorAreaClicked);
   connect(displayButton_, &QAbstractButton::clicked, this, &MainWindow::onDisplayAreaClicked);
   for (BoardAreaButton* area : {memoryButton_, processorButton_, displayButton_}) {
-    connect(area, &BoardAreaButton::menuRequested, this,
-            [this](const QPoint& at) { boardMenu_->popup(at); });
+    connect(area, &BoardAreaButton::menuRequested, this, [this](const QPoint& at) {
+      boardMenu_->popup(at);
+      // From the keyboard the first item is highlighted, so Enter alone chooses it.
+      boardMenu_->setActiveAction(boardMenu_->actions().value(0));
+    });
   }
 
   auto* firstMenu = new QShortcut(QKeySequence(Qt::Key_F10), this);

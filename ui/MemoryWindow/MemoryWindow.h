@@ -52,6 +52,10 @@ public:
   QAction* decodeAddressesAction_;
   QAction* decodeNumberAction_;
 
+signals:
+  // A bit was typed into memory.
+  void bitTyped();
+
 public slots:
   void onCloseClicked();
   void showCellAsCommand();

@@ -56,6 +56,7 @@ bool MemoryWindow::typeBit(const QKeyEvent& key) {
   state_.Memory[static_cast<std::size_t>(row)][WordBits - column] =
       static_cast<std::uint8_t>(grid_->item(row, column)->text().toInt());
   stepCursor(!key.modifiers().testFlag(Qt::ShiftModifier));
+  emit bitTyped();
   return true;
 }
 

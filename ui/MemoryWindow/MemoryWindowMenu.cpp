@@ -17,6 +17,8 @@ void MemoryWindow::openDecodingMenuAtCursor() {
   const QRect cell(grid_->visualRect(grid_->currentIndex()).topLeft(),
                    QSize(soyka::ui::BitGrid::ColumnWidth, soyka::ui::BitGrid::RowHeight));
   openDecodingMenu(grid_->viewport()->mapToGlobal(cell.center()));
+  // From the keyboard the first item is highlighted, so Enter alone chooses it.
+  decodingMenu_->setActiveAction(decodingMenu_->actions().value(0));
 }
 
 void MemoryWindow::openDecodingMenu(const QPoint& anchor) {

@@ -19,15 +19,20 @@ QString shownText(const std::string& text) {
   return shown;
 }
 
+void keepAboveControlPanel(QWidget& dialog) {
+  dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
+}
+
 namespace {
 
 int showBox(QWidget* parent, QMessageBox::Icon icon, const QString& title, const std::string& text,
             QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton) {
   QMessageBox box(icon, title, shownText(text), buttons, parent);
-  // Above the control panel, which stays on top and would otherwise cover the box's buttons.
-  box.setWindowFlag(Qt::WindowStaysOnTopHint);
+  keepAboveControlPanel(box);
   box.setDefaultButton(defaultButton);
-  if (buttons & QMessageBox::No) {
+  if (buttons & QMessageBox::Cancel) {
+    box.setEscapeButton(QMessageBox::Cancel);
+  } else if (buttons & QMessageBox::No) {
     box.setEscapeButton(QMessageBox::No);
   }
   return box.exec();
@@ -46,6 +51,18 @@ void showPlainMessage(QWidget* parent, const std::string& text) {
 bool askYesNo(QWidget* parent, const std::string& text) {
   return showBox(parent, QMessageBox::Question, applicationTitle(), text,
                  QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+Answer askYesNoCancel(QWidget* parent, const std::string& text) {
+  switch (showBox(parent, QMessageBox::Question, applicationTitle(), text,
+                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes)) {
+  case QMessageBox::Yes:
+    return Answer::Yes;
+  case QMessageBox::No:
+    return Answer::No;
+  default:
+    return Answer::Cancel;
+  }
 }
 
 } // namespace soyka::ui

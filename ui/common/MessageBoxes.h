@@ -24,4 +24,11 @@ void showPlainMessage(QWidget* parent, const std::string& text);
 // Question icon, Yes (default) and No (cancel); true only for Yes.
 bool askYesNo(QWidget* parent, const std::string& text);
 
+enum class Answer { Yes, No, Cancel };
+// Question icon, Yes (default), No and Cancel (also the answer of Escape and of closing the box).
+Answer askYesNoCancel(QWidget* parent, const std::string& text);
+
+// Keeps a dialog above the control panel, which stays on top and would otherwise cover it.
+void keepAboveControlPanel(QWidget& dialog);
+
 } // namespace soyka::ui

@@ -74,6 +74,7 @@ private slots:
     QCOMPARE(window.boardMenu_->isVisible(), outcome == "menu");
     if (outcome == "menu") {
       QCOMPARE(window.boardMenu_->pos(), focused->mapToGlobal(focused->rect().center()));
+      QCOMPARE(window.boardMenu_->activeAction(), window.boardCommandSystemAction_);
     }
     if (outcome.startsWith("focus")) {
       focused = areas[outcome.section(' ', 1).toUInt()];

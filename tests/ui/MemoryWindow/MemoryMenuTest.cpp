@@ -147,6 +147,16 @@ private slots:
     QCOMPARE(Cursor(rig->window), (GridCell{2, 3}));
   }
 
+  void theMenuKeyHighlightsTheFirstItemSoEnterChoosesIt() {
+    Grid()->setCurrentCell(3, 0);
+    QTest::keyClick(Grid(), Qt::Key_F10, Qt::ShiftModifier);
+    QMenu* menu = rig->window.decodingMenu_;
+    QTRY_VERIFY(menu->isVisible());
+    QCOMPARE(menu->activeAction(), rig->window.decodeCommandAction_);
+    const SeenBox seen = AnswerBox([&] { QTest::keyClick(menu, Qt::Key_Return); });
+    QVERIFY2(seen.text.startsWith("Ячейка 011:\nкоманда - "), qPrintable(seen.text));
+  }
+
   void rightClickOnAPlainPartOfTheWindowOpensTheMenuToo() {
     QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(10, 200), QPoint(200, 300));
     QApplication::sendEvent(rig->window.rowLabels_[4], &event);

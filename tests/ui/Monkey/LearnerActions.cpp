@@ -91,7 +91,17 @@ std::vector<QAbstractButton*> Buttons(const QWidget* window, bool enabledOnly) {
 
 LearnerActions::LearnerActions(ui::ProgramWindows& windows, MonkeyRandom& random,
                                TickPoster postTicks)
-    : windows_(windows), random_(random), postTicks_(std::move(postTicks)) {}
+    : windows_(windows), random_(random), postTicks_(std::move(postTicks)) {
+  // The exercise commands reach the disk through the file system's dialog, where a random
+  // learner would make and delete folders anywhere: hidden, they leave both menus (the check
+  // with them, so the menus are the machine's alone) and take no shortcut. The monkey stays with
+  // the machine, whose every state it can check.
+  ui::ExerciseCommands& files = windows_.exercises_;
+  for (QAction* command :
+       {files.openAction_, files.saveAction_, files.saveAsAction_, files.checkAction_}) {
+    command->setVisible(false);
+  }
+}
 
 QString LearnerActions::WindowName(const QWidget* window) const {
   // One window of each class, so the class names the window without building any.
