@@ -8,7 +8,6 @@ namespace {
 
 class SilentViews : public soyka::ViewOperations {
 public:
-  explicit SilentViews(soyka::MachineState& state) : state_(state) {}
   void RefreshMemoryView() override {}
   void MoveCellMarker(int, int) override {}
   void ShowCellMarker(int) override {}
@@ -20,17 +19,14 @@ public:
   void ShowDisplayRow(int, int) override {}
   void SetExecutedAddress(const std::string&) override {}
   void SetTactComment(int, const std::string&, const std::string&, const std::string&) override {}
-  void PauseForTact() override { state_.Halted = true; }
+  std::optional<soyka::PauseAnswer> PauseForTact() override { return soyka::PauseAnswer::Continue; }
   void EnableInfoContinue() override {}
   void SetInfoCommentsVisible(bool) override {}
   void CloseInfoWindow() override {}
   void DisablePanelStop() override {}
-  void ShowErrorBox(const std::string&) override {}
+  bool ShowErrorBox(const std::string&) override { return true; }
   void SetInputLamps(bool) override {}
   void ShowWantedWindows() override {}
-
-private:
-  soyka::MachineState& state_;
 };
 
 // An endless loop over every command kind but output; cell 6 holds 3, cell 7 the results.
@@ -50,7 +46,7 @@ void BM_ExecuteCommandAuto(benchmark::State& bench) {
   for (int cell = 0; cell < 8; ++cell) {
     state.Memory[static_cast<std::size_t>(cell)] = soyka::WordFromValue(program[cell]);
   }
-  SilentViews views(state);
+  SilentViews views;
   for (auto _ : bench) {
     soyka::ExecuteCommand(state, views);
     benchmark::DoNotOptimize(state.Accumulator);

@@ -8,6 +8,7 @@
 #include "RegistersWindow.h"
 
 #include <QApplication>
+#include <QMessageBox>
 
 namespace soyka::ui {
 
@@ -60,7 +61,13 @@ DisplayWindow& ViewDispatcher::displayWindow() {
 }
 
 PauseWindow& ViewDispatcher::pauseWindow() {
-  return buildOnNeed(pauseWindow_, state_);
+  const bool fresh = !pauseWindow_;
+  PauseWindow& window = buildOnNeed(pauseWindow_, state_);
+  if (fresh && controlPanel_) {
+    QObject::connect(&window, &PauseWindow::answered, controlPanel_,
+                     &ControlPanel::onPauseAnswered);
+  }
+  return window;
 }
 
 std::vector<QWidget*> ViewDispatcher::builtWindows() const {
@@ -123,8 +130,8 @@ void ViewDispatcher::SetTactComment(int tact, const std::string& line1, const st
   pauseWindow().SetTactComment(tact, line1, line2, line3);
 }
 
-void ViewDispatcher::PauseForTact() {
-  pauseWindow().PauseForTact();
+std::optional<PauseAnswer> ViewDispatcher::PauseForTact() {
+  return pauseWindow().PauseForTact();
 }
 
 void ViewDispatcher::EnableInfoContinue() {
@@ -145,8 +152,13 @@ void ViewDispatcher::DisablePanelStop() {
   }
 }
 
-void ViewDispatcher::ShowErrorBox(const std::string& text) {
-  showErrorMessage(QApplication::activeWindow(), text);
+bool ViewDispatcher::ShowErrorBox(const std::string& text) {
+  QMessageBox* box = openErrorMessage(QApplication::activeWindow(), text);
+  if (controlPanel_) {
+    QObject::connect(box, &QDialog::finished, controlPanel_,
+                     [panel = controlPanel_] { panel->onPauseAnswered(PauseAnswer::Continue); });
+  }
+  return false;
 }
 
 void ViewDispatcher::SetInputLamps(bool on) {

@@ -52,12 +52,12 @@ public:
   void SetExecutedAddress(const std::string& text) override;
   void SetTactComment(int tact, const std::string& line1, const std::string& line2,
                       const std::string& line3) override;
-  void PauseForTact() override;
+  std::optional<PauseAnswer> PauseForTact() override;
   void EnableInfoContinue() override;
   void SetInfoCommentsVisible(bool visible) override;
   void CloseInfoWindow() override;
   void DisablePanelStop() override;
-  void ShowErrorBox(const std::string& text) override;
+  bool ShowErrorBox(const std::string& text) override;
   void SetInputLamps(bool on) override;
   void ShowWantedWindows() override;
 

@@ -63,15 +63,12 @@ void TraceViews::SetTactComment(int tact, const std::string& line1, const std::s
        << Quoted(line3) << '\n';
 }
 
-void TraceViews::PauseForTact() {
-  state_.Halted = true;
+std::optional<PauseAnswer> TraceViews::PauseForTact() {
   ++pauses_;
-  // With an error on show Дальше is disabled, so СТОП is the only answer.
-  const bool stop = pauses_ == stopAtPause_ || !state_.ErrorMessage.empty();
+  // A pause whose Дальше is disabled can only be stopped.
+  const bool stop = pauses_ == stopAtPause_ || !state_.View.Pause.ContinueEnabled;
   out_ << "PauseForTact " << (stop ? "stop" : "continue") << '\n';
-  if (stop) {
-    state_.ErrorMessage = std::string(AbortMessage);
-  }
+  return stop ? PauseAnswer::Stop : PauseAnswer::Continue;
 }
 
 void TraceViews::EnableInfoContinue() {
@@ -90,8 +87,9 @@ void TraceViews::DisablePanelStop() {
   out_ << "DisablePanelStop\n";
 }
 
-void TraceViews::ShowErrorBox(const std::string& text) {
+bool TraceViews::ShowErrorBox(const std::string& text) {
   out_ << "ShowErrorBox " << Quoted(text) << '\n';
+  return true;
 }
 
 void TraceViews::SetInputLamps(bool on) {

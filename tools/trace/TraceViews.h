@@ -1,6 +1,6 @@
 #pragma once
 // View operations that print each call as one line instead of drawing it, answering every pause
-// and error box on their own. The console runner and the engine's tests both read these lines.
+// and error box at once. The console runner and the engine's tests both read these lines.
 
 #include "Machine.h"
 #include "ViewOperations.h"
@@ -32,12 +32,12 @@ public:
   void SetExecutedAddress(const std::string& text) override;
   void SetTactComment(int tact, const std::string& line1, const std::string& line2,
                       const std::string& line3) override;
-  void PauseForTact() override;
+  std::optional<PauseAnswer> PauseForTact() override;
   void EnableInfoContinue() override;
   void SetInfoCommentsVisible(bool visible) override;
   void CloseInfoWindow() override;
   void DisablePanelStop() override;
-  void ShowErrorBox(const std::string& text) override;
+  bool ShowErrorBox(const std::string& text) override;
   void SetInputLamps(bool on) override;
   void ShowWantedWindows() override;
 

@@ -81,8 +81,7 @@ ControlPanel::ControlPanel(soyka::MachineState& state, soyka::ViewOperations& vi
   tickTimer_ = new QTimer(this);
   tickTimer_->setObjectName(QStringLiteral("tickTimer"));
   tickTimer_->setInterval(soyka::TickIntervalMs);
-  // Queued, so that the ticks keep coming while a pause that a tick opened waits: a timer never
-  // re-enters its own timeout, but a posted call is delivered by the pause's event loop too.
+  // Queued, so that each tick reaches the panel as an event of its own, which a watcher can see.
   connect(tickTimer_, &QTimer::timeout, this, &ControlPanel::onTick, Qt::QueuedConnection);
   tickTimer_->start();
 
@@ -198,7 +197,15 @@ void ControlPanel::onInputClicked() {
 }
 
 void ControlPanel::onTick() {
-  if (soyka::RunTick(state_, views_) == soyka::TickOutcome::RunEnded) {
+  follow(soyka::RunTick(state_, views_));
+}
+
+void ControlPanel::onPauseAnswered(soyka::PauseAnswer answer) {
+  follow(soyka::AnswerPause(state_, views_, answer));
+}
+
+void ControlPanel::follow(soyka::TickOutcome outcome) {
+  if (outcome == soyka::TickOutcome::RunEnded) {
     showIdle();
   }
 }

@@ -95,6 +95,12 @@ PauseWindow::PauseWindow(soyka::MachineState& state, QWidget* parent)
 
   createPanels();
   createButtons();
+  // The other windows take no input while a pause waits.
+  setWindowModality(Qt::ApplicationModal);
+  connect(this, &QDialog::finished, this, [this](int result) {
+    emit answered(result == ResultContinue ? soyka::PauseAnswer::Continue
+                                           : soyka::PauseAnswer::Stop);
+  });
 }
 
 void PauseWindow::createPanels() {
@@ -169,28 +175,22 @@ void PauseWindow::SetTactComment(int tact, const std::string& line1, const std::
   setLabelText(commentLines_[2], line3);
 }
 
-void PauseWindow::PauseForTact() {
-  // Set before the window shows, so that the ticks arriving during the wait do nothing.
-  state_.Halted = true;
-  const bool error = !state_.ErrorMessage.empty();
-  tactPanel_->setVisible(state_.RunMode == soyka::RunModeTact);
-  tactPanel_->move(error ? TactPanelLeftBesideError : TactPanelLeftAlone, tactPanel_->y());
-  errorPanel_->setVisible(error);
-  setLabelText(errorLabel_, state_.ErrorMessage);
-  if (error) {
-    // After an error the run can only be stopped; the next run start enables it again.
-    continueButton_->setEnabled(false);
-  }
-  if (state_.RunMode == soyka::RunModeStep) {
-    setLabelText(commentLines_[0], QString());
-    setLabelText(commentLines_[1], soyka::StepDescription(state_.Opcode));
-    setLabelText(commentLines_[2], QString());
+std::optional<soyka::PauseAnswer> PauseWindow::PauseForTact() {
+  const soyka::PauseView& pause = state_.View.Pause;
+  tactPanel_->setVisible(pause.TactVisible);
+  tactPanel_->move(pause.TactBesideError ? TactPanelLeftBesideError : TactPanelLeftAlone,
+                   tactPanel_->y());
+  errorPanel_->setVisible(pause.ErrorVisible);
+  setLabelText(errorLabel_, pause.Error);
+  continueButton_->setEnabled(pause.ContinueEnabled);
+  for (std::size_t line = 0; line < commentLines_.size(); ++line) {
+    setLabelText(commentLines_[line], pause.Lines[line]);
   }
   setAccessibleDescription(spokenText());
   (continueButton_->isEnabled() ? continueButton_ : stopButton_)->setFocus();
-  if (exec() != ResultContinue) {
-    state_.ErrorMessage = std::string(soyka::AbortMessage);
-  }
+  setResult(0);
+  show();
+  return std::nullopt;
 }
 
 QString PauseWindow::spokenText() const {

@@ -1,14 +1,16 @@
 #pragma once
-// The pause window: the modal pause of a run, with the executed address, the tact,
-// the commentary and any machine error.
+// The pause window: the modal pause of a run, with the executed address, the tact, the commentary
+// and any machine error. It opens and returns at once; the learner's answer comes as `answered`.
 
 #include "Machine.h"
+#include "ViewOperations.h"
 
 #include <QDialog>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 #include <array>
+#include <optional>
 #include <string>
 
 class PauseWindow : public QDialog {
@@ -24,7 +26,7 @@ public:
   void SetExecutedAddress(const std::string& text);
   void SetTactComment(int tact, const std::string& line1, const std::string& line2,
                       const std::string& line3);
-  void PauseForTact();
+  std::optional<soyka::PauseAnswer> PauseForTact();
   void EnableInfoContinue();
   void SetInfoCommentsVisible(bool visible);
   void CloseInfoWindow();
@@ -44,6 +46,10 @@ public:
   QPushButton* continueButton_;
   QPushButton* stopButton_;
   QPushButton* helpButton_;
+
+signals:
+  // Дальше is Continue; every other way the pause ends is Stop.
+  void answered(soyka::PauseAnswer answer);
 
 public slots:
   void onHelpClicked();
