@@ -3,6 +3,7 @@
 #include "MemoryImage.h"
 #include "MessageBoxes.h"
 #include "ProgramWindows.h"
+#include "StateEdits.h"
 
 namespace soyka::app {
 
@@ -17,8 +18,8 @@ ExerciseStart::ExerciseStart(MachineState& state,
         "Файл упражнения не загружен:\r" + exercise->string() + "\r\r" + RussianDescription(*error);
     return;
   }
-  state.Memory = std::get<MemoryImage>(reading);
-  state.MemoryWindowOpen = true;
+  LoadProgram(state, std::get<MemoryImage>(reading));
+  SetViewWanted(state, ViewWindow::Memory, true);
   loaded_ = true;
 }
 

@@ -4,6 +4,7 @@
 #include "CloseButton.h"
 #include "FixedWindow.h"
 #include "Fonts.h"
+#include "StateEdits.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -99,7 +100,7 @@ void DisplayWindow::ShowDisplayRow(int row, int cell) {
 
 void DisplayWindow::onCloseClicked() {
   hide();
-  state_.DisplayWindowOpen = false;
+  soyka::SetViewWanted(state_, soyka::ViewWindow::Display, false);
   views_.ShowWantedWindows();
 }
 

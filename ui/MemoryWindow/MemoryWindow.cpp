@@ -9,6 +9,7 @@
 #include "HeaderBox.h"
 #include "Palette.h"
 #include "ScreenReaderRoles.h"
+#include "StateEdits.h"
 
 #include <QCloseEvent>
 #include <QEvent>
@@ -221,7 +222,7 @@ void MemoryWindow::onBringUpSettled() {
 
 void MemoryWindow::onCloseClicked() {
   hide();
-  state_.MemoryWindowOpen = false;
+  soyka::SetViewWanted(state_, soyka::ViewWindow::Memory, false);
   views_.ShowWantedWindows();
 }
 
@@ -257,6 +258,5 @@ void MemoryWindow::onDeactivated() {
     return;
   }
   bringUp_.stop();
-  state_.InputEnabled = false;
-  views_.SetInputLamps(false);
+  soyka::EndMemoryInput(state_, views_);
 }

@@ -4,6 +4,7 @@
 #include "CloseButton.h"
 #include "FixedWindow.h"
 #include "Fonts.h"
+#include "StateEdits.h"
 
 #include <QCloseEvent>
 #include <QEvent>
@@ -74,7 +75,7 @@ void RegistersWindow::RefreshCounterView() {
 
 void RegistersWindow::onCloseClicked() {
   hide();
-  state_.RegistersWindowOpen = false;
+  soyka::SetViewWanted(state_, soyka::ViewWindow::Registers, false);
   views_.ShowWantedWindows();
 }
 
