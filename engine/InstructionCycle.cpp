@@ -76,7 +76,7 @@ private:
     s_.PreviousCounter = s_.Counter;
     s_.TargetCell = s_.Counter;
     s_.CommandRegister = Cell(s_.TargetCell);
-    show_.Views().RefreshCommandRegisterView();
+    show_.RefreshCommandRegisterView();
     show_.SetExecutedAddress(AddressText(s_.Counter));
     return Tact(1, CycleStep::Advance, [&] {
       return Lines{"Выборка", "команды из", "ячейки " + BitsText(s_.CounterBits)};
@@ -85,7 +85,7 @@ private:
 
   std::optional<PauseAnswer> Advance() {
     IncrementCounter(s_);
-    show_.Views().RefreshCounterView();
+    show_.RefreshCounterView();
     return Tact(2, CycleStep::LoadOperand, [] {
       return Lines{"+1  в СчК.", "Подготовка к", "след.команде"};
     });
@@ -97,7 +97,7 @@ private:
       return OutputRow(1);
     }
     s_.Accumulator = Cell(s_.A1);
-    show_.Views().RefreshAccumulatorView();
+    show_.RefreshAccumulatorView();
     s_.FirstOperand = WordValue(Cell(s_.A1));
     const CycleStep next = s_.Opcode == OpcodeMove ? CycleStep::Store
                            : s_.Opcode == OpcodeJumpIfEqual || s_.Opcode == OpcodeJumpIfGreater
@@ -155,7 +155,7 @@ private:
 
   std::optional<PauseAnswer> Result() {
     s_.Accumulator = WordFromValue(s_.SecondOperand);
-    show_.Views().RefreshAccumulatorView();
+    show_.RefreshAccumulatorView();
     StoreWord(s_.A3, s_.Accumulator);
     return Tact(5, CycleStep::CommandEnd, [&] {
       return Lines{"Результат  в", "ячейку " + AddressText(s_.A3), ""};
@@ -181,7 +181,7 @@ private:
     for (int k = 1; k <= CounterBitCount; ++k) {
       s_.CounterBits[k] = s_.CommandRegister[k];
     }
-    show_.Views().RefreshCounterView();
+    show_.RefreshCounterView();
     return Tact(5, CycleStep::CommandEnd, [&] {
       return Lines{"Условие", "ВЫПОЛНЕНО!", "Переход к " + AddressText(s_.A3)};
     });

@@ -67,7 +67,7 @@ void StartRun(MachineState& state, ViewOperations& views) {
   show.ClearDisplay();
   state.PreviousCounter = 0;
   SetCounter(state, 0);
-  views.RefreshCounterView();
+  show.RefreshCounterView();
   state.Cycle = {};
   state.Halted = false;
   state.ErrorMessage.clear();

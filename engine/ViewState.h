@@ -5,6 +5,7 @@
 #include "Word.h"
 
 #include <array>
+#include <optional>
 #include <string>
 
 namespace soyka {
@@ -35,9 +36,14 @@ struct PauseView {
 };
 
 struct ViewState {
-  std::array<bool, CellCount> MarkedCells{};
-  // The memory grid's cursor row after the last marker move.
-  int CursorCell = 0;
+  // Cell 000 is marked until a run moves the marker.
+  std::array<bool, CellCount> MarkedCells{true};
+  // The memory grid's cursor row after the last marker move, if a marker has moved.
+  std::optional<int> CursorCell;
+  // Each register shows blank cells until it is first shown.
+  bool CounterShown = false;
+  bool CommandRegisterShown = false;
+  bool AccumulatorShown = false;
   std::array<DisplayRow, DisplayRowCount> DisplayRows{};
   PauseView Pause;
   bool operator==(const ViewState&) const = default;

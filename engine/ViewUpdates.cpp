@@ -2,6 +2,21 @@
 
 namespace soyka {
 
+void ViewUpdates::RefreshCounterView() {
+  s_.View.CounterShown = true;
+  views_.RefreshCounterView();
+}
+
+void ViewUpdates::RefreshCommandRegisterView() {
+  s_.View.CommandRegisterShown = true;
+  views_.RefreshCommandRegisterView();
+}
+
+void ViewUpdates::RefreshAccumulatorView() {
+  s_.View.AccumulatorShown = true;
+  views_.RefreshAccumulatorView();
+}
+
 void ViewUpdates::MoveCellMarker(int from, int to) {
   s_.View.MarkedCells[static_cast<std::size_t>(from)] = false;
   s_.View.MarkedCells[static_cast<std::size_t>(to)] = true;

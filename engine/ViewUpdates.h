@@ -17,6 +17,9 @@ public:
 
   ViewOperations& Views() { return views_; }
 
+  void RefreshCounterView();
+  void RefreshCommandRegisterView();
+  void RefreshAccumulatorView();
   void MoveCellMarker(int from, int to);
   void ShowCellMarker(int cell);
   void HideCellMarker(int cell);

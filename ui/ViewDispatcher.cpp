@@ -83,51 +83,73 @@ void ViewDispatcher::destroyWindows() {
 }
 
 void ViewDispatcher::RefreshMemoryView() {
-  memoryWindow().RefreshMemoryView();
+  if (memoryWindow_) {
+    memoryWindow_->RefreshMemoryView();
+  }
 }
 
 void ViewDispatcher::MoveCellMarker(int from, int to) {
-  memoryWindow().MoveCellMarker(from, to);
+  if (memoryWindow_) {
+    memoryWindow_->MoveCellMarker(from, to);
+  }
 }
 
 void ViewDispatcher::ShowCellMarker(int cell) {
-  memoryWindow().ShowCellMarker(cell);
+  if (memoryWindow_) {
+    memoryWindow_->ShowCellMarker(cell);
+  }
 }
 
 void ViewDispatcher::HideCellMarker(int cell) {
-  memoryWindow().HideCellMarker(cell);
+  if (memoryWindow_) {
+    memoryWindow_->HideCellMarker(cell);
+  }
 }
 
 void ViewDispatcher::RefreshCommandRegisterView() {
-  registersWindow().RefreshCommandRegisterView();
+  if (registersWindow_) {
+    registersWindow_->RefreshCommandRegisterView();
+  }
 }
 
 void ViewDispatcher::RefreshAccumulatorView() {
-  registersWindow().RefreshAccumulatorView();
+  if (registersWindow_) {
+    registersWindow_->RefreshAccumulatorView();
+  }
 }
 
 void ViewDispatcher::RefreshCounterView() {
-  registersWindow().RefreshCounterView();
+  if (registersWindow_) {
+    registersWindow_->RefreshCounterView();
+  }
   if (controlPanel_) {
     controlPanel_->setCounterLamps(state_.CounterBits);
   }
 }
 
 void ViewDispatcher::ClearDisplay() {
-  displayWindow().ClearDisplay();
+  if (displayWindow_) {
+    displayWindow_->ClearDisplay();
+  }
 }
 
 void ViewDispatcher::ShowDisplayRow(int row, int cell) {
-  displayWindow().ShowDisplayRow(row, cell);
+  if (displayWindow_) {
+    displayWindow_->ShowDisplayRow(row, cell);
+  }
 }
 
 void ViewDispatcher::SetExecutedAddress(const std::string& text) {
-  pauseWindow().SetExecutedAddress(text);
+  if (pauseWindow_) {
+    pauseWindow_->SetExecutedAddress(text);
+  }
 }
 
 void ViewDispatcher::SetTactComment(int tact, const std::string& line1, const std::string& line2,
                                     const std::string& line3) {
-  pauseWindow().SetTactComment(tact, line1, line2, line3);
+  if (pauseWindow_) {
+    pauseWindow_->SetTactComment(tact, line1, line2, line3);
+  }
 }
 
 std::optional<PauseAnswer> ViewDispatcher::PauseForTact() {
@@ -135,15 +157,21 @@ std::optional<PauseAnswer> ViewDispatcher::PauseForTact() {
 }
 
 void ViewDispatcher::EnableInfoContinue() {
-  pauseWindow().EnableInfoContinue();
+  if (pauseWindow_) {
+    pauseWindow_->EnableInfoContinue();
+  }
 }
 
 void ViewDispatcher::SetInfoCommentsVisible(bool visible) {
-  pauseWindow().SetInfoCommentsVisible(visible);
+  if (pauseWindow_) {
+    pauseWindow_->SetInfoCommentsVisible(visible);
+  }
 }
 
 void ViewDispatcher::CloseInfoWindow() {
-  pauseWindow().CloseInfoWindow();
+  if (pauseWindow_) {
+    pauseWindow_->CloseInfoWindow();
+  }
 }
 
 void ViewDispatcher::DisablePanelStop() {
@@ -166,7 +194,9 @@ void ViewDispatcher::SetInputLamps(bool on) {
   if (on && controlPanel_) {
     controlPanel_->setInputLamp(true);
   }
-  memoryWindow().setInputLamp(on);
+  if (memoryWindow_) {
+    memoryWindow_->setInputLamp(on);
+  }
   if (!on && controlPanel_) {
     controlPanel_->setInputLamp(false);
   }

@@ -1,8 +1,8 @@
 #pragma once
 // The view operations answered by the windows: the one place that knows which window answers
-// which operation, and whether the memory, registers, display and pause windows exist yet. Each
-// of those is built the first time an operation is addressed to it or something needs it, so it
-// receives the same calls in the same order as if it had been built at start-up.
+// which operation, and whether the memory, registers, display and pause windows exist yet. An
+// operation reaches only the windows built so far; a window built later, when it is first shown,
+// draws itself from the state, which keeps everything the windows were asked to show.
 
 #include "Machine.h"
 #include "ViewOperations.h"

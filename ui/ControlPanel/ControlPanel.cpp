@@ -1,5 +1,6 @@
 #include "ControlPanel.h"
 
+#include "ControlMakers.h"
 #include "FixedWindow.h"
 #include "Fonts.h"
 #include "GlyphIcon.h"
@@ -15,31 +16,15 @@ using soyka::ui::LampGreen;
 using soyka::ui::LampGrey;
 using soyka::ui::LampRed;
 
+using soyka::ui::makeButton;
+using soyka::ui::makeLabel;
+
 namespace {
 
 constexpr int ClientWidth = 293;
 constexpr int ClientHeight = 87;
 constexpr int WindowLeft = 340;
 constexpr int WindowTop = 339;
-constexpr int ButtonIconSize = 16;
-
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, const QIcon& icon,
-                        const QRect& geometry, const QString& hint) {
-  auto* button = new QPushButton(icon, text, parent);
-  button->setObjectName(QLatin1String(name));
-  button->setGeometry(geometry);
-  button->setIconSize(QSize(ButtonIconSize, ButtonIconSize));
-  button->setToolTip(hint);
-  return button;
-}
-
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(QLatin1String(name));
-  label->setGeometry(geometry);
-  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  return label;
-}
 
 // The small black caption over a lamp.
 QLabel* makeLampCaption(QWidget* parent, const char* name, const QString& text,

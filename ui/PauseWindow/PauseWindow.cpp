@@ -1,5 +1,6 @@
 #include "PauseWindow.h"
 
+#include "ControlMakers.h"
 #include "Fonts.h"
 #include "GlyphIcon.h"
 #include "MessageBoxes.h"
@@ -49,12 +50,9 @@ QFrame* makePanel(QWidget* parent, const char* name, const QString& accessibleNa
   return panel;
 }
 
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
-                  Qt::Alignment horizontal) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(QLatin1String(name));
-  label->setGeometry(geometry);
-  label->setAlignment(horizontal | Qt::AlignTop);
+QLabel* makePanelLabel(QWidget* parent, const char* name, const QString& text,
+                       const QRect& geometry, Qt::Alignment horizontal) {
+  QLabel* label = soyka::ui::makeLabel(parent, name, text, geometry, horizontal);
   // Each label belongs to its panel; Orca then speaks the window's description, which gives all
   // the texts in reading order, instead of whichever labels happen to be three words long.
   label->setBuddy(parent);
@@ -66,16 +64,6 @@ void useNarrowFace(QLabel* label) {
   QFont font = label->font();
   font.setStretch(soyka::ui::CondensedWidth);
   label->setFont(font);
-}
-
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, const QIcon& icon,
-                        const QRect& geometry, const QString& hint) {
-  auto* button = new QPushButton(icon, text, parent);
-  button->setObjectName(QLatin1String(name));
-  button->setGeometry(geometry);
-  button->setIconSize(QSize(soyka::ui::PausePictureSize, soyka::ui::PausePictureSize));
-  button->setToolTip(hint);
-  return button;
 }
 
 } // namespace
@@ -109,53 +97,55 @@ void PauseWindow::createPanels() {
 
   commandPanel_ =
       makePanel(this, "commandPanel", QStringLiteral("Выполняемая команда"), QRect(32, 8, 129, 33));
-  commandCaption_ = makeLabel(commandPanel_, "commandCaption", QStringLiteral("команда"),
-                              QRect(8, 9, 81, 16), Centred);
-  addressLabel_ = makeLabel(commandPanel_, "addressLabel", QStringLiteral("000"),
-                            QRect(88, 10, 32, 16), Centred);
+  commandCaption_ = makePanelLabel(commandPanel_, "commandCaption", QStringLiteral("команда"),
+                                   QRect(8, 9, 81, 16), Centred);
+  addressLabel_ = makePanelLabel(commandPanel_, "addressLabel", QStringLiteral("000"),
+                                 QRect(88, 10, 32, 16), Centred);
 
   tactPanel_ =
       makePanel(this, "tactPanel", QStringLiteral("Такт"), QRect(TactPanelLeftAlone, 48, 65, 36));
-  tactCaption_ =
-      makeLabel(tactPanel_, "tactCaption", QStringLiteral("такт"), QRect(8, 9, 41, 16), Centred);
+  tactCaption_ = makePanelLabel(tactPanel_, "tactCaption", QStringLiteral("такт"),
+                                QRect(8, 9, 41, 16), Centred);
   tactLabel_ =
-      makeLabel(tactPanel_, "tactLabel", QStringLiteral("1"), QRect(48, 10, 8, 16), Centred);
+      makePanelLabel(tactPanel_, "tactLabel", QStringLiteral("1"), QRect(48, 10, 8, 16), Centred);
 
   errorPanel_ = makePanel(this, "errorPanel", QStringLiteral("Ошибка"), QRect(80, 48, 105, 36));
-  errorCaption_ = makeLabel(errorPanel_, "errorCaption", QStringLiteral("ОШИБКА:"),
-                            QRect(8, 1, 89, 16), Centred);
+  errorCaption_ = makePanelLabel(errorPanel_, "errorCaption", QStringLiteral("ОШИБКА:"),
+                                 QRect(8, 1, 89, 16), Centred);
   QPalette maroon = errorCaption_->palette();
   maroon.setColor(QPalette::WindowText, QColor(128, 0, 0));
   errorCaption_->setPalette(maroon);
-  errorLabel_ = makeLabel(errorPanel_, "errorLabel", QStringLiteral("Деление на 0"),
-                          QRect(1, 18, 96, 16), Centred);
+  errorLabel_ = makePanelLabel(errorPanel_, "errorLabel", QStringLiteral("Деление на 0"),
+                               QRect(1, 18, 96, 16), Centred);
   useNarrowFace(errorLabel_);
 
   commentsPanel_ =
       makePanel(this, "commentsPanel", QStringLiteral("Комментарии"), QRect(192, 8, 121, 76));
-  commentsCaption_ = makeLabel(commentsPanel_, "commentsCaption", QStringLiteral("Комментарии"),
-                               QRect(8, 8, 105, 16), Centred);
-  commentLines_[0] = makeLabel(commentsPanel_, "commentLine0", QStringLiteral("+1 в СчК."),
-                               QRect(1, 24, 111, 16), Left);
-  commentLines_[1] = makeLabel(commentsPanel_, "commentLine1", QStringLiteral("подготовка к"),
-                               QRect(1, 40, 111, 16), Left);
-  commentLines_[2] = makeLabel(commentsPanel_, "commentLine2", QStringLiteral("след. команде"),
-                               QRect(1, 56, 111, 16), Left);
+  commentsCaption_ = makePanelLabel(commentsPanel_, "commentsCaption",
+                                    QStringLiteral("Комментарии"), QRect(8, 8, 105, 16), Centred);
+  commentLines_[0] = makePanelLabel(commentsPanel_, "commentLine0", QStringLiteral("+1 в СчК."),
+                                    QRect(1, 24, 111, 16), Left);
+  commentLines_[1] = makePanelLabel(commentsPanel_, "commentLine1", QStringLiteral("подготовка к"),
+                                    QRect(1, 40, 111, 16), Left);
+  commentLines_[2] = makePanelLabel(commentsPanel_, "commentLine2", QStringLiteral("след. команде"),
+                                    QRect(1, 56, 111, 16), Left);
   for (QLabel* line : commentLines_) {
     useNarrowFace(line);
   }
 }
 
 void PauseWindow::createButtons() {
-  continueButton_ =
-      makeButton(this, "continueButton", QStringLiteral("Дальше"), soyka::ui::continuePicture(),
-                 QRect(8, 89, 93, 33), QStringLiteral("Продолжить выполнение"));
-  stopButton_ = makeButton(this, "stopButton", QStringLiteral("СТОП"),
-                           soyka::ui::withGapAfter(soyka::ui::stopGlyph(), StopPictureGap),
-                           QRect(112, 89, 93, 33), QStringLiteral("Прервать выполнение"));
+  continueButton_ = soyka::ui::makeButton(this, "continueButton", QStringLiteral("Дальше"),
+                                          soyka::ui::continuePicture(), QRect(8, 89, 93, 33),
+                                          QStringLiteral("Продолжить выполнение"));
+  stopButton_ =
+      soyka::ui::makeButton(this, "stopButton", QStringLiteral("СТОП"),
+                            soyka::ui::withGapAfter(soyka::ui::stopGlyph(), StopPictureGap),
+                            QRect(112, 89, 93, 33), QStringLiteral("Прервать выполнение"));
   stopButton_->setIconSize(soyka::ui::withGapAfterSize(StopPictureGap));
-  helpButton_ = makeButton(this, "helpButton", QStringLiteral("Помощь"), soyka::ui::questionGlyph(),
-                           QRect(216, 89, 93, 33), QStringLiteral("Как выйти?"));
+  helpButton_ = soyka::ui::makeButton(this, "helpButton", QStringLiteral("Помощь"),
+                                      soyka::ui::questionGlyph(), QRect(216, 89, 93, 33),
+                                      QStringLiteral("Как выйти?"));
   setTabOrder(continueButton_, stopButton_);
   setTabOrder(stopButton_, helpButton_);
   connect(continueButton_, &QPushButton::clicked, this, [this] { done(ResultContinue); });
@@ -177,6 +167,9 @@ void PauseWindow::SetTactComment(int tact, const std::string& line1, const std::
 
 std::optional<soyka::PauseAnswer> PauseWindow::PauseForTact() {
   const soyka::PauseView& pause = state_.View.Pause;
+  setLabelText(addressLabel_, pause.Address);
+  setLabelText(tactLabel_, QString::number(pause.Tact));
+  commentsPanel_->setVisible(pause.CommentsVisible);
   tactPanel_->setVisible(pause.TactVisible);
   tactPanel_->move(pause.TactBesideError ? TactPanelLeftBesideError : TactPanelLeftAlone,
                    tactPanel_->y());

@@ -1,21 +1,17 @@
 #include "RegistersWindow.h"
 
 #include "BitCells.h"
-#include "CloseButton.h"
 #include "FixedWindow.h"
 #include "Fonts.h"
-#include "StateEdits.h"
 
-#include <QCloseEvent>
 #include <QEvent>
-#include <QKeyEvent>
 #include <QLabel>
 
 using soyka::ui::BitCellLines;
 
 RegistersWindow::RegistersWindow(soyka::MachineState& state, soyka::ViewOperations& views,
                                  QWidget* parent)
-    : QWidget(parent), state_(state), views_(views) {
+    : ViewWindowBase(state, views, soyka::ViewWindow::Registers, parent) {
   soyka::ui::setUpFixedWindow(this, QStringLiteral("Арифметическое устройство"), 261, 154,
                               soyka::ui::TitleButtons::None, false);
   move(332, 0);
@@ -26,9 +22,7 @@ RegistersWindow::RegistersWindow(soyka::MachineState& state, soyka::ViewOperatio
   setFont(font);
 
   // Created first, so it is first in the tab order.
-  closeButton_ = new soyka::ui::CloseButton(this);
-  closeButton_->setObjectName(QStringLiteral("closeButton"));
-  connect(closeButton_, &QPushButton::clicked, this, &RegistersWindow::onCloseClicked);
+  createCloseButton();
 
   addCaption(QStringLiteral("Счетчик "), 50, 2);
   addCaption(QStringLiteral("адреса команд"), 48, 16);
@@ -53,6 +47,16 @@ RegistersWindow::RegistersWindow(soyka::MachineState& state, soyka::ViewOperatio
   accumulatorCells_->setAccessibleName(QStringLiteral("Сумматор"));
   soyka::ui::setUpBitCells(accumulatorCells_, QRect(10, 120, 239, 25), {QStringLiteral("Сумматор")},
                            soyka::WordBits, BitCellLines::None);
+  // Built late, the window shows what the registers showed so far.
+  if (state.View.CounterShown) {
+    RefreshCounterView();
+  }
+  if (state.View.CommandRegisterShown) {
+    RefreshCommandRegisterView();
+  }
+  if (state.View.AccumulatorShown) {
+    RefreshAccumulatorView();
+  }
 }
 
 void RegistersWindow::addCaption(const QString& text, int left, int top) {
@@ -73,12 +77,6 @@ void RegistersWindow::RefreshCounterView() {
   soyka::ui::showBits(counterCells_, 0, state_.CounterBits);
 }
 
-void RegistersWindow::onCloseClicked() {
-  hide();
-  soyka::SetViewWanted(state_, soyka::ViewWindow::Registers, false);
-  views_.ShowWantedWindows();
-}
-
 void RegistersWindow::onActivated() {
   views_.RefreshCommandRegisterView();
   views_.RefreshAccumulatorView();
@@ -90,16 +88,4 @@ bool RegistersWindow::event(QEvent* event) {
     onActivated();
   }
   return QWidget::event(event);
-}
-
-void RegistersWindow::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape) {
-    closeButton_->click();
-    return;
-  }
-  QWidget::keyPressEvent(event);
-}
-
-void RegistersWindow::closeEvent(QCloseEvent* event) {
-  event->ignore();
 }

@@ -6,6 +6,7 @@
 #include "ModalDriver.h"
 #include "ProgramRig.h"
 #include "TickWatch.h"
+#include "ViewUpdates.h"
 
 #include "Palette.h"
 
@@ -91,8 +92,8 @@ class MonkeyTest : public QObject {
          },
          "command register shows \"000000000000\" but the machine holds 000000000001"},
         {"a display value apart from its bits",
-         [](auto&, auto& w) {
-           w.displayWindow().ShowDisplayRow(2, 0);
+         [](auto& s, auto& w) {
+           soyka::ViewUpdates(s, w.dispatcher_).ShowDisplayRow(2, 0);
            w.displayWindow().valueLabels_[1]->setText("5");
          },
          "the display's row 2 shows \"000000000000\" with the value \"5\""},
