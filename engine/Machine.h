@@ -2,6 +2,7 @@
 // The machine's state record, its word encoding, and the helpers every module shares.
 
 #include "CycleProgress.h"
+#include "RunHistory.h"
 #include "ViewState.h"
 #include "Word.h"
 
@@ -56,6 +57,8 @@ struct MachineState {
   // Where the command under way stands, and what the windows show.
   CycleProgress Cycle;
   ViewState View;
+  // The pauses of the run so far, for Назад.
+  RunHistory History;
   bool operator==(const MachineState&) const = default;
 };
 

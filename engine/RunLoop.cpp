@@ -22,8 +22,21 @@ TickOutcome EndTick(MachineState& state) {
   const bool goesOn = state.ErrorMessage.empty() && state.Opcode != OpcodeOutputAndStop;
   if (goesOn && state.RunMode > RunModeAuto) {
     state.Halted = false;
+  } else if (!goesOn) {
+    state.History.Clear();
   }
   return goesOn ? TickOutcome::RunGoesOn : TickOutcome::RunEnded;
+}
+
+// Each Назад puts the pause before back and shows it again; returns the first other answer, or
+// none while the pause waits.
+std::optional<PauseAnswer> FollowBacks(MachineState& state, ViewUpdates& show,
+                                       std::optional<PauseAnswer> answer) {
+  while (answer == PauseAnswer::Back) {
+    state.History.StepBack(state);
+    answer = show.ShowRestoredPause();
+  }
+  return answer;
 }
 
 // Runs the tick on from state.Cycle.Next until a wait that has no answer yet, or its end.
@@ -40,6 +53,7 @@ TickOutcome CarryOn(MachineState& state, ViewOperations& views) {
       answer = RunCommandStep(state, show);
     }
     if (state.Cycle.Waiting != Wait::None) {
+      answer = FollowBacks(state, show, answer);
       if (!answer) {
         return TickOutcome::Waiting;
       }
@@ -69,6 +83,7 @@ void StartRun(MachineState& state, ViewOperations& views) {
   SetCounter(state, 0);
   show.RefreshCounterView();
   state.Cycle = {};
+  state.History.Clear();
   state.Halted = false;
   state.ErrorMessage.clear();
 }
@@ -99,14 +114,19 @@ TickOutcome AnswerPause(MachineState& state, ViewOperations& views, PauseAnswer 
   if (state.Cycle.Waiting == Wait::None) {
     return TickOutcome::Idle;
   }
-  TakeAnswer(state, answer);
+  ViewUpdates show(state, views);
+  const std::optional<PauseAnswer> taken = FollowBacks(state, show, answer);
+  if (!taken) {
+    return TickOutcome::Waiting;
+  }
+  TakeAnswer(state, *taken);
   return CarryOn(state, views);
 }
 
 void TakeAnswer(MachineState& state, PauseAnswer answer) {
   const Wait wait = state.Cycle.Waiting;
   state.Cycle.Waiting = Wait::None;
-  if (wait == Wait::ErrorBox || answer == PauseAnswer::Continue) {
+  if (wait == Wait::ErrorBox || answer != PauseAnswer::Stop) {
     return;
   }
   state.ErrorMessage = std::string(AbortMessage);

@@ -39,6 +39,7 @@ TickOutcome RunTick(MachineState& state, ViewOperations& views);
 TickOutcome AnswerPause(MachineState& state, ViewOperations& views, PauseAnswer answer);
 
 // What an answer does to the state: a stop leaves "abort" and skips the rest of the command.
+// Назад is the run loop's to follow before; here it goes on as Дальше.
 void TakeAnswer(MachineState& state, PauseAnswer answer);
 
 } // namespace soyka

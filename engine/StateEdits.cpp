@@ -1,5 +1,7 @@
 #include "StateEdits.h"
 
+#include "ViewUpdates.h"
+
 namespace soyka {
 
 void TypeBit(MachineState& state, int cell, int bit, int value) {
@@ -27,6 +29,13 @@ void SetViewWanted(MachineState& state, ViewWindow view, bool wanted) {
 void EndMemoryInput(MachineState& state, ViewOperations& views) {
   state.InputEnabled = false;
   views.SetInputLamps(false);
+}
+
+void ShowRegisters(MachineState& state, ViewOperations& views) {
+  ViewUpdates show(state, views);
+  show.RefreshCommandRegisterView();
+  show.RefreshAccumulatorView();
+  show.RefreshCounterView();
 }
 
 void ChooseExampleLoad(MachineState& state, bool load) {

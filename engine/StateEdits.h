@@ -22,6 +22,9 @@ void SetViewWanted(MachineState& state, ViewWindow view, bool wanted);
 // The memory window lost the activation: bits may no longer be typed.
 void EndMemoryInput(MachineState& state, ViewOperations& views);
 
+// The registers window's activation: the registers as they are now, the counter lamps included.
+void ShowRegisters(MachineState& state, ViewOperations& views);
+
 // The example dialog's answer: load the example into memory, or not.
 void ChooseExampleLoad(MachineState& state, bool load);
 

@@ -7,8 +7,8 @@
 
 namespace soyka {
 
-// The learner's answer to a pause.
-enum class PauseAnswer { Continue, Stop };
+// The learner's answer to a pause: Дальше, СТОП or Назад.
+enum class PauseAnswer { Continue, Stop, Back };
 
 class ViewOperations {
 public:

@@ -32,6 +32,8 @@ struct PauseView {
   std::string Error;
   bool CommentsVisible = false;
   bool ContinueEnabled = true;
+  // From the run's second pause on, in Step and Tact runs.
+  bool BackEnabled = false;
   bool operator==(const PauseView&) const = default;
 };
 

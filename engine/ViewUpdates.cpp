@@ -82,6 +82,45 @@ std::optional<PauseAnswer> ViewUpdates::PauseForTact(Wait kind) {
   if (s_.RunMode == RunModeStep) {
     pause.Lines = {"", StepDescription(s_.Opcode), ""};
   }
+  // Auto runs keep no history: their only pause, after an error, ends the run.
+  if (s_.RunMode != RunModeAuto) {
+    s_.History.Record(s_);
+  }
+  return ShowPause();
+}
+
+std::optional<PauseAnswer> ViewUpdates::ShowRestoredPause() {
+  views_.RefreshMemoryView();
+  for (int cell = 0; cell < CellCount; ++cell) {
+    if (s_.View.MarkedCells[static_cast<std::size_t>(cell)]) {
+      views_.ShowCellMarker(cell);
+    } else {
+      views_.HideCellMarker(cell);
+    }
+  }
+  if (const std::optional<int> cursor = s_.View.CursorCell) {
+    views_.MoveCellMarker(*cursor, *cursor);
+  }
+  views_.RefreshCommandRegisterView();
+  views_.RefreshAccumulatorView();
+  views_.RefreshCounterView();
+  views_.ClearDisplay();
+  for (int row = 1; row <= DisplayRowCount; ++row) {
+    const DisplayRow& shown = s_.View.DisplayRows[static_cast<std::size_t>(row - 1)];
+    if (shown.Shown) {
+      views_.ShowDisplayRow(row, shown.Cell);
+    }
+  }
+  const PauseView& pause = s_.View.Pause;
+  views_.SetExecutedAddress(pause.Address);
+  if (s_.RunMode == RunModeTact) {
+    views_.SetTactComment(pause.Tact, pause.Lines[0], pause.Lines[1], pause.Lines[2]);
+  }
+  return ShowPause();
+}
+
+std::optional<PauseAnswer> ViewUpdates::ShowPause() {
+  s_.View.Pause.BackEnabled = s_.History.Size() > 1;
   return views_.PauseForTact();
 }
 

@@ -31,10 +31,15 @@ public:
   void SetInfoCommentsVisible(bool visible);
   // Halted is set before the pause shows, so that ticks arriving while it waits do nothing.
   std::optional<PauseAnswer> PauseForTact(Wait kind);
+  // The pause that Назад has just put back into the state, shown again with everything the
+  // windows showed at it.
+  std::optional<PauseAnswer> ShowRestoredPause();
   // Halted and the error text are set before the box shows.
   std::optional<PauseAnswer> ReportMachineError(std::string_view message);
 
 private:
+  std::optional<PauseAnswer> ShowPause();
+
   MachineState& s_;
   ViewOperations& views_;
 };

@@ -64,11 +64,21 @@ void TraceViews::SetTactComment(int tact, const std::string& line1, const std::s
 }
 
 std::optional<PauseAnswer> TraceViews::PauseForTact() {
+  const PauseView& pause = state_.View.Pause;
+  const char letter = pauses_ < answers_.size() ? answers_[pauses_] : 'c';
   ++pauses_;
-  // A pause whose Дальше is disabled can only be stopped.
-  const bool stop = pauses_ == stopAtPause_ || !state_.View.Pause.ContinueEnabled;
-  out_ << "PauseForTact " << (stop ? "stop" : "continue") << '\n';
-  return stop ? PauseAnswer::Stop : PauseAnswer::Continue;
+  PauseAnswer answer = PauseAnswer::Continue;
+  if (pauses_ == stopAtPause_ || letter == 's') {
+    answer = PauseAnswer::Stop;
+  } else if (letter == 'b' && pause.BackEnabled) {
+    answer = PauseAnswer::Back;
+  }
+  if (answer == PauseAnswer::Continue && !pause.ContinueEnabled) {
+    answer = PauseAnswer::Stop;
+  }
+  static constexpr const char* Names[] = {"continue", "stop", "back"};
+  out_ << "PauseForTact " << Names[static_cast<int>(answer)] << '\n';
+  return answer;
 }
 
 void TraceViews::EnableInfoContinue() {

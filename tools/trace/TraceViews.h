@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace soyka {
@@ -15,8 +16,12 @@ namespace soyka {
 class TraceViews : public ViewOperations {
 public:
   // stopAtPause: the pause (counted from 1) answered with СТОП; 0 answers every pause with Дальше.
-  TraceViews(MachineState& state, std::ostream& out, std::uint64_t stopAtPause = 0)
-      : state_(state), out_(out), stopAtPause_(stopAtPause) {}
+  // answers: one letter a pause, in order, c Дальше, s СТОП, b Назад; the pauses after them are
+  // answered with Дальше. A button that the pause does not offer is not pressed: its Дальше is
+  // taken instead, or СТОП where Дальше is disabled.
+  TraceViews(MachineState& state, std::ostream& out, std::uint64_t stopAtPause = 0,
+             std::string answers = {})
+      : state_(state), out_(out), stopAtPause_(stopAtPause), answers_(std::move(answers)) {}
 
   std::uint64_t PauseCount() const { return pauses_; }
 
@@ -45,6 +50,7 @@ private:
   MachineState& state_;
   std::ostream& out_;
   std::uint64_t stopAtPause_;
+  std::string answers_;
   std::uint64_t pauses_ = 0;
 };
 

@@ -6,6 +6,7 @@
 #include "MessageBoxes.h"
 #include "PausePictures.h"
 
+#include <QKeyEvent>
 #include <QStringList>
 
 namespace {
@@ -87,6 +88,7 @@ PauseWindow::PauseWindow(soyka::MachineState& state, QWidget* parent)
   setWindowModality(Qt::ApplicationModal);
   connect(this, &QDialog::finished, this, [this](int result) {
     emit answered(result == ResultContinue ? soyka::PauseAnswer::Continue
+                  : result == ResultBack   ? soyka::PauseAnswer::Back
                                            : soyka::PauseAnswer::Stop);
   });
 }
@@ -146,10 +148,16 @@ void PauseWindow::createButtons() {
   helpButton_ = soyka::ui::makeButton(this, "helpButton", QStringLiteral("Помощь"),
                                       soyka::ui::questionGlyph(), QRect(216, 89, 93, 33),
                                       QStringLiteral("Как выйти?"));
+  backButton_ =
+      soyka::ui::makeButton(this, "backButton", QString(), soyka::ui::backPicture(),
+                            QRect(4, 8, 24, 33), QStringLiteral("Вернуться на шаг назад"));
+  backButton_->setAccessibleName(QStringLiteral("Назад"));
   setTabOrder(continueButton_, stopButton_);
   setTabOrder(stopButton_, helpButton_);
+  setTabOrder(helpButton_, backButton_);
   connect(continueButton_, &QPushButton::clicked, this, [this] { done(ResultContinue); });
   connect(stopButton_, &QPushButton::clicked, this, [this] { done(ResultStop); });
+  connect(backButton_, &QPushButton::clicked, this, [this] { done(ResultBack); });
   connect(helpButton_, &QPushButton::clicked, this, &PauseWindow::onHelpClicked);
 }
 
@@ -176,6 +184,7 @@ std::optional<soyka::PauseAnswer> PauseWindow::PauseForTact() {
   errorPanel_->setVisible(pause.ErrorVisible);
   setLabelText(errorLabel_, pause.Error);
   continueButton_->setEnabled(pause.ContinueEnabled);
+  backButton_->setEnabled(pause.BackEnabled);
   for (std::size_t line = 0; line < commentLines_.size(); ++line) {
     setLabelText(commentLines_[line], pause.Lines[line]);
   }
@@ -221,6 +230,17 @@ void PauseWindow::CloseInfoWindow() {
   if (isVisible()) {
     done(QDialog::Rejected);
   }
+}
+
+void PauseWindow::keyPressEvent(QKeyEvent* event) {
+  // Backspace is Назад's key, wherever the focus stands in the pause.
+  if (event->key() == Qt::Key_Backspace) {
+    if (backButton_->isEnabled()) {
+      backButton_->click();
+    }
+    return;
+  }
+  QDialog::keyPressEvent(event);
 }
 
 void PauseWindow::onHelpClicked() {

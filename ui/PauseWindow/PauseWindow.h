@@ -19,6 +19,7 @@ public:
   // Modal results of the pause.
   static constexpr int ResultContinue = 1;
   static constexpr int ResultStop = 3;
+  static constexpr int ResultBack = 4;
 
   explicit PauseWindow(soyka::MachineState& state, QWidget* parent = nullptr);
 
@@ -46,13 +47,17 @@ public:
   QPushButton* continueButton_;
   QPushButton* stopButton_;
   QPushButton* helpButton_;
+  QPushButton* backButton_;
 
 signals:
-  // Дальше is Continue; every other way the pause ends is Stop.
+  // Дальше is Continue, Назад Back; every other way the pause ends is Stop.
   void answered(soyka::PauseAnswer answer);
 
 public slots:
   void onHelpClicked();
+
+protected:
+  void keyPressEvent(QKeyEvent* event) override;
 
 private:
   void createPanels();

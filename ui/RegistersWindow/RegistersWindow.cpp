@@ -3,6 +3,7 @@
 #include "BitCells.h"
 #include "FixedWindow.h"
 #include "Fonts.h"
+#include "StateEdits.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -48,14 +49,18 @@ RegistersWindow::RegistersWindow(soyka::MachineState& state, soyka::ViewOperatio
   soyka::ui::setUpBitCells(accumulatorCells_, QRect(10, 120, 239, 25), {QStringLiteral("Сумматор")},
                            soyka::WordBits, BitCellLines::None);
   // Built late, the window shows what the registers showed so far.
-  if (state.View.CounterShown) {
-    RefreshCounterView();
-  }
-  if (state.View.CommandRegisterShown) {
-    RefreshCommandRegisterView();
-  }
-  if (state.View.AccumulatorShown) {
-    RefreshAccumulatorView();
+  RefreshCounterView();
+  RefreshCommandRegisterView();
+  RefreshAccumulatorView();
+}
+
+// Blank until the register is first shown: a step back to then blanks it again.
+template <typename Row>
+void RegistersWindow::showRegister(QTableWidget* cells, bool shown, const Row& bits) {
+  if (shown) {
+    soyka::ui::showBits(cells, 0, bits);
+  } else {
+    soyka::ui::clearBitCells(cells);
   }
 }
 
@@ -66,21 +71,19 @@ void RegistersWindow::addCaption(const QString& text, int left, int top) {
 }
 
 void RegistersWindow::RefreshCommandRegisterView() {
-  soyka::ui::showBits(commandRegisterCells_, 0, state_.CommandRegister);
+  showRegister(commandRegisterCells_, state_.View.CommandRegisterShown, state_.CommandRegister);
 }
 
 void RegistersWindow::RefreshAccumulatorView() {
-  soyka::ui::showBits(accumulatorCells_, 0, state_.Accumulator);
+  showRegister(accumulatorCells_, state_.View.AccumulatorShown, state_.Accumulator);
 }
 
 void RegistersWindow::RefreshCounterView() {
-  soyka::ui::showBits(counterCells_, 0, state_.CounterBits);
+  showRegister(counterCells_, state_.View.CounterShown, state_.CounterBits);
 }
 
 void RegistersWindow::onActivated() {
-  views_.RefreshCommandRegisterView();
-  views_.RefreshAccumulatorView();
-  views_.RefreshCounterView();
+  soyka::ShowRegisters(state_, views_);
 }
 
 bool RegistersWindow::event(QEvent* event) {

@@ -31,4 +31,5 @@ protected:
 
 private:
   void addCaption(const QString& text, int left, int top);
+  template <typename Row> void showRegister(QTableWidget* cells, bool shown, const Row& bits);
 };

@@ -83,9 +83,8 @@ void CheckRegisters(const MachineState& state, const RegistersWindow& registers,
   }
 }
 
-// The machine keeps no copy of what the display shows (each row is a memory cell as it was when
-// shown), so the display is held to itself: a row's value is the number its bits make, and a
-// blank row has no value.
+// Each row is a memory cell as it was when shown, so the display is held to itself: a row's value
+// is the number its bits make, and a blank row has no value.
 void CheckDisplay(const DisplayWindow& display, QStringList& broken) {
   for (int row = 0; row < DisplayRowCount; ++row) {
     const QString bits = RowText(display.rowCells_, row);

@@ -87,7 +87,8 @@ class MonkeyTest : public QObject {
          "only one bar of cell 0's marker pair is visible"},
         {"a register the registers window does not show",
          [](auto& s, auto& w) {
-           w.registersWindow().RefreshCommandRegisterView();
+           w.registersWindow();
+           soyka::ViewUpdates(s, w.dispatcher_).RefreshCommandRegisterView();
            s.CommandRegister[1] = 1;
          },
          "command register shows \"000000000000\" but the machine holds 000000000001"},

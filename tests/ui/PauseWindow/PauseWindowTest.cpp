@@ -35,6 +35,7 @@ struct Fixture {
     }
     views.answerTo = [this](soyka::PauseAnswer answer) {
       ++answers;
+      lastAnswer = answer;
       if (running) {
         outcome = soyka::AnswerPause(state, views, answer);
       } else {
@@ -69,6 +70,7 @@ struct Fixture {
   PauseTestViews views{state, pauseWindow};
   soyka::ViewUpdates show{state, views};
   int answers = 0;
+  soyka::PauseAnswer lastAnswer = soyka::PauseAnswer::Continue;
   bool running = false;
   soyka::TickOutcome outcome = soyka::TickOutcome::Idle;
 };
@@ -182,6 +184,8 @@ private slots:
   void pauseLayout();
   void pauseEndings_data();
   void pauseEndings();
+  void backFromTheSecondPauseOn_data();
+  void backFromTheSecondPauseOn();
   void continueStaysDisabledUntilRunStart();
   void closingWhileHiddenChangesNothing();
   void help_data();
@@ -248,6 +252,8 @@ void PauseWindowTest::controls_data() {
   QTest::newRow("stopButton") << window << QRect(112, 89, 93, 33) << "СТОП" << 0
                               << "Прервать выполнение";
   QTest::newRow("helpButton") << window << QRect(216, 89, 93, 33) << "Помощь" << 0 << "Как выйти?";
+  QTest::newRow("backButton") << window << QRect(4, 8, 24, 33) << "" << 0
+                              << "Вернуться на шаг назад";
 }
 
 void PauseWindowTest::controls() {
@@ -323,17 +329,28 @@ void PauseWindowTest::buttonPictures() {
 void PauseWindowTest::focusOrder_data() {
   QTest::addColumn<QString>("error");
   QTest::addColumn<QStringList>("order");
+  QTest::addColumn<int>("pauses");
   QTest::newRow("no error") << ""
                             << QStringList{"continueButton", "stopButton", "helpButton",
-                                           "continueButton"};
+                                           "continueButton"}
+                            << 1;
   QTest::newRow("after an error") << "Переполнение!"
-                                  << QStringList{"stopButton", "helpButton", "stopButton"};
+                                  << QStringList{"stopButton", "helpButton", "stopButton"} << 1;
+  QTest::newRow("a later pause, with Назад")
+      << ""
+      << QStringList{"continueButton", "stopButton", "helpButton", "backButton", "continueButton"}
+      << 2;
 }
 
 void PauseWindowTest::focusOrder() {
   QFETCH(QString, error);
   QFETCH(QStringList, order);
+  QFETCH(int, pauses);
   Fixture f(soyka::RunModeStep);
+  for (int earlier = 1; earlier < pauses; ++earlier) {
+    f.Pause();
+    f.pauseWindow.continueButton_->click();
+  }
   f.state.ErrorMessage = error.toStdString();
   f.Pause();
   f.pauseWindow.activateWindow();
@@ -346,7 +363,7 @@ void PauseWindowTest::focusOrder() {
     }
   }
   f.pauseWindow.stopButton_->click();
-  QCOMPARE(f.answers, 1);
+  QCOMPARE(f.answers, pauses);
   QCOMPARE(seen, order);
 }
 
@@ -501,6 +518,41 @@ void PauseWindowTest::pauseEndings() {
   QCOMPARE(f.pauseWindow.result(), result);
   QVERIFY(f.state.Halted);
   QCOMPARE(f.state.ErrorMessage, goesOn ? std::string() : std::string(soyka::AbortMessage));
+}
+
+void PauseWindowTest::backFromTheSecondPauseOn_data() {
+  QTest::addColumn<bool>("byKey");
+  QTest::newRow("mouse") << false;
+  QTest::newRow("Backspace") << true;
+}
+
+void PauseWindowTest::backFromTheSecondPauseOn() {
+  QFETCH(bool, byKey);
+  Fixture f(soyka::RunModeTact);
+  const auto pressBack = [&] {
+    if (byKey) {
+      // A key reaches its button only in the active window.
+      f.pauseWindow.activateWindow();
+      QVERIFY(QTest::qWaitForWindowActive(&f.pauseWindow));
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
+    } else {
+      QTest::mouseClick(f.pauseWindow.backButton_, Qt::LeftButton);
+    }
+  };
+  f.Pause();
+  QVERIFY(!f.pauseWindow.backButton_->isEnabled());
+  pressBack();
+  QVERIFY(f.pauseWindow.isVisible());
+  QCOMPARE(f.answers, 0);
+  f.pauseWindow.continueButton_->click();
+  f.Pause();
+  QVERIFY(f.pauseWindow.backButton_->isEnabled());
+  QCOMPARE(f.pauseWindow.backButton_->accessibleName(), QStringLiteral("Назад"));
+  pressBack();
+  QVERIFY(f.pauseWindow.isHidden());
+  QCOMPARE(f.answers, 2);
+  QCOMPARE(f.lastAnswer, soyka::PauseAnswer::Back);
+  QCOMPARE(f.pauseWindow.result(), PauseWindow::ResultBack);
 }
 
 void PauseWindowTest::continueStaysDisabledUntilRunStart() {
