@@ -3,6 +3,7 @@
 #include "ExerciseCommands.h"
 #include "MessageBoxes.h"
 #include "ProgramWindows.h"
+#include "StateEdits.h"
 
 namespace soyka::app {
 
@@ -18,8 +19,8 @@ ExerciseStart::ExerciseStart(MachineState& state,
     return;
   }
   loaded_ = std::move(std::get<ExerciseText>(reading));
-  state.Memory = loaded_->exercise.memory;
-  state.MemoryWindowOpen = true;
+  LoadProgram(state, loaded_->exercise.memory);
+  SetViewWanted(state, ViewWindow::Memory, true);
 }
 
 void ExerciseStart::Present(ui::ProgramWindows& windows) const {

@@ -1,105 +1,121 @@
 #include "InstructionCycle.h"
 
+#include "RunLoop.h"
+
 #include <array>
 #include <cstdlib>
 
 namespace soyka {
 namespace {
 
-// One command's run through its tacts; each step returns false once the command has ended early.
-class CommandCycle {
-public:
-  CommandCycle(MachineState& state, ViewOperations& views)
-      : s_(state), views_(views), tactMode_(state.RunMode == RunModeTact) {}
+using Lines = std::array<std::string, CommentLineCount>;
 
-  void Run() {
-    Fetch();
-    if (!Tact(1, [&] {
-          return Lines{"Выборка", "команды из", "ячейки " + BitsText(s_.CounterBits)};
-        })) {
-      return;
+// One part of a command; it leaves Cycle.Next at the part that follows it.
+class CommandStep {
+public:
+  CommandStep(MachineState& state, ViewUpdates& show) : s_(state), show_(show) {}
+
+  std::optional<PauseAnswer> Run() {
+    switch (s_.Cycle.Next) {
+    case CycleStep::Fetch:
+      return Fetch();
+    case CycleStep::Advance:
+      return Advance();
+    case CycleStep::LoadOperand:
+      return LoadOperand();
+    case CycleStep::Store:
+      return Store();
+    case CycleStep::Compute:
+      return Compute();
+    case CycleStep::Result:
+      return Result();
+    case CycleStep::Compare:
+      return Compare();
+    case CycleStep::Jump:
+      return Jump();
+    case CycleStep::OutputRow2:
+      return OutputRow(2);
+    case CycleStep::OutputRow3:
+      return OutputRow(3);
+    case CycleStep::OutputDone:
+      s_.Halted = true;
+      s_.Cycle.Next = CycleStep::CommandEnd;
+      break;
+    case CycleStep::CommandEnd:
+    case CycleStep::TickEnd:
+      break;
     }
-    IncrementCounter(s_);
-    views_.RefreshCounterView();
-    if (!Tact(2, [&] { return Lines{"+1  в СчК.", "Подготовка к", "след.команде"}; })) {
-      return;
-    }
-    DecodeCommand(s_);
-    switch (s_.Opcode) {
-    case OpcodeOutputAndStop:
-      Output();
-      return;
-    case OpcodeMove:
-      if (LoadOperand()) {
-        Move();
-      }
-      return;
-    case OpcodeJumpIfEqual:
-    case OpcodeJumpIfGreater:
-      if (LoadOperand()) {
-        Compare();
-      }
-      return;
-    default:
-      if (LoadOperand()) {
-        Arithmetic();
-      }
-      return;
-    }
+    return std::nullopt;
   }
 
 private:
-  // Address texts in the commentary come from the fetched command's bits.
-  std::string A1Text() const { return BitsText(s_.CommandRegister, 9, 7); }
-  std::string A2Text() const { return BitsText(s_.CommandRegister, 6, 4); }
-  std::string A3Text() const { return BitsText(s_.CommandRegister, 3, 1); }
+  bool TactMode() const { return s_.RunMode == RunModeTact; }
 
-  bool Aborted() const { return s_.ErrorMessage == AbortMessage; }
-
-  using Lines = std::array<std::string, 3>;
-
-  // Commentary and pause of a finished tact (Tact mode only), then the abort check. The lines
-  // are built only when shown, so Auto runs pay nothing for them.
-  template <typename MakeLines> bool Tact(int tact, MakeLines makeLines) {
-    if (tactMode_) {
-      const Lines lines = makeLines();
-      views_.SetTactComment(tact, lines[0], lines[1], lines[2]);
-      views_.PauseForTact();
+  // The end of a tact: its commentary and pause in Tact mode, then `next`. The lines are built
+  // only when shown, so Auto runs pay nothing for them.
+  template <typename MakeLines>
+  std::optional<PauseAnswer> Tact(int tact, CycleStep next, MakeLines makeLines) {
+    s_.Cycle.Next = next;
+    if (!TactMode()) {
+      return std::nullopt;
     }
-    return !Aborted();
-  }
-
-  void Fetch() {
-    views_.MoveCellMarker(s_.PreviousCounter, s_.Counter);
-    s_.PreviousCounter = s_.Counter;
-    s_.TargetCell = s_.Counter;
-    s_.CommandRegister = s_.Memory[static_cast<std::size_t>(s_.TargetCell)];
-    views_.RefreshCommandRegisterView();
-    views_.SetExecutedAddress(
-        std::string(CommandTable[static_cast<std::size_t>(s_.Counter)].substr(0, 3)));
+    show_.SetTactComment(tact, makeLines());
+    return show_.PauseForTact(Wait::TactPause);
   }
 
   Word12& Cell(int cell) { return s_.Memory[static_cast<std::size_t>(cell)]; }
 
-  void Store(int cell, const Word12& word) {
+  void StoreWord(int cell, const Word12& word) {
     s_.TargetCell = cell;
     Cell(cell) = word;
-    views_.RefreshMemoryView();
+    show_.Views().RefreshMemoryView();
   }
 
-  bool LoadOperand() {
+  std::optional<PauseAnswer> Fetch() {
+    show_.MoveCellMarker(s_.PreviousCounter, s_.Counter);
+    s_.PreviousCounter = s_.Counter;
+    s_.TargetCell = s_.Counter;
+    s_.CommandRegister = Cell(s_.TargetCell);
+    show_.RefreshCommandRegisterView();
+    show_.SetExecutedAddress(AddressText(s_.Counter));
+    return Tact(1, CycleStep::Advance, [&] {
+      return Lines{"Выборка", "команды из", "ячейки " + BitsText(s_.CounterBits)};
+    });
+  }
+
+  std::optional<PauseAnswer> Advance() {
+    IncrementCounter(s_);
+    show_.RefreshCounterView();
+    return Tact(2, CycleStep::LoadOperand, [] {
+      return Lines{"+1  в СчК.", "Подготовка к", "след.команде"};
+    });
+  }
+
+  std::optional<PauseAnswer> LoadOperand() {
+    DecodeCommand(s_);
+    if (s_.Opcode == OpcodeOutputAndStop) {
+      return OutputRow(1);
+    }
     s_.Accumulator = Cell(s_.A1);
-    views_.RefreshAccumulatorView();
+    show_.RefreshAccumulatorView();
     s_.FirstOperand = WordValue(Cell(s_.A1));
-    return Tact(3, [&] { return Lines{"1-е число", "из ячейки", A1Text() + " в СМ"}; });
+    const CycleStep next = s_.Opcode == OpcodeMove ? CycleStep::Store
+                           : s_.Opcode == OpcodeJumpIfEqual || s_.Opcode == OpcodeJumpIfGreater
+                               ? CycleStep::Compare
+                               : CycleStep::Compute;
+    return Tact(3, next, [&] {
+      return Lines{"1-е число", "из ячейки", AddressText(s_.A1) + " в СМ"};
+    });
   }
 
-  void Move() {
-    Store(s_.A3, s_.Accumulator);
-    Tact(4, [&] { return Lines{"Запись СМ в", "ячейку " + A3Text(), ""}; });
+  std::optional<PauseAnswer> Store() {
+    StoreWord(s_.A3, s_.Accumulator);
+    return Tact(4, CycleStep::CommandEnd, [&] {
+      return Lines{"Запись СМ в", "ячейку " + AddressText(s_.A3), ""};
+    });
   }
 
-  void Arithmetic() {
+  std::optional<PauseAnswer> Compute() {
     s_.SecondOperand = WordValue(Cell(s_.A2));
     const int a = s_.FirstOperand;
     const int b = s_.SecondOperand;
@@ -107,9 +123,6 @@ private:
     switch (s_.Opcode) {
     case OpcodeAdd:
       s_.SecondOperand = a + b;
-      if (s_.SecondOperand >= WordLimit) {
-        return ReportMachineError(s_, views_, OverflowMessage);
-      }
       break;
     case OpcodeSubtract:
       op = '-';
@@ -118,91 +131,105 @@ private:
     case OpcodeMultiply:
       op = '*';
       s_.SecondOperand = a * b;
-      if (s_.SecondOperand >= WordLimit) {
-        return ReportMachineError(s_, views_, OverflowMessage);
-      }
       break;
     default:
       op = '/';
       if (b == 0) {
-        return ReportMachineError(s_, views_, DivisionByZeroMessage);
+        return Fail(DivisionByZeroMessage);
       }
       s_.SecondOperand = a / b;
       break;
     }
-    if (!Tact(4, [&] {
-          return Lines{std::string("СМ") + op + "2-е число", "из ячейки " + A2Text(), "в СМ"};
-        })) {
-      return;
+    if (s_.SecondOperand >= WordLimit) {
+      return Fail(OverflowMessage);
     }
-    s_.Accumulator = WordFromValue(s_.SecondOperand);
-    views_.RefreshAccumulatorView();
-    Store(s_.A3, s_.Accumulator);
-    Tact(5, [&] { return Lines{"Результат  в", "ячейку " + A3Text(), ""}; });
+    return Tact(4, CycleStep::Result, [&] {
+      return Lines{std::string("СМ") + op + "2-е число", "из ячейки " + AddressText(s_.A2), "в СМ"};
+    });
   }
 
-  void Compare() {
+  std::optional<PauseAnswer> Fail(std::string_view message) {
+    s_.Cycle.Next = CycleStep::CommandEnd;
+    return show_.ReportMachineError(message);
+  }
+
+  std::optional<PauseAnswer> Result() {
+    s_.Accumulator = WordFromValue(s_.SecondOperand);
+    show_.RefreshAccumulatorView();
+    StoreWord(s_.A3, s_.Accumulator);
+    return Tact(5, CycleStep::CommandEnd, [&] {
+      return Lines{"Результат  в", "ячейку " + AddressText(s_.A3), ""};
+    });
+  }
+
+  std::optional<PauseAnswer> Compare() {
     s_.SecondOperand = WordValue(Cell(s_.A2));
     s_.ConditionMet = s_.Opcode == OpcodeJumpIfEqual ? s_.FirstOperand == s_.SecondOperand
                                                      : s_.FirstOperand > s_.SecondOperand;
-    if (!Tact(4, [&] { return Lines{"Сравнить СМ", "и ячейку " + A2Text(), ""}; })) {
-      return;
-    }
-    if (s_.ConditionMet) {
-      s_.Counter = s_.A3;
-      for (int k = 1; k <= CounterBitCount; ++k) {
-        s_.CounterBits[k] = s_.CommandRegister[k];
-      }
-      views_.RefreshCounterView();
-      Tact(5, [&] { return Lines{"Условие", "ВЫПОЛНЕНО!", "Переход к " + A3Text()}; });
-    } else {
-      Tact(5, [&] { return Lines{"Условие", "НЕ ВЫПОЛНЕНО!", "Перехода нет"}; });
-    }
+    return Tact(4, CycleStep::Jump, [&] {
+      return Lines{"Сравнить СМ", "и ячейку " + AddressText(s_.A2), ""};
+    });
   }
 
-  void Output() {
-    const int cells[DisplayRowCount] = {s_.A1, s_.A2, s_.A3};
-    for (int row = 1; row <= DisplayRowCount; ++row) {
-      if (tactMode_) {
-        views_.SetTactComment(row + 2, "Вывод " + std::to_string(row) + "-го", "числа",
-                              "на дисплей");
-      }
-      s_.TargetCell = cells[row - 1];
-      views_.ShowDisplayRow(row, s_.TargetCell);
-      if (tactMode_) {
-        views_.PauseForTact();
-      }
-      if (Aborted()) {
-        break;
-      }
+  std::optional<PauseAnswer> Jump() {
+    if (!s_.ConditionMet) {
+      return Tact(5, CycleStep::CommandEnd, [] {
+        return Lines{"Условие", "НЕ ВЫПОЛНЕНО!", "Перехода нет"};
+      });
     }
-    s_.Halted = true;
+    s_.Counter = s_.A3;
+    for (int k = 1; k <= CounterBitCount; ++k) {
+      s_.CounterBits[k] = s_.CommandRegister[k];
+    }
+    show_.RefreshCounterView();
+    return Tact(5, CycleStep::CommandEnd, [&] {
+      return Lines{"Условие", "ВЫПОЛНЕНО!", "Переход к " + AddressText(s_.A3)};
+    });
+  }
+
+  // Output rows 1 to 3 are tacts 3 to 5; here the commentary comes before the row is shown.
+  std::optional<PauseAnswer> OutputRow(int row) {
+    static constexpr std::array<CycleStep, DisplayRowCount> After = {
+        CycleStep::OutputRow2, CycleStep::OutputRow3, CycleStep::OutputDone};
+    s_.Cycle.Next = After[static_cast<std::size_t>(row - 1)];
+    if (TactMode()) {
+      show_.SetTactComment(row + 2,
+                           {"Вывод " + std::to_string(row) + "-го", "числа", "на дисплей"});
+    }
+    const std::array<int, DisplayRowCount> cells = {s_.A1, s_.A2, s_.A3};
+    s_.TargetCell = cells[static_cast<std::size_t>(row - 1)];
+    show_.ShowDisplayRow(row, s_.TargetCell);
+    return TactMode() ? show_.PauseForTact(Wait::TactPause) : std::nullopt;
   }
 
   MachineState& s_;
-  ViewOperations& views_;
-  const bool tactMode_;
+  ViewUpdates& show_;
 };
 
 } // namespace
 
-void DecodeCommand(MachineState& state) {
-  const Word12& cell = state.Memory[static_cast<std::size_t>(state.TargetCell)];
-  state.Opcode = FieldValue(cell, 12, 10);
-  state.A1 = FieldValue(cell, 9, 7);
-  state.A2 = FieldValue(cell, 6, 4);
-  state.A3 = FieldValue(cell, 3, 1);
+std::optional<PauseAnswer> RunCommandStep(MachineState& state, ViewUpdates& show) {
+  return CommandStep(state, show).Run();
 }
 
-void ReportMachineError(MachineState& state, ViewOperations& views, std::string_view message) {
-  state.Halted = true;
-  state.ErrorMessage = std::string(message);
-  views.DisablePanelStop();
-  views.ShowErrorBox(state.ErrorMessage);
+void DecodeCommand(MachineState& state) {
+  const CommandFields fields =
+      SplitCommand(state.Memory[static_cast<std::size_t>(state.TargetCell)]);
+  state.Opcode = fields.Opcode;
+  state.A1 = fields.A1;
+  state.A2 = fields.A2;
+  state.A3 = fields.A3;
 }
 
 void ExecuteCommand(MachineState& state, ViewOperations& views) {
-  CommandCycle(state, views).Run();
+  ViewUpdates show(state, views);
+  state.Cycle = {};
+  while (state.Cycle.Next != CycleStep::CommandEnd) {
+    const std::optional<PauseAnswer> answer = RunCommandStep(state, show);
+    if (state.Cycle.Waiting != Wait::None) {
+      TakeAnswer(state, answer.value_or(PauseAnswer::Continue));
+    }
+  }
 }
 
 } // namespace soyka

@@ -23,6 +23,11 @@ int FieldValue(const Word12& word, int high, int low) {
   return value;
 }
 
+CommandFields SplitCommand(const Word12& word) {
+  return {FieldValue(word, 12, 10), FieldValue(word, 9, 7), FieldValue(word, 6, 4),
+          FieldValue(word, 3, 1)};
+}
+
 Word12 WordFromValue(int value) {
   Word12 word;
   auto rest = static_cast<unsigned>(value);

@@ -1,19 +1,17 @@
 #pragma once
 // The machine's state record, its word encoding, and the helpers every module shares.
 
+#include "CycleProgress.h"
+#include "RunHistory.h"
+#include "ViewState.h"
+#include "Word.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace soyka {
-
-inline constexpr int WordBits = 12;
-inline constexpr int CellCount = 8;
-inline constexpr int CounterBitCount = 3;
-inline constexpr int DisplayRowCount = 3;
-// The first value that no longer fits in a word: results from here on overflow.
-inline constexpr int WordLimit = 4096;
 
 inline constexpr int RunModeAuto = 2;
 inline constexpr int RunModeStep = 3;
@@ -32,18 +30,6 @@ inline constexpr std::string_view OverflowMessage = "Переполнение!";
 inline constexpr std::string_view DivisionByZeroMessage = "Деление на 0!";
 // Marks a run that the learner stopped from the pause window.
 inline constexpr std::string_view AbortMessage = "abort";
-
-// A row of bits indexed from 1, each byte 0 or 1; bit 1 is the least significant.
-template <int Count> struct BitRow {
-  std::array<std::uint8_t, Count> bits{};
-
-  std::uint8_t& operator[](int k) { return bits[static_cast<std::size_t>(k - 1)]; }
-  std::uint8_t operator[](int k) const { return bits[static_cast<std::size_t>(k - 1)]; }
-  bool operator==(const BitRow&) const = default;
-};
-
-using Word12 = BitRow<WordBits>;
-using CounterBits3 = BitRow<CounterBitCount>;
 
 struct MachineState {
   std::array<Word12, CellCount> Memory{};
@@ -68,6 +54,12 @@ struct MachineState {
   bool RegistersWindowOpen = false;
   bool InputEnabled = false;
   bool LoadExampleChosen = false;
+  // Where the command under way stands, and what the windows show.
+  CycleProgress Cycle;
+  ViewState View;
+  // The pauses of the run so far, for Назад.
+  RunHistory History;
+  bool operator==(const MachineState&) const = default;
 };
 
 // Puts every field at its start-up value; runs once before any window exists.
@@ -75,6 +67,15 @@ void InitializeMachine(MachineState& state);
 
 int WordValue(const Word12& word);
 int FieldValue(const Word12& word, int high, int low);
+
+// A word read as a command: operation code in bits 12..10, addresses in 9..7, 6..4 and 3..1.
+struct CommandFields {
+  int Opcode = 0;
+  int A1 = 0;
+  int A2 = 0;
+  int A3 = 0;
+};
+CommandFields SplitCommand(const Word12& word);
 Word12 WordFromValue(int value);
 
 // Bits high..low of a row as the digits "0"/"1", most significant first.

@@ -1,7 +1,7 @@
 #pragma once
 // View operations that show nothing, for runs no learner watches: a check of an exercise, a
-// benchmark. A user overrides what it wants to note. An Auto run never pauses, so the pause does
-// nothing either.
+// benchmark. A user overrides what it wants to note. Every pause and error box is answered at
+// once, with Дальше.
 
 #include "ViewOperations.h"
 
@@ -20,12 +20,12 @@ public:
   void ShowDisplayRow(int, int) override {}
   void SetExecutedAddress(const std::string&) override {}
   void SetTactComment(int, const std::string&, const std::string&, const std::string&) override {}
-  void PauseForTact() override {}
+  std::optional<PauseAnswer> PauseForTact() override { return PauseAnswer::Continue; }
   void EnableInfoContinue() override {}
   void SetInfoCommentsVisible(bool) override {}
   void CloseInfoWindow() override {}
   void DisablePanelStop() override {}
-  void ShowErrorBox(const std::string&) override {}
+  bool ShowErrorBox(const std::string&) override { return true; }
   void SetInputLamps(bool) override {}
   void ShowWantedWindows() override {}
 };

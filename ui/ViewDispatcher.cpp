@@ -8,6 +8,7 @@
 #include "RegistersWindow.h"
 
 #include <QApplication>
+#include <QMessageBox>
 
 namespace soyka::ui {
 
@@ -65,7 +66,13 @@ DisplayWindow& ViewDispatcher::displayWindow() {
 }
 
 PauseWindow& ViewDispatcher::pauseWindow() {
-  return buildOnNeed(pauseWindow_, state_);
+  const bool fresh = !pauseWindow_;
+  PauseWindow& window = buildOnNeed(pauseWindow_, state_);
+  if (fresh && controlPanel_) {
+    QObject::connect(&window, &PauseWindow::answered, controlPanel_,
+                     &ControlPanel::onPauseAnswered);
+  }
+  return window;
 }
 
 std::vector<QWidget*> ViewDispatcher::builtWindows() const {
@@ -81,67 +88,95 @@ void ViewDispatcher::destroyWindows() {
 }
 
 void ViewDispatcher::RefreshMemoryView() {
-  memoryWindow().RefreshMemoryView();
+  if (memoryWindow_) {
+    memoryWindow_->RefreshMemoryView();
+  }
 }
 
 void ViewDispatcher::MoveCellMarker(int from, int to) {
-  memoryWindow().MoveCellMarker(from, to);
+  if (memoryWindow_) {
+    memoryWindow_->MoveCellMarker(from, to);
+  }
 }
 
 void ViewDispatcher::ShowCellMarker(int cell) {
-  memoryWindow().ShowCellMarker(cell);
+  if (memoryWindow_) {
+    memoryWindow_->ShowCellMarker(cell);
+  }
 }
 
 void ViewDispatcher::HideCellMarker(int cell) {
-  memoryWindow().HideCellMarker(cell);
+  if (memoryWindow_) {
+    memoryWindow_->HideCellMarker(cell);
+  }
 }
 
 void ViewDispatcher::RefreshCommandRegisterView() {
-  registersWindow().RefreshCommandRegisterView();
+  if (registersWindow_) {
+    registersWindow_->RefreshCommandRegisterView();
+  }
 }
 
 void ViewDispatcher::RefreshAccumulatorView() {
-  registersWindow().RefreshAccumulatorView();
+  if (registersWindow_) {
+    registersWindow_->RefreshAccumulatorView();
+  }
 }
 
 void ViewDispatcher::RefreshCounterView() {
-  registersWindow().RefreshCounterView();
+  if (registersWindow_) {
+    registersWindow_->RefreshCounterView();
+  }
   if (controlPanel_) {
     controlPanel_->setCounterLamps(state_.CounterBits);
   }
 }
 
 void ViewDispatcher::ClearDisplay() {
-  displayWindow().ClearDisplay();
+  if (displayWindow_) {
+    displayWindow_->ClearDisplay();
+  }
 }
 
 void ViewDispatcher::ShowDisplayRow(int row, int cell) {
-  displayWindow().ShowDisplayRow(row, cell);
+  if (displayWindow_) {
+    displayWindow_->ShowDisplayRow(row, cell);
+  }
 }
 
 void ViewDispatcher::SetExecutedAddress(const std::string& text) {
-  pauseWindow().SetExecutedAddress(text);
+  if (pauseWindow_) {
+    pauseWindow_->SetExecutedAddress(text);
+  }
 }
 
 void ViewDispatcher::SetTactComment(int tact, const std::string& line1, const std::string& line2,
                                     const std::string& line3) {
-  pauseWindow().SetTactComment(tact, line1, line2, line3);
+  if (pauseWindow_) {
+    pauseWindow_->SetTactComment(tact, line1, line2, line3);
+  }
 }
 
-void ViewDispatcher::PauseForTact() {
-  pauseWindow().PauseForTact();
+std::optional<PauseAnswer> ViewDispatcher::PauseForTact() {
+  return pauseWindow().PauseForTact();
 }
 
 void ViewDispatcher::EnableInfoContinue() {
-  pauseWindow().EnableInfoContinue();
+  if (pauseWindow_) {
+    pauseWindow_->EnableInfoContinue();
+  }
 }
 
 void ViewDispatcher::SetInfoCommentsVisible(bool visible) {
-  pauseWindow().SetInfoCommentsVisible(visible);
+  if (pauseWindow_) {
+    pauseWindow_->SetInfoCommentsVisible(visible);
+  }
 }
 
 void ViewDispatcher::CloseInfoWindow() {
-  pauseWindow().CloseInfoWindow();
+  if (pauseWindow_) {
+    pauseWindow_->CloseInfoWindow();
+  }
 }
 
 void ViewDispatcher::DisablePanelStop() {
@@ -150,8 +185,13 @@ void ViewDispatcher::DisablePanelStop() {
   }
 }
 
-void ViewDispatcher::ShowErrorBox(const std::string& text) {
-  showErrorMessage(QApplication::activeWindow(), text);
+bool ViewDispatcher::ShowErrorBox(const std::string& text) {
+  QMessageBox* box = openErrorMessage(QApplication::activeWindow(), text);
+  if (controlPanel_) {
+    QObject::connect(box, &QDialog::finished, controlPanel_,
+                     [panel = controlPanel_] { panel->onPauseAnswered(PauseAnswer::Continue); });
+  }
+  return false;
 }
 
 void ViewDispatcher::SetInputLamps(bool on) {
@@ -159,7 +199,9 @@ void ViewDispatcher::SetInputLamps(bool on) {
   if (on && controlPanel_) {
     controlPanel_->setInputLamp(true);
   }
-  memoryWindow().setInputLamp(on);
+  if (memoryWindow_) {
+    memoryWindow_->setInputLamp(on);
+  }
   if (!on && controlPanel_) {
     controlPanel_->setInputLamp(false);
   }

@@ -1,8 +1,8 @@
 #pragma once
 // The view operations answered by the windows: the one place that knows which window answers
-// which operation, and whether the memory, registers, display and pause windows exist yet. Each
-// of those is built the first time an operation is addressed to it or something needs it, so it
-// receives the same calls in the same order as if it had been built at start-up.
+// which operation, and whether the memory, registers, display and pause windows exist yet. An
+// operation reaches only the windows built so far; a window built later, when it is first shown,
+// draws itself from the state, which keeps everything the windows were asked to show.
 
 #include "Machine.h"
 #include "ViewOperations.h"
@@ -57,12 +57,12 @@ public:
   void SetExecutedAddress(const std::string& text) override;
   void SetTactComment(int tact, const std::string& line1, const std::string& line2,
                       const std::string& line3) override;
-  void PauseForTact() override;
+  std::optional<PauseAnswer> PauseForTact() override;
   void EnableInfoContinue() override;
   void SetInfoCommentsVisible(bool visible) override;
   void CloseInfoWindow() override;
   void DisablePanelStop() override;
-  void ShowErrorBox(const std::string& text) override;
+  bool ShowErrorBox(const std::string& text) override;
   void SetInputLamps(bool on) override;
   void ShowWantedWindows() override;
 

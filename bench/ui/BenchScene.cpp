@@ -52,7 +52,11 @@ bool BenchScene::OpenEveryView() {
 }
 
 void BenchScene::StartAutoRun() {
-  windows.controlPanel_.modeButtons_->button(0)->setChecked(true);
+  StartRun(0);
+}
+
+void BenchScene::StartRun(int modeItem) {
+  windows.controlPanel_.modeButtons_->button(modeItem)->setChecked(true);
   windows.controlPanel_.onStartClicked();
 }
 

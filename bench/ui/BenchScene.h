@@ -13,8 +13,9 @@ public:
 
   // Opens the three views as double clicks on the board would; false if they never painted.
   bool OpenEveryView();
-  // ПУСК in Auto mode.
+  // ПУСК in Auto mode, or in the mode of the selector's item (0 Авто, 1 Шаг, 2 Такт).
   void StartAutoRun();
+  void StartRun(int modeItem);
 
   MachineState state;
   ui::ProgramWindows windows;

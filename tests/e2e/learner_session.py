@@ -151,6 +151,51 @@ def step_run():
           f'the display shows 720 in all rows ({values})')
 
 
+def tact_run_stepped_back():
+    """A Tact run from cell 000: Дальше three times, then Назад twice by mouse and once by
+    Backspace; each restored pause, the memory, the registers and the counter lamps read back
+    as they were at that tact going forward. СТОП then ends the run before any store, so the
+    memory stays as the Auto run left it (F = 120, K = 6)."""
+    def seen():
+        texts = pause_texts()
+        registers = [table_rows(REGISTERS_TITLE, 0, 3)] + [
+            table_rows(REGISTERS_TITLE, t) for t in (1, 2)]
+        return texts, table_rows(MEMORY_TITLE), registers, counter_lamps()
+
+    def tact_shown():
+        texts = pause_texts()
+        return texts[texts.index('такт') + 1]
+
+    open_view('АЛУ', REGISTERS_TITLE)
+    start_run('Такт')
+    wait_until(lambda: window(PAUSE_TITLE), 'a Tact run pauses after tact 1')
+    # Moved aside earlier to reach the panel, the pause goes back up, clear of the task bar.
+    x, y = title_bar_point(PAUSE_TITLE)
+    drag((x, y), (x, y - 230))
+    forward = []
+    for tact in ('1', '2', '3', '4'):
+        wait_for(tact_shown, tact, f'the pause of tact {tact}')
+        check(sensitive(button(PAUSE_TITLE, 'Назад')) == (tact != '1'),
+              f'Назад is offered from the run\'s second pause on (tact {tact})')
+        forward.append(seen())
+        if tact != '4':
+            click(button(PAUSE_TITLE, 'Дальше'))
+    for tact, by_key in (('3', False), ('2', False), ('1', True)):
+        if by_key:
+            click(window(PAUSE_TITLE), at=(0.5, 0.55))  # a bare spot: the pause takes the keys
+            wait_until(lambda: active(window(PAUSE_TITLE)), 'the pause is the active window')
+            key('BackSpace')
+        else:
+            click(button(PAUSE_TITLE, 'Назад'))
+        wait_for(seen, forward[int(tact) - 1],
+                 f'Назад{" by Backspace" if by_key else ""} brings back tact {tact}: the pause, '
+                 'memory, registers and counter lamps as they were')
+    check(not sensitive(button(PAUSE_TITLE, 'Назад')), 'at the first pause Назад is disabled')
+    click(button(PAUSE_TITLE, 'СТОП'))
+    wait_until(lambda: not window(PAUSE_TITLE), 'СТОП closes the pause')
+    wait_for(panel_state, PANEL_IDLE, 'the run has ended with the panel idle')
+
+
 def exit_refused(program):
     before = showing_titles()
     bring_to_front(MAIN_TITLE)
@@ -246,7 +291,7 @@ def main():
         run_pass(start_up, type_the_factorial, pause_keeps_its_place)
         return
     run_pass(start_up, type_the_factorial, pause_keeps_its_place, auto_run,
-             partial(tact_run_stopped_in_its_pause, program), step_run,
+             partial(tact_run_stopped_in_its_pause, program), tact_run_stepped_back, step_run,
              partial(exit_refused, program), dialog_above_the_panel,
              partial(open_view, 'АЛУ', REGISTERS_TITLE),
              type_into_cell_000, close_requests_refused, load_example_during_the_run,

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -74,5 +75,27 @@ struct Machine {
   std::ostringstream log;
   TraceViews views;
 };
+
+// Views that answer no wait at once, as the windows do: the answer that soyka-trace would give is
+// kept for the test to hand to AnswerPause.
+class LaterAnswerViews : public TraceViews {
+public:
+  using TraceViews::TraceViews;
+  std::optional<PauseAnswer> PauseForTact() override {
+    answer = TraceViews::PauseForTact();
+    return std::nullopt;
+  }
+  bool ShowErrorBox(const std::string& text) override {
+    answer = PauseAnswer::Continue;
+    return !TraceViews::ShowErrorBox(text);
+  }
+  std::optional<PauseAnswer> answer;
+};
+
+// What the panel does after `outcome`: the kept answer to a wait, else the next tick.
+inline TickOutcome NextOutcome(MachineState& state, LaterAnswerViews& views, TickOutcome outcome) {
+  return outcome == TickOutcome::Waiting ? AnswerPause(state, views, views.answer.value())
+                                         : RunTick(state, views);
+}
 
 } // namespace soyka::testing

@@ -186,43 +186,31 @@ TEST(Tick, StopInTactOnePauseLeavesTheCounterAndShowsNoFurtherPause) {
   EXPECT_EQ(RunTick(m.state, m.views), TickOutcome::Idle);
 }
 
-// A timer tick that arrives while a pause or an error box waits must run nothing.
-class NestedTickViews : public TraceViews {
-public:
-  NestedTickViews(MachineState& state, std::ostream& out) : TraceViews(state, out), state_(state) {}
-  void PauseForTact() override {
-    TraceViews::PauseForTact();
-    nested.push_back(RunTick(state_, *this));
-  }
-  void ShowErrorBox(const std::string& text) override {
-    TraceViews::ShowErrorBox(text);
-    nested.push_back(RunTick(state_, *this));
-  }
-  std::vector<TickOutcome> nested;
-
-private:
-  MachineState& state_;
-};
-
-TEST(Tick, NestedTicksDuringModalWaitsDoNothing) {
-  for (int mode : {RunModeAuto, RunModeStep, RunModeTact}) {
-    MachineState state;
-    InitializeMachine(state);
-    state.RunMode = mode;
-    state.Memory[0] = Cmd(OpcodeAdd, 3, 4, 5); // 4000 + 0
-    state.Memory[1] = Cmd(OpcodeAdd, 3, 3, 5); // 4000 + 4000
-    state.Memory[3] = WordFromValue(4000);
-    std::ostringstream log;
-    NestedTickViews views(state, log);
-    StartRun(state, views);
-    int commands = 0;
-    while (RunTick(state, views) != TickOutcome::RunEnded) {
-      ++commands;
-    }
-    EXPECT_EQ(commands, 1) << "mode " << mode;
-    EXPECT_FALSE(views.nested.empty());
-    for (TickOutcome outcome : views.nested) {
-      EXPECT_EQ(outcome, TickOutcome::Idle);
+// Answered later, every wait ends the tick between two tacts; ticks while it waits run nothing,
+// and the answers carry the run on to the same views and state as answers given at once.
+TEST(Tick, AWaitAnsweredLaterRunsAsOneAnsweredAtOnce) {
+  const std::vector<Word12> overflowAtCell1 = {Cmd(OpcodeMove, 3, 0, 6), Cmd(OpcodeAdd, 3, 3, 5),
+                                               Cmd(OpcodeOutputAndStop, 5, 5, 5),
+                                               WordFromValue(4000)};
+  for (const std::vector<Word12>& program : {FactorialImage, overflowAtCell1}) {
+    for (int mode : {RunModeAuto, RunModeStep, RunModeTact}) {
+      Machine atOnce(program, mode, 7);
+      StartRun(atOnce.state, atOnce.views);
+      while (RunTick(atOnce.state, atOnce.views) == TickOutcome::RunGoesOn) {
+      }
+      Machine later(program, mode);
+      std::ostringstream log;
+      LaterAnswerViews views(later.state, log, 7);
+      StartRun(later.state, views);
+      for (TickOutcome outcome = RunTick(later.state, views); outcome != TickOutcome::RunEnded;
+           outcome = NextOutcome(later.state, views, outcome)) {
+        if (outcome == TickOutcome::Waiting) {
+          EXPECT_TRUE(later.state.Halted);
+          EXPECT_EQ(RunTick(later.state, views), TickOutcome::Idle);
+        }
+      }
+      EXPECT_EQ(log.str(), atOnce.log.str()) << "mode " << mode;
+      EXPECT_EQ(later.state, atOnce.state) << "mode " << mode;
     }
   }
 }

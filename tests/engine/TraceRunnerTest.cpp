@@ -76,7 +76,8 @@ INSTANTIATE_TEST_SUITE_P(
                      {"--stop-at", "99999999999999999999999"},
                      Factorial,
                      "99999999999999999999999"},
-        BadInputCase{"OptionBeforeBadImage", {"--mode", "tact"}, "1\n", "line 1"}),
+        BadInputCase{"OptionBeforeBadImage", {"--mode", "tact"}, "1\n", "line 1"},
+        BadInputCase{"UnknownAnswer", {"--answers", "ccx"}, Factorial, "ccx"}),
     [](const ::testing::TestParamInfo<BadInputCase>& info) { return info.param.name; });
 
 TEST(Trace, FactorialPrintsTheDisplayRowsAndTheFinalState) {
@@ -147,6 +148,30 @@ TEST(Trace, ErrorPauseIsAlwaysAStop) {
   EXPECT_NE(r.out.find("PauseForTact stop\nEND halted"), std::string::npos);
   EXPECT_NE(r.out.find("SecondOperand 8000\n"), std::string::npos);
   EXPECT_NE(r.out.find("Commands 1\n"), std::string::npos);
+}
+
+// Back from tact 2 to tact 1: the windows are asked to show tact 1 again, as at its showing.
+TEST(Trace, AnswersGoBackAndOn) {
+  const std::vector<std::string> lines =
+      Trace({"--mode", "tact", "--answers", "cbs"}, Factorial).Lines();
+  const auto back = std::ranges::find(lines, "PauseForTact back");
+  ASSERT_NE(back, lines.end());
+  const std::vector<std::string> restored(back + 1,
+                                          std::ranges::find(back, lines.end(), "END halted"));
+  EXPECT_EQ(restored,
+            (std::vector<std::string>{
+                "RefreshMemoryView 101110101101 001110111110 110100110000 111101101101 "
+                "000000000110 000000000001 000000000001 000000000001",
+                "ShowCellMarker 0", "HideCellMarker 1", "HideCellMarker 2", "HideCellMarker 3",
+                "HideCellMarker 4", "HideCellMarker 5", "HideCellMarker 6", "HideCellMarker 7",
+                "MoveCellMarker 0 0", "RefreshCommandRegisterView 101110101101",
+                "RefreshAccumulatorView 000000000000", "RefreshCounterView 000", "ClearDisplay",
+                "SetExecutedAddress \"000\"",
+                "SetTactComment 1 \"Выборка\" \"команды из\" \"ячейки 000\"", "PauseForTact stop",
+                "RefreshMemoryView 101110101101 001110111110 "
+                "110100110000 111101101101 000000000110 000000000001 000000000001 "
+                "000000000001"}));
+  EXPECT_EQ(std::ranges::count(lines, "PauseForTact back"), 1);
 }
 
 TEST(Trace, AcceptsCommentsBlankLinesCarriageReturnsAndTrailingBlanks) {

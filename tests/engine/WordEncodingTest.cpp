@@ -13,12 +13,16 @@ TEST(WordEncoding, WordValueReadsBit12AsMostSignificant) {
   EXPECT_EQ(WordValue(W("000000000001")), 1);
 }
 
-TEST(WordEncoding, FieldValueSplitsACommand) {
-  const Word12 word = W("101110101101");
-  EXPECT_EQ(FieldValue(word, 12, 10), 5);
-  EXPECT_EQ(FieldValue(word, 9, 7), 6);
-  EXPECT_EQ(FieldValue(word, 6, 4), 5);
-  EXPECT_EQ(FieldValue(word, 3, 1), 5);
+TEST(WordEncoding, SplitCommandReadsItsFourFields) {
+  for (int value = 0; value < WordLimit; value += 37) {
+    const CommandFields fields = SplitCommand(WordFromValue(value));
+    EXPECT_EQ(fields.Opcode * 512 + fields.A1 * 64 + fields.A2 * 8 + fields.A3, value);
+  }
+  const CommandFields fields = SplitCommand(W("101110011100"));
+  EXPECT_EQ(fields.Opcode, 5);
+  EXPECT_EQ(fields.A1, 6);
+  EXPECT_EQ(fields.A2, 3);
+  EXPECT_EQ(fields.A3, 4);
 }
 
 TEST(WordEncoding, WordFromValueRoundTripsEveryWord) {

@@ -106,29 +106,28 @@ public:
     Check(s_.RunMode == soyka::RunModeTact, "commentary only in tact mode");
     Check(tact >= 1 && tact <= 5, "tact in 1..5");
   }
-  void PauseForTact() override {
+  std::optional<soyka::PauseAnswer> PauseForTact() override {
     AfterStop();
-    s_.Halted = true;
     NestedTick();
     const bool error = !s_.ErrorMessage.empty();
+    Check(s_.View.Pause.ContinueEnabled != error, "Дальше offered exactly when there is no error");
     bool stop = error;
     if (next_ < answerBits_) {
       stop = stop || ((answers_[next_ / 8] >> (next_ % 8)) & 1) != 0;
       ++next_;
     }
-    if (stop) {
-      s_.ErrorMessage = std::string(soyka::AbortMessage);
-      stopped_ = true;
-    }
+    stopped_ = stop;
+    return stop ? soyka::PauseAnswer::Stop : soyka::PauseAnswer::Continue;
   }
   void EnableInfoContinue() override {}
   void SetInfoCommentsVisible(bool) override {}
   void CloseInfoWindow() override {}
   void DisablePanelStop() override { Check(s_.Halted, "error reported halted"); }
-  void ShowErrorBox(const std::string& text) override {
+  bool ShowErrorBox(const std::string& text) override {
     Check(text == soyka::OverflowMessage || text == soyka::DivisionByZeroMessage, "error text");
     Check(s_.ErrorMessage == text, "error stored before the box");
     NestedTick();
+    return true;
   }
   void SetInputLamps(bool on) override { Check(!on, "a run never enables input"); }
   void ShowWantedWindows() override { Fail("a run never shows windows"); }

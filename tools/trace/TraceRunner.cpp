@@ -17,6 +17,7 @@ struct TraceOptions {
   int runMode = RunModeAuto;
   std::uint64_t maxCommands = 1000;
   std::uint64_t stopAt = 0;
+  std::string answers;
 };
 
 // What went wrong with the input, worded for the one line on stderr.
@@ -37,13 +38,21 @@ std::optional<std::uint64_t> WholeNumber(const std::string& text) {
 std::optional<BadInput> ParseOptions(const std::vector<std::string>& args, TraceOptions& options) {
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& name = args[i];
-    if (name != "--mode" && name != "--max-commands" && name != "--stop-at") {
+    if (name != "--mode" && name != "--max-commands" && name != "--stop-at" &&
+        name != "--answers") {
       return BadInput{"unknown option '" + name + "'"};
     }
     if (i + 1 == args.size()) {
       return BadInput{"option " + name + " needs a value"};
     }
     const std::string& value = args[++i];
+    if (name == "--answers") {
+      if (value.find_first_not_of("csb") != std::string::npos) {
+        return BadInput{"--answers takes the letters c, s and b, not '" + value + "'"};
+      }
+      options.answers = value;
+      continue;
+    }
     if (name == "--mode") {
       if (value == "auto") {
         options.runMode = RunModeAuto;
@@ -89,7 +98,7 @@ int RunTrace(const std::vector<std::string>& args, std::istream& in, std::ostrea
   InitializeMachine(state);
   state.RunMode = options.runMode;
   state.Memory = image;
-  TraceViews views(state, out, options.stopAt);
+  TraceViews views(state, out, options.stopAt, options.answers);
   StartRun(state, views);
 
   std::uint64_t commands = 0;

@@ -63,15 +63,22 @@ void TraceViews::SetTactComment(int tact, const std::string& line1, const std::s
        << Quoted(line3) << '\n';
 }
 
-void TraceViews::PauseForTact() {
-  state_.Halted = true;
+std::optional<PauseAnswer> TraceViews::PauseForTact() {
+  const PauseView& pause = state_.View.Pause;
+  const char letter = pauses_ < answers_.size() ? answers_[pauses_] : 'c';
   ++pauses_;
-  // With an error on show Дальше is disabled, so СТОП is the only answer.
-  const bool stop = pauses_ == stopAtPause_ || !state_.ErrorMessage.empty();
-  out_ << "PauseForTact " << (stop ? "stop" : "continue") << '\n';
-  if (stop) {
-    state_.ErrorMessage = std::string(AbortMessage);
+  PauseAnswer answer = PauseAnswer::Continue;
+  if (pauses_ == stopAtPause_ || letter == 's') {
+    answer = PauseAnswer::Stop;
+  } else if (letter == 'b' && pause.BackEnabled) {
+    answer = PauseAnswer::Back;
   }
+  if (answer == PauseAnswer::Continue && !pause.ContinueEnabled) {
+    answer = PauseAnswer::Stop;
+  }
+  static constexpr const char* Names[] = {"continue", "stop", "back"};
+  out_ << "PauseForTact " << Names[static_cast<int>(answer)] << '\n';
+  return answer;
 }
 
 void TraceViews::EnableInfoContinue() {
@@ -90,8 +97,9 @@ void TraceViews::DisablePanelStop() {
   out_ << "DisablePanelStop\n";
 }
 
-void TraceViews::ShowErrorBox(const std::string& text) {
+bool TraceViews::ShowErrorBox(const std::string& text) {
   out_ << "ShowErrorBox " << Quoted(text) << '\n';
+  return true;
 }
 
 void TraceViews::SetInputLamps(bool on) {

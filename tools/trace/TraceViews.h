@@ -1,6 +1,6 @@
 #pragma once
 // View operations that print each call as one line instead of drawing it, answering every pause
-// and error box on their own. The console runner and the engine's tests both read these lines.
+// and error box at once. The console runner and the engine's tests both read these lines.
 
 #include "Machine.h"
 #include "ViewOperations.h"
@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace soyka {
@@ -15,8 +16,12 @@ namespace soyka {
 class TraceViews : public ViewOperations {
 public:
   // stopAtPause: the pause (counted from 1) answered with СТОП; 0 answers every pause with Дальше.
-  TraceViews(MachineState& state, std::ostream& out, std::uint64_t stopAtPause = 0)
-      : state_(state), out_(out), stopAtPause_(stopAtPause) {}
+  // answers: one letter a pause, in order, c Дальше, s СТОП, b Назад; the pauses after them are
+  // answered with Дальше. A button that the pause does not offer is not pressed: its Дальше is
+  // taken instead, or СТОП where Дальше is disabled.
+  TraceViews(MachineState& state, std::ostream& out, std::uint64_t stopAtPause = 0,
+             std::string answers = {})
+      : state_(state), out_(out), stopAtPause_(stopAtPause), answers_(std::move(answers)) {}
 
   std::uint64_t PauseCount() const { return pauses_; }
 
@@ -32,12 +37,12 @@ public:
   void SetExecutedAddress(const std::string& text) override;
   void SetTactComment(int tact, const std::string& line1, const std::string& line2,
                       const std::string& line3) override;
-  void PauseForTact() override;
+  std::optional<PauseAnswer> PauseForTact() override;
   void EnableInfoContinue() override;
   void SetInfoCommentsVisible(bool visible) override;
   void CloseInfoWindow() override;
   void DisablePanelStop() override;
-  void ShowErrorBox(const std::string& text) override;
+  bool ShowErrorBox(const std::string& text) override;
   void SetInputLamps(bool on) override;
   void ShowWantedWindows() override;
 
@@ -45,6 +50,7 @@ private:
   MachineState& state_;
   std::ostream& out_;
   std::uint64_t stopAtPause_;
+  std::string answers_;
   std::uint64_t pauses_ = 0;
 };
 

@@ -1,5 +1,6 @@
 #include "ControlPanel.h"
 
+#include "ControlMakers.h"
 #include "FixedWindow.h"
 #include "Fonts.h"
 #include "GlyphIcon.h"
@@ -15,31 +16,15 @@ using soyka::ui::LampGreen;
 using soyka::ui::LampGrey;
 using soyka::ui::LampRed;
 
+using soyka::ui::makeButton;
+using soyka::ui::makeLabel;
+
 namespace {
 
 constexpr int ClientWidth = 293;
 constexpr int ClientHeight = 87;
 constexpr int WindowLeft = 340;
 constexpr int WindowTop = 339;
-constexpr int ButtonIconSize = 16;
-
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, const QIcon& icon,
-                        const QRect& geometry, const QString& hint) {
-  auto* button = new QPushButton(icon, text, parent);
-  button->setObjectName(QLatin1String(name));
-  button->setGeometry(geometry);
-  button->setIconSize(QSize(ButtonIconSize, ButtonIconSize));
-  button->setToolTip(hint);
-  return button;
-}
-
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(QLatin1String(name));
-  label->setGeometry(geometry);
-  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  return label;
-}
 
 // The small black caption over a lamp.
 QLabel* makeLampCaption(QWidget* parent, const char* name, const QString& text,
@@ -81,8 +66,7 @@ ControlPanel::ControlPanel(soyka::MachineState& state, soyka::ViewOperations& vi
   tickTimer_ = new QTimer(this);
   tickTimer_->setObjectName(QStringLiteral("tickTimer"));
   tickTimer_->setInterval(soyka::TickIntervalMs);
-  // Queued, so that the ticks keep coming while a pause that a tick opened waits: a timer never
-  // re-enters its own timeout, but a posted call is delivered by the pause's event loop too.
+  // Queued, so that each tick reaches the panel as an event of its own, which a watcher can see.
   connect(tickTimer_, &QTimer::timeout, this, &ControlPanel::onTick, Qt::QueuedConnection);
   tickTimer_->start();
 
@@ -198,7 +182,15 @@ void ControlPanel::onInputClicked() {
 }
 
 void ControlPanel::onTick() {
-  if (soyka::RunTick(state_, views_) == soyka::TickOutcome::RunEnded) {
+  follow(soyka::RunTick(state_, views_));
+}
+
+void ControlPanel::onPauseAnswered(soyka::PauseAnswer answer) {
+  follow(soyka::AnswerPause(state_, views_, answer));
+}
+
+void ControlPanel::follow(soyka::TickOutcome outcome) {
+  if (outcome == soyka::TickOutcome::RunEnded) {
     showIdle();
   }
 }

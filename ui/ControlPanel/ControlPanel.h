@@ -3,6 +3,7 @@
 
 #include "Lamp.h"
 #include "Machine.h"
+#include "RunLoop.h"
 #include "ViewOperations.h"
 
 #include <QButtonGroup>
@@ -49,6 +50,8 @@ public slots:
   void onStopClicked();
   void onInputClicked();
   void onTick();
+  // The answer to the pause or error box that a tick left waiting.
+  void onPauseAnswered(soyka::PauseAnswer answer);
 
 protected:
   // The panel stays on screen until the program ends: every request to close it is refused.
@@ -58,7 +61,8 @@ private:
   void createButtons();
   void createSelector();
   void createLamps();
-  // The end of a run: the panel goes back to the learner.
+  // The panel goes back to the learner when the run has ended.
+  void follow(soyka::TickOutcome outcome);
   void showIdle();
 
   soyka::MachineState& state_;

@@ -1,13 +1,10 @@
 #include "DisplayWindow.h"
 
 #include "BitCells.h"
-#include "CloseButton.h"
 #include "FixedWindow.h"
 #include "Fonts.h"
 
 #include <QApplication>
-#include <QCloseEvent>
-#include <QKeyEvent>
 
 namespace {
 
@@ -23,7 +20,7 @@ constexpr int ValueRowStep = 24;
 
 DisplayWindow::DisplayWindow(soyka::MachineState& state, soyka::ViewOperations& views,
                              QWidget* parent)
-    : QWidget(parent), state_(state), views_(views) {
+    : ViewWindowBase(state, views, soyka::ViewWindow::Display, parent) {
   soyka::ui::setUpFixedWindow(this, QStringLiteral("Дисплей"), 299, 105,
                               soyka::ui::TitleButtons::None, false);
   move(332, 182);
@@ -33,9 +30,7 @@ DisplayWindow::DisplayWindow(soyka::MachineState& state, soyka::ViewOperations& 
   setPalette(background);
   setAutoFillBackground(true);
 
-  closeButton_ = new soyka::ui::CloseButton(this);
-  closeButton_->setObjectName(QStringLiteral("closeButton"));
-  connect(closeButton_, &QPushButton::clicked, this, &DisplayWindow::onCloseClicked);
+  createCloseButton();
 
   auto* caption = new QLabel(QStringLiteral("Результаты  вычислений"), this);
   caption->setObjectName(QStringLiteral("resultsCaption"));
@@ -56,6 +51,7 @@ DisplayWindow::DisplayWindow(soyka::MachineState& state, soyka::ViewOperations& 
 
   for (int row = 1; row <= soyka::DisplayRowCount; ++row) {
     addValueLabel(row);
+    drawRow(row);
   }
 }
 
@@ -91,26 +87,15 @@ void DisplayWindow::ClearDisplay() {
   }
 }
 
-void DisplayWindow::ShowDisplayRow(int row, int cell) {
-  const soyka::Word12& word = state_.Memory[static_cast<std::size_t>(cell)];
-  soyka::ui::showBits(rowCells_, row - 1, word);
-  setValueText(row, QString::number(soyka::WordValue(word)));
+void DisplayWindow::ShowDisplayRow(int row, int) {
+  drawRow(row);
 }
 
-void DisplayWindow::onCloseClicked() {
-  hide();
-  state_.DisplayWindowOpen = false;
-  views_.ShowWantedWindows();
-}
-
-void DisplayWindow::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape) {
-    closeButton_->click();
+void DisplayWindow::drawRow(int row) {
+  const soyka::DisplayRow& shown = state_.View.DisplayRows[static_cast<std::size_t>(row - 1)];
+  if (!shown.Shown) {
     return;
   }
-  QWidget::keyPressEvent(event);
-}
-
-void DisplayWindow::closeEvent(QCloseEvent* event) {
-  event->ignore();
+  soyka::ui::showBits(rowCells_, row - 1, shown.Word);
+  setValueText(row, QString::number(soyka::WordValue(shown.Word)));
 }

@@ -3,6 +3,7 @@
 #include "CheckRun.h"
 #include "ExerciseFiles.h"
 #include "MessageBoxes.h"
+#include "StateEdits.h"
 
 #include <QApplication>
 #include <QDir>
@@ -88,9 +89,9 @@ void ExerciseCommands::openFile(const QString& file) {
     return;
   }
   ExerciseText& opened = std::get<ExerciseText>(reading);
-  state_.Memory = opened.exercise.memory;
+  LoadProgram(state_, opened.exercise.memory);
   views_.RefreshMemoryView();
-  state_.MemoryWindowOpen = true;
+  SetViewWanted(state_, ViewWindow::Memory, true);
   adopt(file, std::move(opened.text), std::move(opened.exercise));
   views_.ShowWantedWindows();
 }

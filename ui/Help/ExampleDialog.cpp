@@ -3,6 +3,7 @@
 #include "FixedWindow.h"
 #include "Fonts.h"
 #include "GlyphIcon.h"
+#include "StateEdits.h"
 
 #include <QPainter>
 #include <QTextBlock>
@@ -97,16 +98,16 @@ QPoint ExampleDialog::place() const {
 }
 
 void ExampleDialog::onOkClicked() {
-  state_.LoadExampleChosen = false;
+  soyka::ChooseExampleLoad(state_, false);
   done(ResultOk);
 }
 
 void ExampleDialog::onLoadClicked() {
-  state_.LoadExampleChosen = true;
+  soyka::ChooseExampleLoad(state_, true);
   done(ResultRetry);
 }
 
 void ExampleDialog::reject() {
-  state_.LoadExampleChosen = false;
+  soyka::ChooseExampleLoad(state_, false);
   QDialog::reject();
 }

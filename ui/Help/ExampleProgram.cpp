@@ -1,5 +1,7 @@
 #include "ExampleProgram.h"
 
+#include "StateEdits.h"
+
 // N! for N + 1 in cell 100: F := F * K, K := K + 1, back to 000 while N1 > K, then show F.
 const std::array<std::uint8_t, soyka::CellCount* soyka::WordBits> ExampleImage = {
     1, 0, 1, 1, 1, 0, 1, 0, 1, 1, 0, 1, // 000: F := F * K
@@ -13,10 +15,12 @@ const std::array<std::uint8_t, soyka::CellCount* soyka::WordBits> ExampleImage =
 };
 
 void LoadExample(soyka::MachineState& state) {
+  std::array<soyka::Word12, soyka::CellCount> image{};
   for (int cell = 0; cell < soyka::CellCount; ++cell) {
     for (int bit = 1; bit <= soyka::WordBits; ++bit) {
       const auto byte = static_cast<std::size_t>(soyka::WordBits * cell + (soyka::WordBits - bit));
-      state.Memory[static_cast<std::size_t>(cell)][bit] = ExampleImage[byte];
+      image[static_cast<std::size_t>(cell)][bit] = ExampleImage[byte];
     }
   }
+  soyka::LoadProgram(state, image);
 }

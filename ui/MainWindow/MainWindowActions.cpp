@@ -8,22 +8,23 @@
 #include "ExampleProgram.h"
 #include "InterfaceHelpDialog.h"
 #include "MessageBoxes.h"
+#include "StateEdits.h"
 #include "ThanksDialog.h"
 
 #include <QCloseEvent>
 
 void MainWindow::onMemoryAreaClicked() {
-  state_.MemoryWindowOpen = true;
+  soyka::SetViewWanted(state_, soyka::ViewWindow::Memory, true);
   views_.ShowWantedWindows();
 }
 
 void MainWindow::onProcessorAreaClicked() {
-  state_.RegistersWindowOpen = true;
+  soyka::SetViewWanted(state_, soyka::ViewWindow::Registers, true);
   views_.ShowWantedWindows();
 }
 
 void MainWindow::onDisplayAreaClicked() {
-  state_.DisplayWindowOpen = true;
+  soyka::SetViewWanted(state_, soyka::ViewWindow::Display, true);
   views_.ShowWantedWindows();
 }
 
@@ -42,7 +43,7 @@ void MainWindow::showInterfaceHelp() {
 }
 
 void MainWindow::showExample() {
-  state_.MemoryWindowOpen = true;
+  soyka::SetViewWanted(state_, soyka::ViewWindow::Memory, true);
   if (memoryWindow_) {
     QWidget& memory = memoryWindow_();
     memory.show();

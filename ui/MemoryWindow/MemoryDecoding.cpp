@@ -1,30 +1,21 @@
 #include "MemoryDecoding.h"
 
+#include <utility>
+
 namespace soyka::ui {
-namespace {
-
-struct AddressField {
-  const char* name;
-  int high;
-  int low;
-};
-
-constexpr std::array<AddressField, 3> AddressFields{{{"A1", 9, 7}, {"A2", 6, 4}, {"A3", 3, 1}}};
-
-} // namespace
 
 std::string decodeCommandText(const Word12& cell, int row) {
-  const int opcode = FieldValue(cell, 12, 10);
   return "Ячейка " + AddressText(row) + ":\rкоманда - " +
-         std::string(CommandTable[static_cast<std::size_t>(opcode)]);
+         std::string(CommandTable[static_cast<std::size_t>(SplitCommand(cell).Opcode)]);
 }
 
 std::string decodeAddressesText(const MemoryCells& memory, int row) {
-  const Word12& cell = memory[static_cast<std::size_t>(row)];
+  const CommandFields fields = SplitCommand(memory[static_cast<std::size_t>(row)]);
+  const std::array<std::pair<const char*, int>, 3> addresses{
+      {{"A1", fields.A1}, {"A2", fields.A2}, {"A3", fields.A3}}};
   std::string text = "Команда " + AddressText(row) + ":\r";
-  for (const AddressField& field : AddressFields) {
-    const int address = FieldValue(cell, field.high, field.low);
-    text += std::string(field.name) + "  = " + BitsText(cell, field.high, field.low) +
+  for (const auto& [name, address] : addresses) {
+    text += std::string(name) + "  = " + AddressText(address) +
             ",    число: " + std::to_string(WordValue(memory[static_cast<std::size_t>(address)])) +
             "\r";
   }

@@ -3,14 +3,13 @@
 #include <QApplication>
 
 #include "BitGrid.h"
-#include "CloseButton.h"
 #include "FixedWindow.h"
 #include "Fonts.h"
 #include "HeaderBox.h"
 #include "Palette.h"
 #include "ScreenReaderRoles.h"
+#include "StateEdits.h"
 
-#include <QCloseEvent>
 #include <QEvent>
 #include <algorithm>
 
@@ -77,7 +76,7 @@ QFrame* markerBar(QWidget* parent, const QString& name, const QString& descripti
 
 MemoryWindow::MemoryWindow(soyka::MachineState& state, soyka::ViewOperations& views,
                            QWidget* parent)
-    : QWidget(parent), state_(state), views_(views) {
+    : ViewWindowBase(state, views, soyka::ViewWindow::Memory, parent) {
   setObjectName(QStringLiteral("memoryWindow"));
   setUpFixedWindow(this, QStringLiteral("Память"), ClientWidth, ClientHeight, TitleButtons::None,
                    false);
@@ -93,11 +92,9 @@ MemoryWindow::MemoryWindow(soyka::MachineState& state, soyka::ViewOperations& vi
 }
 
 void MemoryWindow::createControls() {
-  closeButton_ = new CloseButton(this);
-  closeButton_->setObjectName(QStringLiteral("closeButton"));
+  createCloseButton();
   // The grid keeps the keyboard focus while the window is active.
   closeButton_->setFocusPolicy(Qt::NoFocus);
-  connect(closeButton_, &QPushButton::clicked, this, &MemoryWindow::onCloseClicked);
 
   for (int cell = 0; cell < CellCount; ++cell) {
     const auto index = static_cast<std::size_t>(cell);
@@ -114,8 +111,8 @@ void MemoryWindow::createControls() {
                                           marker, QRect(2, HorizontalBarTops[index], 31, 5));
     verticalMarkers_[index] = markerBar(this, QStringLiteral("verticalMarker%1").arg(cell), marker,
                                         QRect(28, VerticalBarTops[index], 5, 17));
-    horizontalMarkers_[index]->setVisible(cell == 0);
-    verticalMarkers_[index]->setVisible(cell == 0);
+    horizontalMarkers_[index]->setVisible(state_.View.MarkedCells[index]);
+    verticalMarkers_[index]->setVisible(state_.View.MarkedCells[index]);
   }
 
   inputLampCaption_ = new QLabel(QStringLiteral("Ввод"), this);
@@ -124,7 +121,7 @@ void MemoryWindow::createControls() {
   inputLampCaption_->move(0, 312);
   inputLampCaption_->adjustSize();
 
-  inputLamp_ = new Lamp(QStringLiteral("Ввод"), LampRed, this);
+  inputLamp_ = new Lamp(QStringLiteral("Ввод"), state_.InputEnabled ? LampGreen : LampRed, this);
   inputLamp_->setObjectName(QStringLiteral("inputLamp"));
   inputLamp_->setGeometry(8, 326, 17, 17);
 }
@@ -219,19 +216,10 @@ void MemoryWindow::onBringUpSettled() {
   }
 }
 
-void MemoryWindow::onCloseClicked() {
-  hide();
-  state_.MemoryWindowOpen = false;
-  views_.ShowWantedWindows();
-}
-
-void MemoryWindow::closeEvent(QCloseEvent* event) {
-  event->ignore();
-}
-
 void MemoryWindow::fillGridAtStart() {
   RefreshMemoryView();
-  grid_->setCurrentCell(0, 0);
+  const std::optional<int> cursor = state_.View.CursorCell;
+  grid_->setCurrentCell(cursor.value_or(0), cursor ? WordBits - 1 : 0);
 }
 
 bool MemoryWindow::event(QEvent* event) {
@@ -257,6 +245,5 @@ void MemoryWindow::onDeactivated() {
     return;
   }
   bringUp_.stop();
-  state_.InputEnabled = false;
-  views_.SetInputLamps(false);
+  soyka::EndMemoryInput(state_, views_);
 }

@@ -6,6 +6,7 @@
 #include "Lamp.h"
 #include "Machine.h"
 #include "ViewOperations.h"
+#include "ViewWindowBase.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -18,7 +19,7 @@
 
 class QKeyEvent;
 
-class MemoryWindow : public QWidget {
+class MemoryWindow : public soyka::ui::ViewWindowBase {
   Q_OBJECT
 public:
   MemoryWindow(soyka::MachineState& state, soyka::ViewOperations& views, QWidget* parent = nullptr);
@@ -38,7 +39,6 @@ public:
   // windows that may hold the activation for a moment while the grid is being focused.
   void setCompanionViews(std::vector<const QWidget*> views);
 
-  QPushButton* closeButton_;
   std::array<QLabel*, soyka::CellCount> rowLabels_;
   // The two bars that mark a cell: one under its row label and one to the right of it.
   std::array<QFrame*, soyka::CellCount> horizontalMarkers_;
@@ -57,7 +57,6 @@ signals:
   void bitTyped();
 
 public slots:
-  void onCloseClicked();
   void showCellAsCommand();
   void showCellAddresses();
   void showCellAsNumber();
@@ -67,9 +66,6 @@ protected:
   // Key preview: every key meant for the grid passes here first.
   bool eventFilter(QObject* watched, QEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
-  // Only the close button closes the view: the window system's requests are refused, so the open
-  // flag and the screen always agree.
-  void closeEvent(QCloseEvent* event) override;
 
 private:
   void createControls();
@@ -91,8 +87,6 @@ private:
   void openDecodingMenu(const QPoint& anchor);
   void openDecodingMenuAtCursor();
 
-  soyka::MachineState& state_;
-  soyka::ViewOperations& views_;
   QTimer bringUp_;
   std::vector<const QWidget*> companionViews_;
 };

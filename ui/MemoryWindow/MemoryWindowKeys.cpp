@@ -4,6 +4,7 @@
 #include "BitEntry.h"
 #include "BitGrid.h"
 #include "MenuKey.h"
+#include "StateEdits.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -53,8 +54,7 @@ bool MemoryWindow::typeBit(const QKeyEvent& key) {
   const int column = grid_->currentColumn();
   grid_->setCellText(row, column, QString::number(*bit));
   // The memory takes the bit from the cell's text, so the two can never disagree.
-  state_.Memory[static_cast<std::size_t>(row)][WordBits - column] =
-      static_cast<std::uint8_t>(grid_->item(row, column)->text().toInt());
+  soyka::TypeBit(state_, row, WordBits - column, grid_->item(row, column)->text().toInt());
   stepCursor(!key.modifiers().testFlag(Qt::ShiftModifier));
   emit bitTyped();
   return true;

@@ -28,6 +28,11 @@ QIcon continuePicture() {
                                    QPointF(8, 14), QPointF(8, 10), QPointF(1, 10)}));
 }
 
+QIcon backPicture() {
+  return greenGlyphIcon(QPolygonF({QPointF(15, 6), QPointF(8, 6), QPointF(8, 2), QPointF(1, 8),
+                                   QPointF(8, 14), QPointF(8, 10), QPointF(15, 10)}));
+}
+
 QSize withGapAfterSize(int gap) {
   return QSize(PausePictureSize + gap - StyleIconSpacing, PausePictureSize);
 }

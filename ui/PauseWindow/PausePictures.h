@@ -11,6 +11,8 @@ inline constexpr int PausePictureSize = GlyphIconSize;
 
 // Дальше: a green arrow pointing right, greyed out while the button is disabled.
 QIcon continuePicture();
+// Назад: the same arrow pointing left.
+QIcon backPicture();
 
 // The icon with `gap` blank pixels on its right, to widen the space between picture and caption
 // (the style itself leaves 4).

@@ -1,10 +1,12 @@
 #include "PauseWindow.h"
 
+#include "ControlMakers.h"
 #include "Fonts.h"
 #include "GlyphIcon.h"
 #include "MessageBoxes.h"
 #include "PausePictures.h"
 
+#include <QKeyEvent>
 #include <QStringList>
 
 namespace {
@@ -49,12 +51,9 @@ QFrame* makePanel(QWidget* parent, const char* name, const QString& accessibleNa
   return panel;
 }
 
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
-                  Qt::Alignment horizontal) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(QLatin1String(name));
-  label->setGeometry(geometry);
-  label->setAlignment(horizontal | Qt::AlignTop);
+QLabel* makePanelLabel(QWidget* parent, const char* name, const QString& text,
+                       const QRect& geometry, Qt::Alignment horizontal) {
+  QLabel* label = soyka::ui::makeLabel(parent, name, text, geometry, horizontal);
   // Each label belongs to its panel; Orca then speaks the window's description, which gives all
   // the texts in reading order, instead of whichever labels happen to be three words long.
   label->setBuddy(parent);
@@ -66,16 +65,6 @@ void useNarrowFace(QLabel* label) {
   QFont font = label->font();
   font.setStretch(soyka::ui::CondensedWidth);
   label->setFont(font);
-}
-
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, const QIcon& icon,
-                        const QRect& geometry, const QString& hint) {
-  auto* button = new QPushButton(icon, text, parent);
-  button->setObjectName(QLatin1String(name));
-  button->setGeometry(geometry);
-  button->setIconSize(QSize(soyka::ui::PausePictureSize, soyka::ui::PausePictureSize));
-  button->setToolTip(hint);
-  return button;
 }
 
 } // namespace
@@ -95,6 +84,13 @@ PauseWindow::PauseWindow(soyka::MachineState& state, QWidget* parent)
 
   createPanels();
   createButtons();
+  // The other windows take no input while a pause waits.
+  setWindowModality(Qt::ApplicationModal);
+  connect(this, &QDialog::finished, this, [this](int result) {
+    emit answered(result == ResultContinue ? soyka::PauseAnswer::Continue
+                  : result == ResultBack   ? soyka::PauseAnswer::Back
+                                           : soyka::PauseAnswer::Stop);
+  });
 }
 
 void PauseWindow::createPanels() {
@@ -103,57 +99,65 @@ void PauseWindow::createPanels() {
 
   commandPanel_ =
       makePanel(this, "commandPanel", QStringLiteral("Выполняемая команда"), QRect(32, 8, 129, 33));
-  commandCaption_ = makeLabel(commandPanel_, "commandCaption", QStringLiteral("команда"),
-                              QRect(8, 9, 81, 16), Centred);
-  addressLabel_ = makeLabel(commandPanel_, "addressLabel", QStringLiteral("000"),
-                            QRect(88, 10, 32, 16), Centred);
+  commandCaption_ = makePanelLabel(commandPanel_, "commandCaption", QStringLiteral("команда"),
+                                   QRect(8, 9, 81, 16), Centred);
+  addressLabel_ = makePanelLabel(commandPanel_, "addressLabel", QStringLiteral("000"),
+                                 QRect(88, 10, 32, 16), Centred);
 
   tactPanel_ =
       makePanel(this, "tactPanel", QStringLiteral("Такт"), QRect(TactPanelLeftAlone, 48, 65, 36));
-  tactCaption_ =
-      makeLabel(tactPanel_, "tactCaption", QStringLiteral("такт"), QRect(8, 9, 41, 16), Centred);
+  tactCaption_ = makePanelLabel(tactPanel_, "tactCaption", QStringLiteral("такт"),
+                                QRect(8, 9, 41, 16), Centred);
   tactLabel_ =
-      makeLabel(tactPanel_, "tactLabel", QStringLiteral("1"), QRect(48, 10, 8, 16), Centred);
+      makePanelLabel(tactPanel_, "tactLabel", QStringLiteral("1"), QRect(48, 10, 8, 16), Centred);
 
   errorPanel_ = makePanel(this, "errorPanel", QStringLiteral("Ошибка"), QRect(80, 48, 105, 36));
-  errorCaption_ = makeLabel(errorPanel_, "errorCaption", QStringLiteral("ОШИБКА:"),
-                            QRect(8, 1, 89, 16), Centred);
+  errorCaption_ = makePanelLabel(errorPanel_, "errorCaption", QStringLiteral("ОШИБКА:"),
+                                 QRect(8, 1, 89, 16), Centred);
   QPalette maroon = errorCaption_->palette();
   maroon.setColor(QPalette::WindowText, QColor(128, 0, 0));
   errorCaption_->setPalette(maroon);
-  errorLabel_ = makeLabel(errorPanel_, "errorLabel", QStringLiteral("Деление на 0"),
-                          QRect(1, 18, 96, 16), Centred);
+  errorLabel_ = makePanelLabel(errorPanel_, "errorLabel", QStringLiteral("Деление на 0"),
+                               QRect(1, 18, 96, 16), Centred);
   useNarrowFace(errorLabel_);
 
   commentsPanel_ =
       makePanel(this, "commentsPanel", QStringLiteral("Комментарии"), QRect(192, 8, 121, 76));
-  commentsCaption_ = makeLabel(commentsPanel_, "commentsCaption", QStringLiteral("Комментарии"),
-                               QRect(8, 8, 105, 16), Centred);
-  commentLines_[0] = makeLabel(commentsPanel_, "commentLine0", QStringLiteral("+1 в СчК."),
-                               QRect(1, 24, 111, 16), Left);
-  commentLines_[1] = makeLabel(commentsPanel_, "commentLine1", QStringLiteral("подготовка к"),
-                               QRect(1, 40, 111, 16), Left);
-  commentLines_[2] = makeLabel(commentsPanel_, "commentLine2", QStringLiteral("след. команде"),
-                               QRect(1, 56, 111, 16), Left);
+  commentsCaption_ = makePanelLabel(commentsPanel_, "commentsCaption",
+                                    QStringLiteral("Комментарии"), QRect(8, 8, 105, 16), Centred);
+  commentLines_[0] = makePanelLabel(commentsPanel_, "commentLine0", QStringLiteral("+1 в СчК."),
+                                    QRect(1, 24, 111, 16), Left);
+  commentLines_[1] = makePanelLabel(commentsPanel_, "commentLine1", QStringLiteral("подготовка к"),
+                                    QRect(1, 40, 111, 16), Left);
+  commentLines_[2] = makePanelLabel(commentsPanel_, "commentLine2", QStringLiteral("след. команде"),
+                                    QRect(1, 56, 111, 16), Left);
   for (QLabel* line : commentLines_) {
     useNarrowFace(line);
   }
 }
 
 void PauseWindow::createButtons() {
-  continueButton_ =
-      makeButton(this, "continueButton", QStringLiteral("Дальше"), soyka::ui::continuePicture(),
-                 QRect(8, 89, 93, 33), QStringLiteral("Продолжить выполнение"));
-  stopButton_ = makeButton(this, "stopButton", QStringLiteral("СТОП"),
-                           soyka::ui::withGapAfter(soyka::ui::stopGlyph(), StopPictureGap),
-                           QRect(112, 89, 93, 33), QStringLiteral("Прервать выполнение"));
+  continueButton_ = soyka::ui::makeButton(this, "continueButton", QStringLiteral("Дальше"),
+                                          soyka::ui::continuePicture(), QRect(8, 89, 93, 33),
+                                          QStringLiteral("Продолжить выполнение"));
+  stopButton_ =
+      soyka::ui::makeButton(this, "stopButton", QStringLiteral("СТОП"),
+                            soyka::ui::withGapAfter(soyka::ui::stopGlyph(), StopPictureGap),
+                            QRect(112, 89, 93, 33), QStringLiteral("Прервать выполнение"));
   stopButton_->setIconSize(soyka::ui::withGapAfterSize(StopPictureGap));
-  helpButton_ = makeButton(this, "helpButton", QStringLiteral("Помощь"), soyka::ui::questionGlyph(),
-                           QRect(216, 89, 93, 33), QStringLiteral("Как выйти?"));
+  helpButton_ = soyka::ui::makeButton(this, "helpButton", QStringLiteral("Помощь"),
+                                      soyka::ui::questionGlyph(), QRect(216, 89, 93, 33),
+                                      QStringLiteral("Как выйти?"));
+  backButton_ =
+      soyka::ui::makeButton(this, "backButton", QString(), soyka::ui::backPicture(),
+                            QRect(4, 8, 24, 33), QStringLiteral("Вернуться на шаг назад"));
+  backButton_->setAccessibleName(QStringLiteral("Назад"));
   setTabOrder(continueButton_, stopButton_);
   setTabOrder(stopButton_, helpButton_);
+  setTabOrder(helpButton_, backButton_);
   connect(continueButton_, &QPushButton::clicked, this, [this] { done(ResultContinue); });
   connect(stopButton_, &QPushButton::clicked, this, [this] { done(ResultStop); });
+  connect(backButton_, &QPushButton::clicked, this, [this] { done(ResultBack); });
   connect(helpButton_, &QPushButton::clicked, this, &PauseWindow::onHelpClicked);
 }
 
@@ -173,28 +177,26 @@ void PauseWindow::SetTactComment(int tact, const std::string& line1, const std::
   setLabelText(commentLines_[2], line3);
 }
 
-void PauseWindow::PauseForTact() {
-  // Set before the window shows, so that the ticks arriving during the wait do nothing.
-  state_.Halted = true;
-  const bool error = !state_.ErrorMessage.empty();
-  tactPanel_->setVisible(state_.RunMode == soyka::RunModeTact);
-  tactPanel_->move(error ? TactPanelLeftBesideError : TactPanelLeftAlone, tactPanel_->y());
-  errorPanel_->setVisible(error);
-  setLabelText(errorLabel_, state_.ErrorMessage);
-  if (error) {
-    // After an error the run can only be stopped; the next run start enables it again.
-    continueButton_->setEnabled(false);
-  }
-  if (state_.RunMode == soyka::RunModeStep) {
-    setLabelText(commentLines_[0], QString());
-    setLabelText(commentLines_[1], soyka::StepDescription(state_.Opcode));
-    setLabelText(commentLines_[2], QString());
+std::optional<soyka::PauseAnswer> PauseWindow::PauseForTact() {
+  const soyka::PauseView& pause = state_.View.Pause;
+  setLabelText(addressLabel_, pause.Address);
+  setLabelText(tactLabel_, QString::number(pause.Tact));
+  commentsPanel_->setVisible(pause.CommentsVisible);
+  tactPanel_->setVisible(pause.TactVisible);
+  tactPanel_->move(pause.TactBesideError ? TactPanelLeftBesideError : TactPanelLeftAlone,
+                   tactPanel_->y());
+  errorPanel_->setVisible(pause.ErrorVisible);
+  setLabelText(errorLabel_, pause.Error);
+  continueButton_->setEnabled(pause.ContinueEnabled);
+  backButton_->setEnabled(pause.BackEnabled);
+  for (std::size_t line = 0; line < commentLines_.size(); ++line) {
+    setLabelText(commentLines_[line], pause.Lines[line]);
   }
   setAccessibleDescription(spokenText());
   (continueButton_->isEnabled() ? continueButton_ : stopButton_)->setFocus();
-  if (exec() != ResultContinue) {
-    state_.ErrorMessage = std::string(soyka::AbortMessage);
-  }
+  setResult(0);
+  show();
+  return std::nullopt;
 }
 
 QString PauseWindow::spokenText() const {
@@ -232,6 +234,17 @@ void PauseWindow::CloseInfoWindow() {
   if (isVisible()) {
     done(QDialog::Rejected);
   }
+}
+
+void PauseWindow::keyPressEvent(QKeyEvent* event) {
+  // Backspace is Назад's key, wherever the focus stands in the pause.
+  if (event->key() == Qt::Key_Backspace) {
+    if (backButton_->isEnabled()) {
+      backButton_->click();
+    }
+    return;
+  }
+  QDialog::keyPressEvent(event);
 }
 
 void PauseWindow::onHelpClicked() {

@@ -1,20 +1,18 @@
 #include "RegistersWindow.h"
 
 #include "BitCells.h"
-#include "CloseButton.h"
 #include "FixedWindow.h"
 #include "Fonts.h"
+#include "StateEdits.h"
 
-#include <QCloseEvent>
 #include <QEvent>
-#include <QKeyEvent>
 #include <QLabel>
 
 using soyka::ui::BitCellLines;
 
 RegistersWindow::RegistersWindow(soyka::MachineState& state, soyka::ViewOperations& views,
                                  QWidget* parent)
-    : QWidget(parent), state_(state), views_(views) {
+    : ViewWindowBase(state, views, soyka::ViewWindow::Registers, parent) {
   soyka::ui::setUpFixedWindow(this, QStringLiteral("Арифметическое устройство"), 261, 154,
                               soyka::ui::TitleButtons::None, false);
   move(332, 0);
@@ -25,9 +23,7 @@ RegistersWindow::RegistersWindow(soyka::MachineState& state, soyka::ViewOperatio
   setFont(font);
 
   // Created first, so it is first in the tab order.
-  closeButton_ = new soyka::ui::CloseButton(this);
-  closeButton_->setObjectName(QStringLiteral("closeButton"));
-  connect(closeButton_, &QPushButton::clicked, this, &RegistersWindow::onCloseClicked);
+  createCloseButton();
 
   addCaption(QStringLiteral("Счетчик "), 50, 2);
   addCaption(QStringLiteral("адреса команд"), 48, 16);
@@ -52,6 +48,20 @@ RegistersWindow::RegistersWindow(soyka::MachineState& state, soyka::ViewOperatio
   accumulatorCells_->setAccessibleName(QStringLiteral("Сумматор"));
   soyka::ui::setUpBitCells(accumulatorCells_, QRect(10, 120, 239, 25), {QStringLiteral("Сумматор")},
                            soyka::WordBits, BitCellLines::None);
+  // Built late, the window shows what the registers showed so far.
+  RefreshCounterView();
+  RefreshCommandRegisterView();
+  RefreshAccumulatorView();
+}
+
+// Blank until the register is first shown: a step back to then blanks it again.
+template <typename Row>
+void RegistersWindow::showRegister(QTableWidget* cells, bool shown, const Row& bits) {
+  if (shown) {
+    soyka::ui::showBits(cells, 0, bits);
+  } else {
+    soyka::ui::clearBitCells(cells);
+  }
 }
 
 void RegistersWindow::addCaption(const QString& text, int left, int top) {
@@ -61,27 +71,19 @@ void RegistersWindow::addCaption(const QString& text, int left, int top) {
 }
 
 void RegistersWindow::RefreshCommandRegisterView() {
-  soyka::ui::showBits(commandRegisterCells_, 0, state_.CommandRegister);
+  showRegister(commandRegisterCells_, state_.View.CommandRegisterShown, state_.CommandRegister);
 }
 
 void RegistersWindow::RefreshAccumulatorView() {
-  soyka::ui::showBits(accumulatorCells_, 0, state_.Accumulator);
+  showRegister(accumulatorCells_, state_.View.AccumulatorShown, state_.Accumulator);
 }
 
 void RegistersWindow::RefreshCounterView() {
-  soyka::ui::showBits(counterCells_, 0, state_.CounterBits);
-}
-
-void RegistersWindow::onCloseClicked() {
-  hide();
-  state_.RegistersWindowOpen = false;
-  views_.ShowWantedWindows();
+  showRegister(counterCells_, state_.View.CounterShown, state_.CounterBits);
 }
 
 void RegistersWindow::onActivated() {
-  views_.RefreshCommandRegisterView();
-  views_.RefreshAccumulatorView();
-  views_.RefreshCounterView();
+  soyka::ShowRegisters(state_, views_);
 }
 
 bool RegistersWindow::event(QEvent* event) {
@@ -89,16 +91,4 @@ bool RegistersWindow::event(QEvent* event) {
     onActivated();
   }
   return QWidget::event(event);
-}
-
-void RegistersWindow::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape) {
-    closeButton_->click();
-    return;
-  }
-  QWidget::keyPressEvent(event);
-}
-
-void RegistersWindow::closeEvent(QCloseEvent* event) {
-  event->ignore();
 }

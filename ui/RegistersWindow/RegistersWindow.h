@@ -3,12 +3,11 @@
 
 #include "Machine.h"
 #include "ViewOperations.h"
+#include "ViewWindowBase.h"
 
-#include <QPushButton>
 #include <QTableWidget>
-#include <QWidget>
 
-class RegistersWindow : public QWidget {
+class RegistersWindow : public soyka::ui::ViewWindowBase {
   Q_OBJECT
 public:
   RegistersWindow(soyka::MachineState& state, soyka::ViewOperations& views,
@@ -19,26 +18,18 @@ public:
   void RefreshAccumulatorView();
   void RefreshCounterView();
 
-  QPushButton* closeButton_;
   QTableWidget* counterCells_;
   QTableWidget* commandRegisterCells_;
   QTableWidget* accumulatorCells_;
 
 public slots:
-  void onCloseClicked();
   // Every activation shows the current registers, lamps included.
   void onActivated();
 
 protected:
   bool event(QEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
-  // Only the close button closes the view: the window system's requests are refused, so the open
-  // flag and the screen always agree.
-  void closeEvent(QCloseEvent* event) override;
 
 private:
   void addCaption(const QString& text, int left, int top);
-
-  soyka::MachineState& state_;
-  soyka::ViewOperations& views_;
+  template <typename Row> void showRegister(QTableWidget* cells, bool shown, const Row& bits);
 };

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <memory>
 
 namespace soyka::ui {
 
@@ -25,23 +26,36 @@ void keepAboveControlPanel(QWidget& dialog) {
 
 namespace {
 
+QMessageBox* makeBox(QWidget* parent, QMessageBox::Icon icon, const QString& title,
+                     const std::string& text, QMessageBox::StandardButtons buttons,
+                     QMessageBox::StandardButton defaultButton) {
+  auto* box = new QMessageBox(icon, title, shownText(text), buttons, parent);
+  keepAboveControlPanel(*box);
+  box->setDefaultButton(defaultButton);
+  if (buttons & QMessageBox::Cancel) {
+    box->setEscapeButton(QMessageBox::Cancel);
+  } else if (buttons & QMessageBox::No) {
+    box->setEscapeButton(QMessageBox::No);
+  }
+  return box;
+}
+
 int showBox(QWidget* parent, QMessageBox::Icon icon, const QString& title, const std::string& text,
             QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton) {
-  QMessageBox box(icon, title, shownText(text), buttons, parent);
-  keepAboveControlPanel(box);
-  box.setDefaultButton(defaultButton);
-  if (buttons & QMessageBox::Cancel) {
-    box.setEscapeButton(QMessageBox::Cancel);
-  } else if (buttons & QMessageBox::No) {
-    box.setEscapeButton(QMessageBox::No);
-  }
-  return box.exec();
+  const std::unique_ptr<QMessageBox> box(
+      makeBox(parent, icon, title, text, buttons, defaultButton));
+  return box->exec();
 }
 
 } // namespace
 
-void showErrorMessage(QWidget* parent, const std::string& text) {
-  showBox(parent, QMessageBox::Critical, errorTitle(), text, QMessageBox::Ok, QMessageBox::Ok);
+QMessageBox* openErrorMessage(QWidget* parent, const std::string& text) {
+  QMessageBox* box =
+      makeBox(parent, QMessageBox::Critical, errorTitle(), text, QMessageBox::Ok, QMessageBox::Ok);
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->setWindowModality(Qt::ApplicationModal);
+  box->show();
+  return box;
 }
 
 void showPlainMessage(QWidget* parent, const std::string& text) {

@@ -5,6 +5,7 @@
 #include <QString>
 #include <string>
 
+class QMessageBox;
 class QWidget;
 
 namespace soyka::ui {
@@ -17,8 +18,9 @@ QString errorTitle();
 // A machine text with its carriage returns turned into the toolkit's line breaks.
 QString shownText(const std::string& text);
 
-// Error icon, one OK; returns when closed.
-void showErrorMessage(QWidget* parent, const std::string& text);
+// Error icon, one OK; shown at once, modal to the whole program, and gone when closed: its
+// `finished` tells when.
+QMessageBox* openErrorMessage(QWidget* parent, const std::string& text);
 // No icon, one OK; returns when closed.
 void showPlainMessage(QWidget* parent, const std::string& text);
 // Question icon, Yes (default) and No (cancel); true only for Yes.

@@ -35,6 +35,7 @@ struct Fixture {
       state.Memory[static_cast<std::size_t>(cell)] = soyka::WordFromValue(cells[cell]);
     }
     views.Attach(&panel);
+    views.answerTo = [this](soyka::PauseAnswer answer) { panel.onPauseAnswered(answer); };
     panel.setTickInterval(FastTickMs);
   }
 

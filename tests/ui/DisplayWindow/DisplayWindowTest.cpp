@@ -4,6 +4,7 @@
 #include "CloseButton.h"
 #include "DisplayTestViews.h"
 #include "EngineTestSupport.h"
+#include "ViewUpdates.h"
 #include "WindowReadings.h"
 
 #include <QApplication>
@@ -34,7 +35,7 @@ struct OutputWindow {
   // Puts the bits into the cell and shows it in the row, as the output command does.
   void Output(int row, int cell, const QString& bits) {
     state.Memory[static_cast<std::size_t>(cell)] = W(bits.toStdString());
-    views.ShowDisplayRow(row, cell);
+    show.ShowDisplayRow(row, cell);
   }
 
   void ShowActive() {
@@ -55,6 +56,8 @@ struct OutputWindow {
   MachineState state;
   DisplayTestViews views;
   DisplayWindow window{state, views};
+  // The engine's way to the views, which keeps what the display shows.
+  soyka::ViewUpdates show{state, views};
 };
 
 void VerifyAllEmpty(const OutputWindow& d) {
@@ -343,14 +346,14 @@ void DisplayWindowTest::clearDisplay() {
   d.Output(1, 0, QStringLiteral("111111111111"));
   d.Output(2, 1, QStringLiteral("000000000000"));
   d.Output(3, 2, QStringLiteral("101010101010"));
-  d.views.ClearDisplay();
+  d.show.ClearDisplay();
   VerifyAllEmpty(d);
   QCOMPARE(d.window.rowCells_->item(2, 0)->data(Qt::AccessibleTextRole).toString(),
            QStringLiteral("Строка 3, разряд 12: пусто"));
   QCOMPARE(d.window.valueLabels_[0]->accessibleName(), QStringLiteral("Значение строки 1: пусто"));
 
   // Clearing twice is harmless, and output works again afterwards.
-  d.views.ClearDisplay();
+  d.show.ClearDisplay();
   VerifyAllEmpty(d);
   d.Output(2, 4, QStringLiteral("000000000011"));
   QCOMPARE(d.Row(2), QStringLiteral("000000000011"));
@@ -377,7 +380,7 @@ void DisplayWindowTest::repeatedOutputWritesNothing() {
   d.Output(1, 2, QStringLiteral("000001111000"));
   QVERIFY(changes.count() >= 12);
   changes.clear();
-  d.views.ShowDisplayRow(1, 2);
+  d.show.ShowDisplayRow(1, 2);
   QCOMPARE(changes.count(), 0);
 
   d.Output(1, 2, QStringLiteral("000001111001"));

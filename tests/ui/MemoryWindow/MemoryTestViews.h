@@ -41,11 +41,11 @@ public:
     RecordingViews::SetInputLamps(on);
     window_->setInputLamp(on);
   }
-  void PauseForTact() override {
+  std::optional<PauseAnswer> PauseForTact() override {
     if (atPause) {
       atPause();
     }
-    RecordingViews::PauseForTact();
+    return RecordingViews::PauseForTact();
   }
   // Brings the memory window up as the program's views do when it is wanted.
   void ShowWantedWindows() override {

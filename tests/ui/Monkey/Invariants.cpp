@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QStringList>
+#include <algorithm>
 #include <string>
 
 namespace soyka::monkey {
@@ -82,9 +83,8 @@ void CheckRegisters(const MachineState& state, const RegistersWindow& registers,
   }
 }
 
-// The machine keeps no copy of what the display shows (each row is a memory cell as it was when
-// shown), so the display is held to itself: a row's value is the number its bits make, and a
-// blank row has no value.
+// Each row is a memory cell as it was when shown, so the display is held to itself: a row's value
+// is the number its bits make, and a blank row has no value.
 void CheckDisplay(const DisplayWindow& display, QStringList& broken) {
   for (int row = 0; row < DisplayRowCount; ++row) {
     const QString bits = RowText(display.rowCells_, row);
@@ -157,8 +157,7 @@ QString Enabled(const QWidget* widget) {
 }
 
 // The panel-state table: idle, running Auto, running Step or Tact.
-void CheckPanel(const MachineState& state, const ControlPanel& panel, int ticksUnderWay,
-                QStringList& broken) {
+void CheckPanel(const MachineState& state, const ControlPanel& panel, QStringList& broken) {
   const QColor work = panel.runLamp_->color();
   if (work != ui::LampRed && work != ui::LampGreen) {
     broken << QStringLiteral("the run lamp is %1").arg(LampColourName(work));
@@ -172,24 +171,25 @@ void CheckPanel(const MachineState& state, const ControlPanel& panel, int ticksU
   }
   const bool running = work == ui::LampGreen;
   const bool stopExpected = running && state.RunMode == RunModeAuto && state.ErrorMessage.empty();
-  // Between ticks a run has Halted clear; a tick waits in a modal window only with it set.
-  const bool haltedExpected = !running || ticksUnderWay > 0;
+  // Between ticks a run has Halted clear; it waits for an answer only with it set.
+  const bool waiting = state.Cycle.Waiting != Wait::None;
+  const bool haltedExpected = !running || waiting;
   if (panel.startButton_->isEnabled() == running ||
       panel.stopButton_->isEnabled() != stopExpected ||
       panel.inputButton_->isEnabled() == running || panel.modeSelector_->isEnabled() == running ||
       state.Halted != haltedExpected) {
-    broken << QStringLiteral("panel %1 (mode %2, %3 tick(s) under way, ErrorMessage \"%4\"): "
+    broken << QStringLiteral("panel %1 (mode %2, %3, ErrorMessage \"%4\"): "
                              "ПУСК %5, СТОП %6, ВВОД %7, selector %8, Halted %9")
                   .arg(running ? "running" : "idle")
                   .arg(state.RunMode)
-                  .arg(ticksUnderWay)
+                  .arg(waiting ? "waiting for an answer" : "not waiting")
                   .arg(QString::fromStdString(state.ErrorMessage), Enabled(panel.startButton_),
                        Enabled(panel.stopButton_), Enabled(panel.inputButton_),
                        Enabled(panel.modeSelector_),
                        state.Halted ? QStringLiteral("set") : QStringLiteral("clear"));
   }
-  if (!running && ticksUnderWay > 0) {
-    broken << QStringLiteral("a tick waits in a modal window while the panel shows no run");
+  if (!running && waiting) {
+    broken << QStringLiteral("the run waits for an answer while the panel shows no run");
   }
   if (running && state.InputEnabled) {
     broken << QStringLiteral("memory input is enabled during a run");
@@ -229,8 +229,32 @@ bool IsErrorBox(const QWidget* modal) {
   return box && box->icon() == QMessageBox::Critical;
 }
 
-QString BrokenInvariant(const MachineState& state, ui::ProgramWindows& windows, int ticksUnderWay,
-                        bool strictInput) {
+namespace {
+
+// An answer can come only from a window on screen: a run that waits for one shows it.
+void CheckWaitOnScreen(const MachineState& state, ui::ProgramWindows& windows,
+                       QStringList& broken) {
+  const Wait waiting = state.Cycle.Waiting;
+  if (waiting == Wait::None) {
+    return;
+  }
+  bool shown = false;
+  if (waiting == Wait::ErrorBox) {
+    const QWidgetList windowsUp = QApplication::topLevelWidgets();
+    shown = std::ranges::any_of(windowsUp,
+                                [](const QWidget* w) { return IsErrorBox(w) && w->isVisible(); });
+  } else {
+    const PauseWindow* pause = BuiltWindow<PauseWindow>(windows);
+    shown = pause && pause->isVisible();
+  }
+  if (!shown) {
+    broken << QStringLiteral("the run waits for an answer that nothing on screen can give");
+  }
+}
+
+} // namespace
+
+QString BrokenInvariant(const MachineState& state, ui::ProgramWindows& windows, bool strictInput) {
   QStringList broken;
   CheckWords(state, broken);
   if (const MemoryWindow* memory = BuiltWindow<MemoryWindow>(windows)) {
@@ -244,13 +268,14 @@ QString BrokenInvariant(const MachineState& state, ui::ProgramWindows& windows, 
     CheckDisplay(*display, broken);
   }
   CheckLamps(state, windows, strictInput, broken);
-  CheckPanel(state, windows.controlPanel_, ticksUnderWay, broken);
+  CheckPanel(state, windows.controlPanel_, broken);
   CheckViews(state, windows, broken);
+  CheckWaitOnScreen(state, windows, broken);
   return broken.join(QStringLiteral("; "));
 }
 
 QString BrokenModalInvariant(const MachineState& state, ui::ProgramWindows& windows,
-                             const QWidget* modal, int ticksUnderWay) {
+                             const QWidget* modal) {
   const bool pause = modal && modal == BuiltWindow<PauseWindow>(windows);
   if (!pause && !IsErrorBox(modal)) {
     return {};
@@ -260,8 +285,11 @@ QString BrokenModalInvariant(const MachineState& state, ui::ProgramWindows& wind
     return what + QStringLiteral(" waits with Halted clear: the next tick would enter "
                                  "ExecuteCommand again");
   }
-  if (ticksUnderWay == 0) {
-    return what + QStringLiteral(" is up outside any tick");
+  const Wait waiting = state.Cycle.Waiting;
+  const bool answerAwaited = pause ? waiting == Wait::TactPause || waiting == Wait::CommandPause
+                                   : waiting == Wait::ErrorBox;
+  if (!answerAwaited) {
+    return what + QStringLiteral(" is up while the run waits for no answer from it");
   }
   return {};
 }

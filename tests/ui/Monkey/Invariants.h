@@ -20,15 +20,15 @@ template <typename Window> Window* BuiltWindow(ui::ProgramWindows& windows) {
   return nullptr;
 }
 
-// `ticksUnderWay` counts the timer ticks that have started and not yet returned: they can only
-// be waiting in a modal window (a pause or an error box). `strictInput` also asks that memory
-// input end the moment the memory window stops being the active window.
-QString BrokenInvariant(const MachineState& state, ui::ProgramWindows& windows, int ticksUnderWay,
+// A run that waits for an answer (state.Cycle.Waiting) has its pause or error box on screen.
+// `strictInput` also asks that memory input end the moment the memory window stops being the
+// active window.
+QString BrokenInvariant(const MachineState& state, ui::ProgramWindows& windows,
                         bool strictInput = false);
 
 // What must hold while `modal` is the window the learner has to answer.
 QString BrokenModalInvariant(const MachineState& state, ui::ProgramWindows& windows,
-                             const QWidget* modal, int ticksUnderWay);
+                             const QWidget* modal);
 
 // The machine's error box (the only box with the error icon).
 bool IsErrorBox(const QWidget* modal);

@@ -130,7 +130,7 @@ void Monkey::Step() {
   QWidget* modal = ActiveModal();
   if (modal && failure_.isEmpty()) {
     // As the window comes up, before the learner answers it.
-    const QString broken = BrokenModalInvariant(state_, windows_, modal, ticks_.UnderWay());
+    const QString broken = BrokenModalInvariant(state_, windows_, modal);
     if (!broken.isEmpty()) {
       Fail(broken);
     }
@@ -188,11 +188,11 @@ void Monkey::Check() {
   TrackNewWindows();
   QString broken = ticks_.Reentry();
   if (broken.isEmpty()) {
-    broken = BrokenInvariant(state_, windows_, ticks_.UnderWay(), options_.strictInput);
+    broken = BrokenInvariant(state_, windows_, options_.strictInput);
   }
   if (broken.isEmpty()) {
     if (const QWidget* modal = ActiveModal()) {
-      broken = BrokenModalInvariant(state_, windows_, modal, ticks_.UnderWay());
+      broken = BrokenModalInvariant(state_, windows_, modal);
     }
   }
   if (!broken.isEmpty()) {

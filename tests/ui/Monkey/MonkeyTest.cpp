@@ -6,6 +6,7 @@
 #include "ModalDriver.h"
 #include "ProgramRig.h"
 #include "TickWatch.h"
+#include "ViewUpdates.h"
 
 #include "Palette.h"
 
@@ -86,13 +87,14 @@ class MonkeyTest : public QObject {
          "only one bar of cell 0's marker pair is visible"},
         {"a register the registers window does not show",
          [](auto& s, auto& w) {
-           w.registersWindow().RefreshCommandRegisterView();
+           w.registersWindow();
+           soyka::ViewUpdates(s, w.dispatcher_).RefreshCommandRegisterView();
            s.CommandRegister[1] = 1;
          },
          "command register shows \"000000000000\" but the machine holds 000000000001"},
         {"a display value apart from its bits",
-         [](auto&, auto& w) {
-           w.displayWindow().ShowDisplayRow(2, 0);
+         [](auto& s, auto& w) {
+           soyka::ViewUpdates(s, w.dispatcher_).ShowDisplayRow(2, 0);
            w.displayWindow().valueLabels_[1]->setText("5");
          },
          "the display's row 2 shows \"000000000000\" with the value \"5\""},
@@ -168,10 +170,10 @@ private slots:
 
   void checksCatchWhatTheyGuard() {
     QFETCH(int, corruption);
-    QCOMPARE(BrokenInvariant(rig->state, rig->windows, 0), QString());
+    QCOMPARE(BrokenInvariant(rig->state, rig->windows), QString());
     const Corruption& chosen = Corruptions()[static_cast<std::size_t>(corruption)];
     chosen.apply(rig->state, rig->windows);
-    const QString broken = BrokenInvariant(rig->state, rig->windows, 0);
+    const QString broken = BrokenInvariant(rig->state, rig->windows);
     QVERIFY2(broken.contains(QString::fromUtf8(chosen.reported)), qPrintable(broken));
   }
 
@@ -179,13 +181,13 @@ private slots:
   void inputLeftOnAfterASwitchIsCaughtWhenAsked() {
     rig->windows.controlPanel_.onInputClicked();
     QTRY_COMPARE(QApplication::activeWindow(), &rig->windows.memoryWindow());
-    QCOMPARE(BrokenInvariant(rig->state, rig->windows, 0, true), QString());
+    QCOMPARE(BrokenInvariant(rig->state, rig->windows, true), QString());
     rig->windows.controlPanel_.activateWindow();
     QTRY_COMPARE(QApplication::activeWindow(), &rig->windows.controlPanel_);
     rig->state.InputEnabled = true;
     rig->windows.dispatcher_.SetInputLamps(true);
-    QCOMPARE(BrokenInvariant(rig->state, rig->windows, 0, false), QString());
-    QCOMPARE(BrokenInvariant(rig->state, rig->windows, 0, true),
+    QCOMPARE(BrokenInvariant(rig->state, rig->windows, false), QString());
+    QCOMPARE(BrokenInvariant(rig->state, rig->windows, true),
              QString("memory input is still enabled while \"Пульт управления\" is the active "
                      "window"));
   }
@@ -193,26 +195,35 @@ private slots:
   void modalWindowsOfATickNeedHaltedSet_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<bool>("halted");
-    QTest::addColumn<int>("ticksUnderWay");
+    QTest::addColumn<int>("waiting");
     QTest::addColumn<QString>("reported");
-    QTest::newRow("pause, Halted clear") << "pause" << false << 1 << "Halted clear";
-    QTest::newRow("pause outside a tick") << "pause" << true << 0 << "outside any tick";
-    QTest::newRow("pause inside a tick") << "pause" << true << 1 << "";
-    QTest::newRow("error box, Halted clear") << "error" << false << 1 << "Halted clear";
-    QTest::newRow("error box inside a tick") << "error" << true << 1 << "";
-    QTest::newRow("help box during a run") << "plain" << false << 0 << "";
+    const auto wait = [](soyka::Wait kind) { return static_cast<int>(kind); };
+    QTest::newRow("pause, Halted clear")
+        << "pause" << false << wait(soyka::Wait::TactPause) << "Halted clear";
+    QTest::newRow("pause while no answer is awaited")
+        << "pause" << true << wait(soyka::Wait::None) << "waits for no answer";
+    QTest::newRow("pause where the error box is awaited")
+        << "pause" << true << wait(soyka::Wait::ErrorBox) << "waits for no answer";
+    QTest::newRow("pause awaited") << "pause" << true << wait(soyka::Wait::CommandPause) << "";
+    QTest::newRow("error box, Halted clear")
+        << "error" << false << wait(soyka::Wait::ErrorBox) << "Halted clear";
+    QTest::newRow("error box where a pause is awaited")
+        << "error" << true << wait(soyka::Wait::TactPause) << "waits for no answer";
+    QTest::newRow("error box awaited") << "error" << true << wait(soyka::Wait::ErrorBox) << "";
+    QTest::newRow("help box during a run") << "plain" << false << wait(soyka::Wait::None) << "";
   }
 
   void modalWindowsOfATickNeedHaltedSet() {
     QFETCH(QString, window);
     QFETCH(bool, halted);
-    QFETCH(int, ticksUnderWay);
+    QFETCH(int, waiting);
     QFETCH(QString, reported);
     QMessageBox box(window == "error" ? QMessageBox::Critical : QMessageBox::NoIcon, "", "");
     const QWidget* modal =
         window == "pause" ? static_cast<QWidget*>(&rig->windows.pauseWindow()) : &box;
     rig->state.Halted = halted;
-    const QString broken = BrokenModalInvariant(rig->state, rig->windows, modal, ticksUnderWay);
+    rig->state.Cycle.Waiting = static_cast<soyka::Wait>(waiting);
+    const QString broken = BrokenModalInvariant(rig->state, rig->windows, modal);
     if (reported.isEmpty()) {
       QCOMPARE(broken, QString());
     } else {
@@ -220,8 +231,8 @@ private slots:
     }
   }
 
-  // A tick that began while another waited in a pause with Halted clear would run a second
-  // command inside the first: the watch refuses it and says so.
+  // A tick that began with Halted clear while a pause waited would start a second command inside
+  // the first: the watch refuses it and says so.
   void aTickInsideAWaitingTickIsRefused() {
     rig->state.Memory[0] = soyka::testing::Cmd(soyka::OpcodeMove, 1, 0, 3);
     rig->state.Memory[1] = soyka::testing::Cmd(soyka::OpcodeMove, 2, 0, 4);
@@ -230,24 +241,16 @@ private slots:
     rig->windows.controlPanel_.tickTimer_->stop();
     rig->windows.controlPanel_.modeButtons_->button(1)->click();
     rig->windows.controlPanel_.onStartClicked();
-    int underWayInPause = 0;
-    QWidget* pause = nullptr;
-    // Its own timeout closes the pause if the answer never comes, so the test cannot hang.
-    soyka::testing::ModalDriver driver([&](QWidget* modal) {
-      pause = modal;
-      underWayInPause = watch.UnderWay();
-      rig->state.Halted = false;
-      watch.PostTicks(3);
-      QCoreApplication::processEvents();
-      rig->state.Halted = true;
-      rig->windows.pauseWindow().stopButton_->click();
-    });
     watch.PostTicks(1);
-    QTRY_VERIFY(rig->windows.controlPanel_.startButton_->isEnabled());
-    QVERIFY(!driver.TimedOut());
-    QCOMPARE(pause, &rig->windows.pauseWindow());
-    QCOMPARE(underWayInPause, 1);
-    QVERIFY2(watch.Reentry().contains("Halted clear while 1 tick(s) waited"),
+    QTRY_VERIFY(rig->windows.pauseWindow().isVisible());
+    QCOMPARE(rig->state.Cycle.Waiting, soyka::Wait::CommandPause);
+    rig->state.Halted = false;
+    watch.PostTicks(3);
+    QCoreApplication::processEvents();
+    rig->state.Halted = true;
+    rig->windows.pauseWindow().stopButton_->click();
+    QVERIFY(rig->windows.controlPanel_.startButton_->isEnabled());
+    QVERIFY2(watch.Reentry().contains("Halted clear while the run waited"),
              qPrintable(watch.Reentry()));
     QCOMPARE(watch.CommandsExecuted(), 1);
     QCOMPARE(rig->state.Counter, 1);

@@ -25,20 +25,17 @@ bool TickWatch::eventFilter(QObject* watched, QEvent* event) {
   if (watched != &panel_ || event->type() != QEvent::MetaCall) {
     return QObject::eventFilter(watched, event);
   }
-  if (underWay_ > 0 && !state_.Halted) {
+  if (state_.Cycle.Waiting != Wait::None && !state_.Halted) {
     if (reentry_.isEmpty()) {
-      reentry_ = QStringLiteral("a timer tick began with Halted clear while %1 tick(s) waited in "
-                                "a modal window: ExecuteCommand would be entered again")
-                     .arg(underWay_);
+      reentry_ = QStringLiteral("a timer tick began with Halted clear while the run waited for an "
+                                "answer: a command would start inside another");
     }
     return true;
   }
   if (!state_.Halted) {
     ++commands_;
   }
-  ++underWay_;
   static_cast<QObject*>(&panel_)->event(event);
-  --underWay_;
   return true;
 }
 

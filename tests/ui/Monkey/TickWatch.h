@@ -1,7 +1,7 @@
 #pragma once
-// Watches the control panel's timer ticks: how many are under way (waiting in a modal window),
-// how many executed a command, and whether one began while another waited with Halted clear,
-// which would enter ExecuteCommand a second time. Such a tick is refused, not delivered.
+// Watches the control panel's timer ticks: how many executed a command, and whether one began
+// with Halted clear while the run waited for an answer, which would start a command in the middle
+// of another. Such a tick is refused, not delivered.
 
 #include "Machine.h"
 
@@ -17,7 +17,6 @@ public:
   TickWatch(MachineState& state, ControlPanel& panel);
   ~TickWatch() override;
 
-  int UnderWay() const { return underWay_; }
   int CommandsExecuted() const { return commands_; }
   // What the first refused tick found; empty while none was refused.
   const QString& Reentry() const { return reentry_; }
@@ -31,7 +30,6 @@ protected:
 private:
   MachineState& state_;
   ControlPanel& panel_;
-  int underWay_ = 0;
   int commands_ = 0;
   QString reentry_;
 };

@@ -1,12 +1,14 @@
 #pragma once
 // View operations for the window tests: the pause window's operations reach a real PauseWindow,
 // the machine-error box is a real modal box, and every call is also logged, to be checked and
-// counted.
+// counted. The answers to both go to `answerTo`, the panel or the test that stands in for it.
 
 #include "MessageBoxes.h"
 #include "PauseWindow.h"
 #include "RecordingViews.h"
 
+#include <QMessageBox>
+#include <functional>
 #include <string>
 
 namespace soyka::testing {
@@ -14,7 +16,15 @@ namespace soyka::testing {
 class PauseTestViews : public RecordingViews {
 public:
   PauseTestViews(MachineState& state, PauseWindow& pauseWindow)
-      : RecordingViews(state), pauseWindow_(pauseWindow) {}
+      : RecordingViews(state), pauseWindow_(pauseWindow) {
+    QObject::connect(&pauseWindow, &PauseWindow::answered, [this](PauseAnswer answer) {
+      if (answerTo) {
+        answerTo(answer);
+      }
+    });
+  }
+
+  std::function<void(PauseAnswer)> answerTo;
 
   void SetExecutedAddress(const std::string& text) override {
     RecordingViews::SetExecutedAddress(text);
@@ -26,9 +36,9 @@ public:
     pauseWindow_.SetTactComment(tact, line1, line2, line3);
   }
   // The learner, not the recorder, answers the pause.
-  void PauseForTact() override {
+  std::optional<PauseAnswer> PauseForTact() override {
     Log() << "PauseForTact\n";
-    pauseWindow_.PauseForTact();
+    return pauseWindow_.PauseForTact();
   }
   void EnableInfoContinue() override {
     RecordingViews::EnableInfoContinue();
@@ -42,9 +52,14 @@ public:
     RecordingViews::CloseInfoWindow();
     pauseWindow_.CloseInfoWindow();
   }
-  void ShowErrorBox(const std::string& text) override {
+  bool ShowErrorBox(const std::string& text) override {
     RecordingViews::ShowErrorBox(text);
-    ui::showErrorMessage(nullptr, text);
+    QObject::connect(ui::openErrorMessage(nullptr, text), &QDialog::finished, [this] {
+      if (answerTo) {
+        answerTo(PauseAnswer::Continue);
+      }
+    });
+    return false;
   }
 
 private:

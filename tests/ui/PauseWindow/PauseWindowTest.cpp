@@ -7,23 +7,25 @@
 #include "ModalDriver.h"
 #include "PauseTestViews.h"
 #include "RunLoop.h"
+#include "ViewUpdates.h"
 
 #include <QFontMetrics>
 #include <QMessageBox>
 #include <QSet>
 #include <QTest>
+#include <functional>
 #include <sstream>
 #include <utility>
 
 using soyka::MachineState;
 using soyka::testing::Cmd;
-using soyka::testing::ModalAnswerer;
 using soyka::testing::ModalDriver;
 using soyka::testing::PauseTestViews;
 
 namespace {
 
-// A machine with a program, the pause window and the logging views around them.
+// A machine with a program, the pause window and the logging views around them; the fixture
+// takes the answers as the control panel would.
 struct Fixture {
   explicit Fixture(int runMode, std::initializer_list<std::pair<int, int>> cells = {}) {
     soyka::InitializeMachine(state);
@@ -31,11 +33,46 @@ struct Fixture {
     for (const auto& [cell, value] : cells) {
       state.Memory[static_cast<std::size_t>(cell)] = soyka::WordFromValue(value);
     }
+    views.answerTo = [this](soyka::PauseAnswer answer) {
+      ++answers;
+      lastAnswer = answer;
+      if (running) {
+        outcome = soyka::AnswerPause(state, views, answer);
+      } else {
+        soyka::TakeAnswer(state, answer);
+      }
+    };
+  }
+
+  // One pause as the run loop opens it after a command; it returns while the pause waits.
+  void Pause() { show.PauseForTact(soyka::Wait::CommandPause); }
+
+  // A run from ПУСК to its end as the panel drives it, each wait answered by `answer`.
+  void Run(const std::function<void(QWidget* modal)>& answer) {
+    running = true;
+    soyka::StartRun(state, views);
+    outcome = soyka::RunTick(state, views);
+    while (outcome != soyka::TickOutcome::RunEnded) {
+      if (outcome != soyka::TickOutcome::Waiting) {
+        outcome = soyka::RunTick(state, views);
+        continue;
+      }
+      QWidget* modal = QApplication::activeModalWidget();
+      if (!modal) {
+        QFAIL("a wait with nothing on screen to answer");
+      }
+      answer(modal);
+    }
   }
 
   MachineState state;
   PauseWindow pauseWindow{state};
   PauseTestViews views{state, pauseWindow};
+  soyka::ViewUpdates show{state, views};
+  int answers = 0;
+  soyka::PauseAnswer lastAnswer = soyka::PauseAnswer::Continue;
+  bool running = false;
+  soyka::TickOutcome outcome = soyka::TickOutcome::Idle;
 };
 
 int CommandValue(int opcode, int a1, int a2, int a3) {
@@ -147,6 +184,8 @@ private slots:
   void pauseLayout();
   void pauseEndings_data();
   void pauseEndings();
+  void backFromTheSecondPauseOn_data();
+  void backFromTheSecondPauseOn();
   void continueStaysDisabledUntilRunStart();
   void closingWhileHiddenChangesNothing();
   void help_data();
@@ -213,6 +252,8 @@ void PauseWindowTest::controls_data() {
   QTest::newRow("stopButton") << window << QRect(112, 89, 93, 33) << "СТОП" << 0
                               << "Прервать выполнение";
   QTest::newRow("helpButton") << window << QRect(216, 89, 93, 33) << "Помощь" << 0 << "Как выйти?";
+  QTest::newRow("backButton") << window << QRect(4, 8, 24, 33) << "" << 0
+                              << "Вернуться на шаг назад";
 }
 
 void PauseWindowTest::controls() {
@@ -288,32 +329,41 @@ void PauseWindowTest::buttonPictures() {
 void PauseWindowTest::focusOrder_data() {
   QTest::addColumn<QString>("error");
   QTest::addColumn<QStringList>("order");
+  QTest::addColumn<int>("pauses");
   QTest::newRow("no error") << ""
                             << QStringList{"continueButton", "stopButton", "helpButton",
-                                           "continueButton"};
+                                           "continueButton"}
+                            << 1;
   QTest::newRow("after an error") << "Переполнение!"
-                                  << QStringList{"stopButton", "helpButton", "stopButton"};
+                                  << QStringList{"stopButton", "helpButton", "stopButton"} << 1;
+  QTest::newRow("a later pause, with Назад")
+      << ""
+      << QStringList{"continueButton", "stopButton", "helpButton", "backButton", "continueButton"}
+      << 2;
 }
 
 void PauseWindowTest::focusOrder() {
   QFETCH(QString, error);
   QFETCH(QStringList, order);
+  QFETCH(int, pauses);
   Fixture f(soyka::RunModeStep);
+  for (int earlier = 1; earlier < pauses; ++earlier) {
+    f.Pause();
+    f.pauseWindow.continueButton_->click();
+  }
   f.state.ErrorMessage = error.toStdString();
+  f.Pause();
+  f.pauseWindow.activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&f.pauseWindow));
   QStringList seen;
-  ModalAnswerer answerer([&](QWidget* modal) {
-    modal->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(modal));
-    for (int press = 0; press < order.size(); ++press) {
-      seen << (QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "");
-      if (press + 1 < order.size()) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-      }
+  for (int press = 0; press < order.size(); ++press) {
+    seen << (QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "");
+    if (press + 1 < order.size()) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
-    f.pauseWindow.stopButton_->click();
-  });
-  f.pauseWindow.PauseForTact();
-  QCOMPARE(answerer.Answered(), 1);
+  }
+  f.pauseWindow.stopButton_->click();
+  QCOMPARE(f.answers, pauses);
   QCOMPARE(seen, order);
 }
 
@@ -406,25 +456,19 @@ void PauseWindowTest::pauseLayout() {
 
   Fixture f(runMode);
   f.state.Opcode = soyka::OpcodeMultiply;
-  f.state.Halted = false;
-  f.pauseWindow.EnableInfoContinue();
-  f.pauseWindow.SetInfoCommentsVisible(runMode > soyka::RunModeAuto);
-  f.pauseWindow.SetTactComment(4, "Сравнить СМ", "и ячейку 101", "");
+  f.show.EnableInfoContinue();
+  f.show.SetInfoCommentsVisible(runMode > soyka::RunModeAuto);
+  f.show.SetTactComment(4, {"Сравнить СМ", "и ячейку 101", ""});
   f.state.ErrorMessage = error.toStdString();
 
-  PauseView seen;
-  bool haltedDuringPause = false;
-  ModalAnswerer answerer([&](QWidget* modal) {
-    QCOMPARE(modal, &f.pauseWindow);
-    seen = Look(f.pauseWindow);
-    haltedDuringPause = f.state.Halted;
-    ContinueIfPossible(f.pauseWindow, modal);
-  });
-  f.pauseWindow.PauseForTact();
+  f.Pause();
+  QCOMPARE(QApplication::activeModalWidget(), &f.pauseWindow);
+  const PauseView seen = Look(f.pauseWindow);
+  QVERIFY(f.state.Halted);
+  ContinueIfPossible(f.pauseWindow, &f.pauseWindow);
 
   const bool withError = !error.isEmpty();
-  QCOMPARE(answerer.Answered(), 1);
-  QVERIFY(haltedDuringPause);
+  QCOMPARE(f.answers, 1);
   QVERIFY(seen.commandPanel);
   QCOMPARE(seen.tactPanel, tactPanel);
   QCOMPARE(seen.tactPanelLeft, tactPanelLeft);
@@ -456,45 +500,77 @@ void PauseWindowTest::pauseEndings() {
   QFETCH(int, result);
 
   Fixture f(soyka::RunModeStep);
-  f.state.Halted = false;
-  ModalAnswerer answerer([&](QWidget* modal) {
-    if (ending == "continue") {
-      QTest::mouseClick(f.pauseWindow.continueButton_, Qt::LeftButton);
-    } else if (ending == "stop") {
-      QTest::mouseClick(f.pauseWindow.stopButton_, Qt::LeftButton);
-    } else if (ending == "escape") {
-      QTest::keyClick(modal, Qt::Key_Escape);
-    } else if (ending == "close") {
-      modal->close();
-    } else {
-      f.pauseWindow.CloseInfoWindow();
-    }
-  });
-  f.pauseWindow.PauseForTact();
+  f.Pause();
+  if (ending == "continue") {
+    QTest::mouseClick(f.pauseWindow.continueButton_, Qt::LeftButton);
+  } else if (ending == "stop") {
+    QTest::mouseClick(f.pauseWindow.stopButton_, Qt::LeftButton);
+  } else if (ending == "escape") {
+    QTest::keyClick(&f.pauseWindow, Qt::Key_Escape);
+  } else if (ending == "close") {
+    f.pauseWindow.close();
+  } else {
+    f.pauseWindow.CloseInfoWindow();
+  }
 
-  QCOMPARE(answerer.Answered(), 1);
-  QVERIFY(!answerer.TimedOut());
+  QCOMPARE(f.answers, 1);
   QVERIFY(f.pauseWindow.isHidden());
   QCOMPARE(f.pauseWindow.result(), result);
   QVERIFY(f.state.Halted);
   QCOMPARE(f.state.ErrorMessage, goesOn ? std::string() : std::string(soyka::AbortMessage));
 }
 
+void PauseWindowTest::backFromTheSecondPauseOn_data() {
+  QTest::addColumn<bool>("byKey");
+  QTest::newRow("mouse") << false;
+  QTest::newRow("Backspace") << true;
+}
+
+void PauseWindowTest::backFromTheSecondPauseOn() {
+  QFETCH(bool, byKey);
+  Fixture f(soyka::RunModeTact);
+  const auto pressBack = [&] {
+    if (byKey) {
+      // A key reaches its button only in the active window.
+      f.pauseWindow.activateWindow();
+      QVERIFY(QTest::qWaitForWindowActive(&f.pauseWindow));
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
+    } else {
+      QTest::mouseClick(f.pauseWindow.backButton_, Qt::LeftButton);
+    }
+  };
+  f.Pause();
+  QVERIFY(!f.pauseWindow.backButton_->isEnabled());
+  pressBack();
+  QVERIFY(f.pauseWindow.isVisible());
+  QCOMPARE(f.answers, 0);
+  f.pauseWindow.continueButton_->click();
+  f.Pause();
+  QVERIFY(f.pauseWindow.backButton_->isEnabled());
+  QCOMPARE(f.pauseWindow.backButton_->accessibleName(), QStringLiteral("Назад"));
+  pressBack();
+  QVERIFY(f.pauseWindow.isHidden());
+  QCOMPARE(f.answers, 2);
+  QCOMPARE(f.lastAnswer, soyka::PauseAnswer::Back);
+  QCOMPARE(f.pauseWindow.result(), PauseWindow::ResultBack);
+}
+
 void PauseWindowTest::continueStaysDisabledUntilRunStart() {
   Fixture f(soyka::RunModeStep);
   f.state.ErrorMessage = "Переполнение!";
   QList<bool> continueEnabled;
-  ModalAnswerer answerer([&](QWidget* modal) {
+  const auto pause = [&] {
+    f.Pause();
     continueEnabled << f.pauseWindow.continueButton_->isEnabled();
-    ContinueIfPossible(f.pauseWindow, modal);
-  });
-  f.pauseWindow.PauseForTact();
+    ContinueIfPossible(f.pauseWindow, &f.pauseWindow);
+  };
+  pause();
   // A later pause without an error does not enable it by itself.
   f.state.ErrorMessage.clear();
-  f.pauseWindow.PauseForTact();
-  f.pauseWindow.EnableInfoContinue();
+  pause();
+  f.show.EnableInfoContinue();
   f.state.ErrorMessage.clear();
-  f.pauseWindow.PauseForTact();
+  pause();
   QCOMPARE(continueEnabled, (QList<bool>{false, false, true}));
   QCOMPARE(f.state.ErrorMessage, std::string());
 }
@@ -504,8 +580,8 @@ void PauseWindowTest::closingWhileHiddenChangesNothing() {
   f.pauseWindow.CloseInfoWindow();
   QVERIFY(f.pauseWindow.isHidden());
   QVERIFY(f.state.ErrorMessage.empty());
-  ModalAnswerer answerer([&](QWidget*) { f.pauseWindow.continueButton_->click(); });
-  f.pauseWindow.PauseForTact();
+  f.Pause();
+  f.pauseWindow.continueButton_->click();
   QCOMPARE(f.pauseWindow.result(), 1);
   QVERIFY(f.state.ErrorMessage.empty());
 }
@@ -523,27 +599,26 @@ void PauseWindowTest::help() {
   QMessageBox::StandardButtons buttons;
   QString text;
   QString title;
-  bool stillWaiting = false;
-  ModalAnswerer answerer([&](QWidget* modal) {
-    ModalDriver helpBox(
-        [&](QWidget* box) {
-          auto* message = qobject_cast<QMessageBox*>(box);
-          QVERIFY(message);
-          icon = message->icon();
-          buttons = message->standardButtons();
-          soyka::testing::PressMessageBoxButton(box);
-        },
-        5000, &f.pauseWindow);
-    f.pauseWindow.helpButton_->click();
-    QVERIFY(helpBox.Answered());
-    text = helpBox.seenText;
-    title = helpBox.seenTitle;
-    stillWaiting = f.pauseWindow.isVisible() && QApplication::activeModalWidget() == modal;
-    (pressContinue ? f.pauseWindow.continueButton_ : f.pauseWindow.stopButton_)->click();
-  });
-  f.pauseWindow.PauseForTact();
+  f.Pause();
+  ModalDriver helpBox(
+      [&](QWidget* box) {
+        auto* message = qobject_cast<QMessageBox*>(box);
+        QVERIFY(message);
+        icon = message->icon();
+        buttons = message->standardButtons();
+        soyka::testing::PressMessageBoxButton(box);
+      },
+      5000, &f.pauseWindow);
+  f.pauseWindow.helpButton_->click();
+  QVERIFY(helpBox.Answered());
+  text = helpBox.seenText;
+  title = helpBox.seenTitle;
+  const bool stillWaiting =
+      f.pauseWindow.isVisible() && QApplication::activeModalWidget() == &f.pauseWindow;
+  QCOMPARE(f.answers, 0);
+  (pressContinue ? f.pauseWindow.continueButton_ : f.pauseWindow.stopButton_)->click();
 
-  QCOMPARE(answerer.Answered(), 1);
+  QCOMPARE(f.answers, 1);
   QCOMPARE(text, HelpShown);
   QCOMPARE(text.size(), 74);
   QCOMPARE(title, soyka::ui::applicationTitle());
@@ -557,14 +632,11 @@ void PauseWindowTest::stepAfterSubtraction() {
   Fixture f(soyka::RunModeStep,
             {{0, CommandValue(3, 4, 5, 6)}, {1, CommandValue(7, 4, 5, 6)}, {4, 9}, {5, 20}});
   QList<PauseView> pauses;
-  ModalAnswerer answerer([&](QWidget* modal) {
+  f.Run([&](QWidget* modal) {
     pauses << Look(f.pauseWindow);
     ContinueIfPossible(f.pauseWindow, modal);
   });
-  soyka::StartRun(f.state, f.views);
-  QCOMPARE(soyka::RunTick(f.state, f.views), soyka::TickOutcome::RunGoesOn);
   QCOMPARE(f.state.Memory[6], soyka::WordFromValue(11));
-  QCOMPARE(soyka::RunTick(f.state, f.views), soyka::TickOutcome::RunEnded);
 
   QCOMPARE(pauses.size(), 2);
   const PauseView& subtraction = pauses[0];
@@ -586,7 +658,7 @@ void PauseWindowTest::tactAfterDivisionByZero() {
   QString errorBox;
   QString errorTitle;
   QMessageBox::Icon errorIcon = QMessageBox::NoIcon;
-  ModalAnswerer answerer([&](QWidget* modal) {
+  f.Run([&](QWidget* modal) {
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
       errorBox = box->text();
       errorTitle = box->windowTitle();
@@ -596,8 +668,7 @@ void PauseWindowTest::tactAfterDivisionByZero() {
     }
     ContinueIfPossible(f.pauseWindow, modal);
   });
-  soyka::StartRun(f.state, f.views);
-  QCOMPARE(soyka::RunTick(f.state, f.views), soyka::TickOutcome::RunEnded);
+  QCOMPARE(f.views.Count("MoveCellMarker"), 1);
 
   QCOMPARE(errorBox, QStringLiteral("Деление на 0!"));
   QCOMPARE(errorIcon, QMessageBox::Critical);
@@ -629,7 +700,7 @@ void PauseWindowTest::autoAfterOverflow() {
   Fixture f(soyka::RunModeAuto, {{0, CommandValue(1, 4, 5, 6)}, {4, 4000}, {5, 100}});
   QList<PauseView> pauses;
   QString errorBox;
-  ModalAnswerer answerer([&](QWidget* modal) {
+  f.Run([&](QWidget* modal) {
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
       errorBox = box->text();
     } else {
@@ -637,8 +708,6 @@ void PauseWindowTest::autoAfterOverflow() {
     }
     ContinueIfPossible(f.pauseWindow, modal);
   });
-  soyka::StartRun(f.state, f.views);
-  QCOMPARE(soyka::RunTick(f.state, f.views), soyka::TickOutcome::RunEnded);
 
   QCOMPARE(errorBox, QStringLiteral("Переполнение!"));
   QCOMPARE(pauses.size(), 1);

@@ -4,6 +4,7 @@
 #include "CloseButton.h"
 #include "EngineTestSupport.h"
 #include "RegistersTestViews.h"
+#include "ViewUpdates.h"
 #include "WindowReadings.h"
 
 #include <QApplication>
@@ -43,6 +44,8 @@ struct Registers {
   MachineState state;
   RegistersTestViews views{state};
   RegistersWindow window{state, views};
+  // The engine's way to the views, which keeps which registers have been shown.
+  soyka::ViewUpdates show{state, views};
 };
 
 QString Bits(const std::string& bits) {
@@ -267,9 +270,9 @@ void RegistersWindowTest::counterView() {
   Registers r;
   // Start from the opposite bits, so that every cell has to change.
   soyka::SetCounter(r.state, 7 - counter);
-  r.views.RefreshCounterView();
+  r.show.RefreshCounterView();
   soyka::SetCounter(r.state, counter);
-  r.views.RefreshCounterView();
+  r.show.RefreshCounterView();
   QCOMPARE(RowText(r.window.counterCells_), shown);
   QCOMPARE(RowText(r.window.commandRegisterCells_), QString());
   QCOMPARE(RowText(r.window.accumulatorCells_), QString());
@@ -295,11 +298,11 @@ void RegistersWindowTest::wordViews() {
   r.state.CommandRegister = W(command.toStdString());
   r.state.Accumulator = W(accumulator.toStdString());
 
-  r.views.RefreshCommandRegisterView();
+  r.show.RefreshCommandRegisterView();
   QCOMPARE(RowText(r.window.commandRegisterCells_), command);
   QCOMPARE(RowText(r.window.accumulatorCells_), QString());
 
-  r.views.RefreshAccumulatorView();
+  r.show.RefreshAccumulatorView();
   QCOMPARE(RowText(r.window.accumulatorCells_), accumulator);
   QCOMPARE(RowText(r.window.commandRegisterCells_), command);
   QCOMPARE(RowText(r.window.counterCells_), QString());
@@ -314,8 +317,8 @@ void RegistersWindowTest::accessibleCellTexts() {
 
   r.state.CommandRegister = W("100000000000");
   soyka::SetCounter(r.state, 1);
-  r.window.RefreshCommandRegisterView();
-  r.window.RefreshCounterView();
+  r.show.RefreshCommandRegisterView();
+  r.show.RefreshCounterView();
   QCOMPARE(spoken(r.window.commandRegisterCells_, 0),
            QStringLiteral("Регистр команд, разряд 12: 1"));
   QCOMPARE(spoken(r.window.commandRegisterCells_, 11),
@@ -324,7 +327,7 @@ void RegistersWindowTest::accessibleCellTexts() {
   QCOMPARE(spoken(r.window.counterCells_, 2), QStringLiteral("Счетчик адреса команд, разряд 1: 1"));
 
   r.state.CommandRegister = W("000000000000");
-  r.window.RefreshCommandRegisterView();
+  r.show.RefreshCommandRegisterView();
   QCOMPARE(spoken(r.window.commandRegisterCells_, 0),
            QStringLiteral("Регистр команд, разряд 12: 0"));
 }
@@ -333,15 +336,15 @@ void RegistersWindowTest::refreshWritesOnlyChangedCells() {
   Registers r;
   QSignalSpy changes(r.window.accumulatorCells_->model(), &QAbstractItemModel::dataChanged);
   r.state.Accumulator = W("000001111000");
-  r.window.RefreshAccumulatorView();
+  r.show.RefreshAccumulatorView();
   QVERIFY(changes.count() >= 12);
 
   changes.clear();
-  r.window.RefreshAccumulatorView();
+  r.show.RefreshAccumulatorView();
   QCOMPARE(changes.count(), 0);
 
   r.state.Accumulator[7] = 0;
-  r.window.RefreshAccumulatorView();
+  r.show.RefreshAccumulatorView();
   QVERIFY(changes.count() > 0);
   for (const QList<QVariant>& change : changes) {
     QCOMPARE(change.at(0).toModelIndex().column(), 5);

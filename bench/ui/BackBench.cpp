@@ -1,0 +1,57 @@
+// Назад in a long Tact run with every view on screen: what the history of the run's pauses holds,
+// and one step back together with the repaint it causes, timed over many steps.
+// Usage: soyka_bench_back [TACTS] [STEPS]
+#include "BenchScene.h"
+#include "PauseWindow.h"
+#include "ProcessFigures.h"
+#include "Report.h"
+
+#include <QApplication>
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+constexpr int TactItem = 2;
+
+using soyka::bench::MonotonicMicroseconds;
+
+} // namespace
+
+int main(int argc, char** argv) {
+  const int tacts = argc > 1 ? std::atoi(argv[1]) : 10'000;
+  const int steps = argc > 2 ? std::atoi(argv[2]) : 500;
+  int toolkitArgc = 1;
+  QApplication app(toolkitArgc, argv);
+  soyka::bench::BenchScene scene;
+  if (tacts <= steps || steps <= 0 || !scene.OpenEveryView()) {
+    return 1;
+  }
+  scene.windows.controlPanel_.tickTimer_->stop();
+  scene.StartRun(TactItem);
+  PauseWindow& pause = scene.windows.pauseWindow();
+  // Дальше at every pause, and the next tick whenever a command is done.
+  while (scene.state.History.Size() < static_cast<std::size_t>(tacts)) {
+    if (pause.isVisible()) {
+      pause.continueButton_->click();
+    } else {
+      scene.windows.controlPanel_.onTick();
+    }
+  }
+  QApplication::processEvents();
+  soyka::bench::Report("history_kb", static_cast<double>(scene.state.History.Footprint()) / 1024.0);
+
+  std::vector<double> backUs;
+  backUs.reserve(static_cast<std::size_t>(steps));
+  for (int step = 0; step < steps; ++step) {
+    const auto start = MonotonicMicroseconds();
+    pause.backButton_->click();
+    QApplication::processEvents();
+    backUs.push_back(static_cast<double>(MonotonicMicroseconds() - start));
+  }
+  std::sort(backUs.begin(), backUs.end());
+  soyka::bench::Report("back_median_ms", backUs[backUs.size() / 2] / 1000.0);
+  pause.stopButton_->click();
+  return 0;
+}
