@@ -17,8 +17,6 @@ ProgramWindows::ProgramWindows(MachineState& state)
     QObject::connect(&memory, &MemoryWindow::bitTyped, &exercises_, &ExerciseCommands::onBitTyped);
   });
   mainWindow_.setLeaveCheck([this] { return exercises_.mayDiscardChanges(); });
-  // Only closing the main window ends the program.
-  controlPanel_.setAttribute(Qt::WA_QuitOnClose, false);
   controlPanel_.show();
 }
 

@@ -19,8 +19,6 @@ ViewDispatcher::~ViewDispatcher() {
 }
 
 void ViewDispatcher::built(QWidget* window) {
-  // Only closing the main window ends the program.
-  window->setAttribute(Qt::WA_QuitOnClose, false);
   buildOrder_.push_back(window);
 }
 

@@ -1,19 +1,12 @@
 #include "AboutAuthorDialog.h"
 
-#include "FixedWindow.h"
 #include "Fonts.h"
-#include "GlyphIcon.h"
-#include "PictureBox.h"
 #include "Pictures.h"
 
-AboutAuthorDialog::AboutAuthorDialog(QWidget* parent) : ProgramDialog(parent) {
-  soyka::ui::setUpFixedWindow(this, QStringLiteral("Автор"), 360, 190,
-                              soyka::ui::TitleButtons::CloseOnly, true);
-  setFont(soyka::ui::systemFont(13));
-
-  picture_ = new soyka::ui::PictureBox(soyka::ui::drawTeamPicture, this);
-  picture_->setGeometry(12, 12, 88, 88);
-  picture_->setAccessibleName(QStringLiteral("Рисунок: команда разработчиков"));
+AboutAuthorDialog::AboutAuthorDialog(QWidget* parent)
+    : ProgramDialog(QStringLiteral("Автор"), 360, 190, soyka::ui::TitleButtons::CloseOnly, parent) {
+  picture_ =
+      addPicture(soyka::ui::drawTeamPicture, QStringLiteral("Рисунок: команда разработчиков"));
 
   authorName_ = new QLabel(QStringLiteral("Разработчики проекта «Сойка»"), this);
   authorName_->setGeometry(112, 12, 236, 40);
@@ -29,8 +22,5 @@ AboutAuthorDialog::AboutAuthorDialog(QWidget* parent) : ProgramDialog(parent) {
   description_->setWordWrap(true);
   description_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-  okButton_ = new QPushButton(soyka::ui::okGlyph(), QStringLiteral("OK"), this);
-  okButton_->setGeometry(136, 150, 89, 30);
-  okButton_->setDefault(true);
-  connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
+  okButton_ = addOkButton(QRect(136, 150, 89, 30));
 }

@@ -1,9 +1,6 @@
 #include "AboutProgramDialog.h"
 
-#include "FixedWindow.h"
 #include "Fonts.h"
-#include "GlyphIcon.h"
-#include "PictureBox.h"
 #include "Pictures.h"
 #include "Version.h"
 
@@ -26,14 +23,11 @@ QString versionText() {
 
 } // namespace
 
-AboutProgramDialog::AboutProgramDialog(QWidget* parent) : ProgramDialog(parent) {
-  soyka::ui::setUpFixedWindow(this, QStringLiteral("Программа"), 380, 236,
-                              soyka::ui::TitleButtons::CloseOnly, true);
-  setFont(soyka::ui::systemFont(13));
-
-  picture_ = new soyka::ui::PictureBox(soyka::ui::drawProcessorPicture, this);
-  picture_->setGeometry(12, 12, 88, 88);
-  picture_->setAccessibleName(QStringLiteral("Рисунок: процессор учебной ЭВМ"));
+AboutProgramDialog::AboutProgramDialog(QWidget* parent)
+    : ProgramDialog(QStringLiteral("Программа"), 380, 236, soyka::ui::TitleButtons::CloseOnly,
+                    parent) {
+  picture_ =
+      addPicture(soyka::ui::drawProcessorPicture, QStringLiteral("Рисунок: процессор учебной ЭВМ"));
 
   productName_ = textLabel(this, QStringLiteral("Учебная ЭВМ «Сойка»"), QRect(112, 12, 256, 22),
                            soyka::ui::systemFont(16, true));
@@ -46,8 +40,5 @@ AboutProgramDialog::AboutProgramDialog(QWidget* parent) : ProgramDialog(parent) 
   licence_ = textLabel(this, QStringLiteral("Свободная программа, лицензия MIT."),
                        QRect(12, 172, 356, 18), soyka::ui::systemFont(13));
 
-  okButton_ = new QPushButton(soyka::ui::okGlyph(), QStringLiteral("OK"), this);
-  okButton_->setGeometry(145, 198, 89, 30);
-  okButton_->setDefault(true);
-  connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
+  okButton_ = addOkButton(QRect(145, 198, 89, 30));
 }

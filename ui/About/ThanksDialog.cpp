@@ -1,9 +1,5 @@
 #include "ThanksDialog.h"
 
-#include "FixedWindow.h"
-#include "Fonts.h"
-#include "GlyphIcon.h"
-
 QStringList ThanksDialog::textLines(int index) {
   switch (index) {
   case 0:
@@ -26,11 +22,9 @@ QStringList ThanksDialog::textLines(int index) {
   }
 }
 
-ThanksDialog::ThanksDialog(QWidget* parent) : ProgramDialog(parent) {
-  soyka::ui::setUpFixedWindow(this, QStringLiteral("Благодарности"), 330, 180,
-                              soyka::ui::TitleButtons::CloseOnly, true);
-  setFont(soyka::ui::systemFont(13));
-
+ThanksDialog::ThanksDialog(QWidget* parent)
+    : ProgramDialog(QStringLiteral("Благодарности"), 330, 180, soyka::ui::TitleButtons::CloseOnly,
+                    parent) {
   text_ = new QPlainTextEdit(this);
   text_->setGeometry(8, 8, 314, 126);
   text_->setReadOnly(true);
@@ -39,10 +33,7 @@ ThanksDialog::ThanksDialog(QWidget* parent) : ProgramDialog(parent) {
   text_->setFocusPolicy(Qt::NoFocus);
   text_->setAccessibleName(QStringLiteral("Благодарности"));
 
-  okButton_ = new QPushButton(soyka::ui::okGlyph(), QStringLiteral("OK"), this);
-  okButton_->setGeometry(120, 142, 89, 30);
-  okButton_->setDefault(true);
-  connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
+  okButton_ = addOkButton(QRect(120, 142, 89, 30));
 
   nextTextTimer_ = new QTimer(this);
   nextTextTimer_->setInterval(TextIntervalMs);

@@ -1,6 +1,5 @@
 #include "ExampleDialog.h"
 
-#include "FixedWindow.h"
 #include "Fonts.h"
 #include "GlyphIcon.h"
 #include "StateEdits.h"
@@ -60,11 +59,9 @@ QIcon spacedRetryIcon(int extraGap) {
 } // namespace
 
 ExampleDialog::ExampleDialog(soyka::MachineState& state, QWidget* parent)
-    : ProgramDialog(parent), state_(state) {
-  soyka::ui::setUpFixedWindow(this, QStringLiteral("Пример программы"), 297, 318,
-                              soyka::ui::TitleButtons::None, true);
-  setFont(soyka::ui::systemFont(13));
-
+    : ProgramDialog(QStringLiteral("Пример программы"), 297, 318, soyka::ui::TitleButtons::None,
+                    parent),
+      state_(state) {
   textPanel_ = new QFrame(this);
   textPanel_->setGeometry(8, 8, 281, 265);
   textPanel_->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -79,10 +76,7 @@ ExampleDialog::ExampleDialog(soyka::MachineState& state, QWidget* parent)
   fitRuleToWidth(programText_, 1);
   programText_->setAccessibleName(QStringLiteral("Программа вычисления факториала"));
 
-  okButton_ = new QPushButton(soyka::ui::okGlyph(), QStringLiteral("OK"), this);
-  okButton_->setGeometry(24, 280, 89, 33);
-  okButton_->setDefault(true);
-  connect(okButton_, &QPushButton::clicked, this, &ExampleDialog::onOkClicked);
+  okButton_ = addOkButton(QRect(24, 280, 89, 33));
 
   loadButton_ = new QPushButton(QStringLiteral("Ввести в ОЗУ"), this);
   loadButton_->setGeometry(128, 280, 145, 33);
@@ -97,7 +91,7 @@ QPoint ExampleDialog::place() const {
   return {333, 102};
 }
 
-void ExampleDialog::onOkClicked() {
+void ExampleDialog::accept() {
   soyka::ChooseExampleLoad(state_, false);
   done(ResultOk);
 }

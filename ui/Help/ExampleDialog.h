@@ -23,9 +23,9 @@ public:
   QPushButton* loadButton_;
 
 public slots:
-  void onOkClicked();
+  // OK, and closing the window any other way (Escape), load nothing.
+  void accept() override;
   void onLoadClicked();
-  // Closing the window any other way (Escape) loads nothing, as OK does.
   void reject() override;
 
 protected:

@@ -1,9 +1,5 @@
 #include "InterfaceHelpDialog.h"
 
-#include "FixedWindow.h"
-#include "Fonts.h"
-#include "GlyphIcon.h"
-
 namespace {
 
 // The rules, line by line; the blanks are part of the layout of the text.
@@ -45,11 +41,8 @@ QString helpText() {
 
 } // namespace
 
-InterfaceHelpDialog::InterfaceHelpDialog(QWidget* parent) : ProgramDialog(parent) {
-  soyka::ui::setUpFixedWindow(this, QStringLiteral("Интерфейс"), 354, 207,
-                              soyka::ui::TitleButtons::None, true);
-  setFont(soyka::ui::systemFont(13));
-
+InterfaceHelpDialog::InterfaceHelpDialog(QWidget* parent)
+    : ProgramDialog(QStringLiteral("Интерфейс"), 354, 207, soyka::ui::TitleButtons::None, parent) {
   textPanel_ = new QFrame(this);
   textPanel_->setGeometry(8, 8, 337, 153);
   textPanel_->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -65,12 +58,5 @@ InterfaceHelpDialog::InterfaceHelpDialog(QWidget* parent) : ProgramDialog(parent
   rulesText_->setPlainText(helpText());
   rulesText_->setAccessibleName(QStringLiteral("Правила работы с программой"));
 
-  okButton_ = new QPushButton(soyka::ui::okGlyph(), QStringLiteral("OK"), this);
-  okButton_->setGeometry(136, 168, 89, 33);
-  okButton_->setDefault(true);
-  connect(okButton_, &QPushButton::clicked, this, &InterfaceHelpDialog::onOkClicked);
-}
-
-void InterfaceHelpDialog::onOkClicked() {
-  accept();
+  okButton_ = addOkButton(QRect(136, 168, 89, 33));
 }

@@ -15,7 +15,4 @@ public:
   QFrame* textPanel_;
   QPlainTextEdit* rulesText_;
   QPushButton* okButton_;
-
-public slots:
-  void onOkClicked();
 };

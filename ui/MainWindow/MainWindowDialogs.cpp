@@ -14,8 +14,6 @@ template <typename Dialog, typename... Arguments>
 Dialog& buildOnce(std::unique_ptr<Dialog>& dialog, Arguments&... arguments) {
   if (!dialog) {
     dialog = std::make_unique<Dialog>(arguments...);
-    // Only closing the main window ends the program.
-    dialog->setAttribute(Qt::WA_QuitOnClose, false);
   }
   return *dialog;
 }

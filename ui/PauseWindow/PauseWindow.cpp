@@ -70,13 +70,10 @@ void useNarrowFace(QLabel* label) {
 } // namespace
 
 PauseWindow::PauseWindow(soyka::MachineState& state, QWidget* parent)
-    : ProgramDialog(parent), state_(state) {
-  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint);
-  setWindowTitle(QStringLiteral("Выполнено:"));
-  setFixedSize(ClientWidth, ClientHeight);
+    : ProgramDialog(QStringLiteral("Выполнено:"), ClientWidth, ClientHeight,
+                    soyka::ui::TitleButtons::None, parent, Qt::Dialog),
+      state_(state) {
   move(place());
-  setFont(soyka::ui::systemFont(13));
   QPalette palette = this->palette();
   palette.setColor(QPalette::Window, palette.color(QPalette::Dark));
   setPalette(palette);

@@ -3,8 +3,8 @@
 namespace soyka::ui {
 
 void setUpFixedWindow(QWidget* window, const QString& caption, int clientWidth, int clientHeight,
-                      TitleButtons buttons, bool stayOnTop) {
-  Qt::WindowFlags flags = Qt::Window | Qt::MSWindowsFixedSizeDialogHint;
+                      TitleButtons buttons, bool stayOnTop, Qt::WindowType kind) {
+  Qt::WindowFlags flags = kind | Qt::MSWindowsFixedSizeDialogHint;
   if (buttons != TitleButtons::Standard) {
     flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
   }
@@ -17,6 +17,7 @@ void setUpFixedWindow(QWidget* window, const QString& caption, int clientWidth, 
   window->setWindowFlags(flags);
   window->setWindowTitle(caption);
   window->setFixedSize(clientWidth, clientHeight);
+  window->setAttribute(Qt::WA_QuitOnClose, false);
 }
 
 } // namespace soyka::ui
