@@ -2,7 +2,6 @@
 
 #include "BoardScene.h"
 #include "ClickRelay.h"
-#include "DrawnIconStyle.h"
 #include "Fonts.h"
 #include "PictureBox.h"
 #include "Pictures.h"
@@ -10,7 +9,6 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
-#include <algorithm>
 
 namespace {
 
@@ -28,16 +26,6 @@ QWidget* boardArea(QWidget* surface, const QRect& geometry) {
   auto* area = new soyka::ui::PictureBox(nullptr, surface);
   area->setGeometry(geometry);
   return area;
-}
-
-// A picture in palette colours drawn whole is shared out among the toolkit's painting threads,
-// which at start-up costs more than the drawing; drawn a band of rows at a time, it is not.
-void drawInBands(QPainter& painter, const QImage& picture) {
-  constexpr int BandRows = 32;
-  for (int top = 0; top < picture.height(); top += BandRows) {
-    const QRect band(0, top, picture.width(), std::min(BandRows, picture.height() - top));
-    painter.drawImage(band.topLeft(), picture, band);
-  }
 }
 
 // The big yellow caption of an area. The face is as high as asked; if the caption would not fit
@@ -85,10 +73,10 @@ MainWindow::MainWindow(soyka::MachineState& state, soyka::ViewOperations& views,
 }
 
 void MainWindow::buildBoard(QWidget* surface) {
-  // Drawn from the palette picture the program keeps: no copy of it is made.
+  // Painted from the pixels the program keeps, in the screen's own format: no copy, no conversion.
   board_ = new soyka::ui::PictureBox(
       [board = soyka::ui::boardPicture()](QPainter& painter, const QRectF&) {
-        drawInBands(painter, board);
+        painter.drawImage(0, 0, board);
       },
       surface);
   board_->setGeometry(
@@ -132,8 +120,6 @@ void MainWindow::buildBoard(QWidget* surface) {
 }
 
 void MainWindow::buildMenus() {
-  // Before the menu bar exists: it builds its overflow button, picture and all, at once.
-  soyka::ui::useDrawnIconStyle();
   QMenu* help = menuBar()->addMenu(QStringLiteral("     Помощь     "));
   helpMenuAction_ = help->menuAction();
   commandSystemAction_ =

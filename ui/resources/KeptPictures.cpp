@@ -1,7 +1,6 @@
 #include "KeptPictures.h"
 
 #include <QResource>
-#include <cstdint>
 
 namespace soyka::ui {
 namespace {
@@ -14,15 +13,14 @@ const uchar* keptBytes(const char* name) {
 
 } // namespace
 
+// Painted as it is, with no conversion at any paint; as palette indices it was 0.8 MB smaller
+// and no quicker to start.
 QImage boardPicture() {
-  const uchar* bytes = keptBytes(kept::BoardFile);
-  const auto* palette = reinterpret_cast<const QRgb*>(bytes);
-  QImage board(bytes + kept::PaletteEntries * 4, BoardWidth, BoardHeight, kept::BoardRowBytes,
-               QImage::Format_Indexed8);
-  board.setColorTable(QList<QRgb>(palette, palette + kept::PaletteEntries));
-  return board;
+  return QImage(keptBytes(kept::BoardFile), BoardWidth, BoardHeight, BoardWidth * 4,
+                QImage::Format_RGB32);
 }
 
+// Kept rather than drawn at start-up, which measured 1.6 ms more.
 QIcon applicationIcon() {
   const uchar* at = keptBytes(kept::IconFile);
   QIcon icon;
@@ -32,15 +30,6 @@ QIcon applicationIcon() {
     at += side * side * 4;
   }
   return icon;
-}
-
-QPixmap groupBoxFramePicture() {
-  const uchar* bytes = keptBytes(kept::GroupBoxFile);
-  const auto* size = reinterpret_cast<const std::uint32_t*>(bytes);
-  const int width = static_cast<int>(size[0]);
-  const int height = static_cast<int>(size[1]);
-  return QPixmap::fromImage(QImage(bytes + 2 * sizeof(std::uint32_t), width, height, width * 4,
-                                   QImage::Format_ARGB32_Premultiplied));
 }
 
 } // namespace soyka::ui

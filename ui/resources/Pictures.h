@@ -32,11 +32,9 @@ inline constexpr std::array<int, 5> IconSides{16, 24, 32, 48, 64};
 
 // The pictures as the program holds them.
 // The main window's board with everything that stands on it, in 256 colours, like a photograph
-// of the classic machine: BoardWidth x BoardHeight.
+// of the classic machine: BoardWidth x BoardHeight, RGB32.
 QImage boardPicture();
 // The window icon in every side of IconSides.
 QIcon applicationIcon();
-// The toolkit's own picture of a group box frame, decoded when the program was built.
-QPixmap groupBoxFramePicture();
 
 } // namespace soyka::ui
