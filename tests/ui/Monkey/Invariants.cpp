@@ -252,6 +252,19 @@ void CheckWaitOnScreen(const MachineState& state, ui::ProgramWindows& windows,
   }
 }
 
+// Only the main window's closing ends the program: a window built later that ended it would take
+// the learner's unsaved program with it.
+void CheckOnlyMainWindowQuits(ui::ProgramWindows& windows, QStringList& broken) {
+  for (const QWidget* window : windows.builtWindows()) {
+    const bool main = window == &windows.mainWindow_;
+    if (window->testAttribute(Qt::WA_QuitOnClose) != main) {
+      broken << QStringLiteral("closing «%1» %2 the program")
+                    .arg(window->windowTitle(),
+                         main ? QStringLiteral("does not end") : QStringLiteral("ends"));
+    }
+  }
+}
+
 } // namespace
 
 QString BrokenInvariant(const MachineState& state, ui::ProgramWindows& windows, bool strictInput) {
@@ -271,6 +284,7 @@ QString BrokenInvariant(const MachineState& state, ui::ProgramWindows& windows, 
   CheckPanel(state, windows.controlPanel_, broken);
   CheckViews(state, windows, broken);
   CheckWaitOnScreen(state, windows, broken);
+  CheckOnlyMainWindowQuits(windows, broken);
   return broken.join(QStringLiteral("; "));
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 // What must hold after every learner action, whatever the learner did: every word is made of
 // bits, every view built so far (so every view on screen) shows the machine as it is, the panel
-// shows the run state, and no window is gone. The checks build no window. Each check describes what
-// it found broken, for a person to read; empty means all held.
+// shows the run state, no window is gone, and only the main window's closing ends the program. The
+// checks build no window. Each check describes what it found broken, for a person to read; empty
+// means all held.
 
 #include "ProgramWindows.h"
 
