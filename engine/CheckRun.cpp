@@ -2,7 +2,7 @@
 // and views that only note what the display shows.
 #include "CheckRun.h"
 
-#include "InstructionCycle.h"
+#include "RunLoop.h"
 #include "SilentViews.h"
 
 namespace soyka {
@@ -37,9 +37,10 @@ CheckRun RunCheck(const MemoryImage& program, const ExerciseCheck& check, int co
   CheckRun run;
   DisplayNotes views(state, run.display);
   while (run.commands < static_cast<std::uint64_t>(commandLimit)) {
-    ExecuteCommand(state, views);
+    // Each tick is one command; the silent views answer its pauses at once.
+    const TickOutcome outcome = RunTick(state, views);
     ++run.commands;
-    if (!state.ErrorMessage.empty() || state.Opcode == OpcodeOutputAndStop) {
+    if (outcome == TickOutcome::RunEnded) {
       run.errorMessage = state.ErrorMessage;
       run.stopped = true;
       break;
